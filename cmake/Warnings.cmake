@@ -1,0 +1,19 @@
+# Every target of the project compiles with the same warnings; CI builds once with sanitizers.
+add_library(vorn_warnings INTERFACE)
+target_compile_options(vorn_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+  -Wcast-align -Wunused -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+if(VORN_WERROR)
+  target_compile_options(vorn_warnings INTERFACE -Werror)
+endif()
+if(VORN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Adds every source of a folder (recursively) to a target, so that a new class needs no CMake edit.
+function(vorn_glob_sources target)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+    target_sources(${target} PRIVATE ${srcs})
+  endforeach()
+endfunction()

@@ -1,0 +1,104 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "controls/button/ButtonEvents.h"
+#include "foundation/ColorScheme.h"
+#include "foundation/Control.h"
+#include "foundation/Geometry.h"
+
+namespace vorn {
+
+/// The looks of a button.
+enum ButtonState : int32_t {
+  bsPlain = 0,     // normal after being enabled again; never shows focus
+  bsHot = 1,       // the cursor rests on the button
+  bsPressed = 2,   // pressed by the mouse or by Space/Enter
+  bsDisabled = 3,  // the surface is disabled
+  bsNormal = 4,    // normal; the focused look when it has the focus
+};
+
+/// The logic the push button and the glyph button share: the five looks and their schemes, the
+/// glass face, hover tracking with the MousePos timer, mouse, keys, focus and the setters.
+/// Subclasses draw what lies on the face (icon, caption) and say whether focus shows.
+///
+/// Hover (MousePos, 1 ms, off at start):
+///   MouseMove           last = cursor; timer on; raise MouseMove (no repaint)
+///   tick, |now-last|<=1  state = mouse-down ? bsPressed : bsHot; Redraw
+///   tick, moved >= 2     state = bsNormal; Redraw; timer off
+///   every tick ends with DoEvents
+/// Mouse: left down sets the mouse-down flag; left up raises Click if it was set, clears it, then
+/// raises MouseUp. Other buttons raise nothing. Neither repaints; the next tick does.
+/// Keys: KeyDown is raised first; Space or Enter as the handler left it presses (bsPressed,
+/// Redraw, Click); KeyUp of Space or Enter returns to bsNormal.
+class ButtonBase : public Control {
+ public:
+  explicit ButtonBase(ControlSite& site);
+  ~ButtonBase() override;
+
+  /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
+  void SetEventSink(ButtonEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
+
+  // Properties shared by both buttons.
+  Color get_BackColor() const { return BackColor_; }
+  void put_BackColor(Color c);
+  Color get_ForeColor() const { return ForeColor_; }
+  void put_ForeColor(Color c);
+  Color get_TabSelectColor() const { return TabSelectColor_; }
+  void put_TabSelectColor(Color c);
+  bool get_Enabled() const;
+  void put_Enabled(bool enabled);
+  Ref<Font> get_Font() const;
+  void putref_Font(Ref<Font> font);
+  std::string get_Caption() const { return Caption_; }
+  void put_Caption(std::string caption);
+
+  // Host events.
+  void UserControl_Initialize() override;
+  void UserControl_Resize() override { Redraw(); }
+  void UserControl_EnterFocus() override;
+  void UserControl_ExitFocus() override;
+  void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) override;
+  void UserControl_KeyPress(int16_t& KeyAscii) override;
+  void UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) override;
+  void UserControl_MouseDown(int16_t Button, int16_t Shift, float X, float Y) override;
+  void UserControl_MouseMove(int16_t Button, int16_t Shift, float X, float Y) override;
+  void UserControl_MouseUp(int16_t Button, int16_t Shift, float X, float Y) override;
+
+  // State, for hosts and tests that look inside.
+  ButtonState State() const noexcept { return State_; }
+  bool MouseDownFlag() const noexcept { return MouseDownFlag_; }
+  const ColorScheme& Scheme() const noexcept { return Scheme_; }
+  Timer& MousePos() noexcept { return *MousePos_; }
+
+  void MousePos_Timer();
+  void Redraw();
+
+ protected:
+  /// The last step of the face: icon and caption, in the colour entry for the enabled state.
+  virtual void DrawContent(const ColorScheme& scheme, bool enabled) = 0;
+  /// The focus flag that EnterFocus sets (the glyph button never shows focus: 0).
+  virtual int32_t FocusFlagOnEnter() const { return 1; }
+
+  void DrawFace(const ColorScheme& scheme);
+  /// Defaults and stored values of the properties both buttons persist, in bag order.
+  void InitCommonProperties();
+  void ReadCommonProperties(PropertyBag& bag);
+  void WriteCommonProperties(PropertyBag& bag);
+
+  Color TabSelectColor_ = 0x96E7;
+  std::string Caption_;
+  Color BackColor_ = 0xFFFFFF;
+  Color ForeColor_ = 0xC00000;
+  PointL CursorNow_{};
+  PointL CursorLast_{};
+  bool MouseDownFlag_ = false;
+  ButtonState State_ = bsNormal;
+  int32_t FocusFlag_ = 0;
+  ColorScheme Scheme_{};
+  ButtonEventsDispatch dispatch_;
+  ButtonEvents* events_;
+  std::unique_ptr<Timer> MousePos_;
+};
+
+}  // namespace vorn

@@ -1,0 +1,22 @@
+#include "controls/button/ButtonMembers.h"
+
+namespace vorn {
+
+namespace {
+const ParamInfo kKeyParams[] = {{"KeyCode", "Integer"}, {"Shift", "Integer"}};
+const ParamInfo kKeyAsciiParams[] = {{"KeyAscii", "Integer"}};
+const ParamInfo kMouseParams[] = {{"Button", "Integer"}, {"Shift", "Integer"}, {"X", "Single"}, {"Y", "Single"}};
+const EventInfo kEvents[] = {
+    {"Click", 1},
+    {"KeyDown", 2, kKeyParams},
+    {"KeyPress", 3, kKeyAsciiParams},
+    {"KeyUp", 4, kKeyParams},
+    {"MouseDown", 5, kMouseParams},
+    {"MouseMove", 6, kMouseParams},
+    {"MouseUp", 7, kMouseParams},
+};
+}  // namespace
+
+std::span<const EventInfo> ButtonEventTable() noexcept { return kEvents; }
+
+}  // namespace vorn

@@ -1,0 +1,155 @@
+#include "controls/button/vornButton.h"
+
+#include "controls/button/ButtonMembers.h"
+#include "foundation/Convert.h"
+#include "foundation/Dispatch.h"
+#include "foundation/MemberBinding.h"
+
+namespace vorn {
+
+namespace {
+// Icon and caption drawing skip a failing statement and go on with the next one.
+template <class F>
+void Skip(F&& statement) {
+  try {
+    statement();
+  } catch (const RuntimeError&) {
+  }
+}
+
+// Metrics read from the image list by name; a member it lacks leaves the value at 0.
+struct IconMetrics {
+  int32_t IW = 0;
+  int32_t IH = 0;
+};
+
+IconMetrics ReadMetrics(Object& list) {
+  IconMetrics m;
+  Skip([&] { m.IW = GetMember(list, "ImageWidth").ToLong(); });
+  Skip([&] { m.IH = GetMember(list, "ImageHeight").ToLong(); });
+  return m;
+}
+}  // namespace
+
+void vornButton::putref_Imagelist(Ref<Object> imageList) {
+  Imagelist_ = std::move(imageList);
+  Site().PropertyChanged("ImageList");
+  Redraw();
+}
+
+void vornButton::put_ImageIndex(int16_t index) {
+  ImageIndex_ = index;
+  Site().PropertyChanged("ImageIndex");
+  Redraw();
+}
+
+void vornButton::DrawContent(const ColorScheme& scheme, bool enabled) {
+  Ref<Font> font = UserControl().GetFont();
+  DrawButtonIcon(0, !enabled);
+  DrawButtonCaption(font, Caption_, enabled ? scheme[8] : scheme[7], 0);
+}
+
+void vornButton::DrawButtonIcon(int16_t offset, bool mono) {
+  if (!HasIcon()) return;
+  Surface& s = UserControl();
+  const float SW = s.ScaleWidth();
+  const float SH = s.ScaleHeight();
+  const IconMetrics m = ReadMetrics(*Imagelist_);
+  float thI = 0;
+  Skip([&] { thI = s.TextHeight("I"); });
+  int16_t x = 0;
+  int16_t y = 0;
+  if (Caption_.empty()) {
+    Skip([&] { x = CheckedInteger(int64_t{offset} + Fix(SW / 2.0 - m.IW / 2.0)); });
+    Skip([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - m.IH / 2.0)); });
+  } else if (m.IH + 1.7 * thI > SH - 6) {
+    Skip([&] { x = CheckedInteger(int64_t{offset} + 12); });
+    Skip([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - m.IH / 2.0)); });
+  } else {
+    Skip([&] { x = CheckedInteger(int64_t{offset} + Fix(SW / 2.0 - m.IW / 2.0)); });
+    Skip([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - (m.IH + thI + 5) / 2.0)); });
+  }
+  Skip([&] {
+    Variant index(ImageIndex_);
+    Variant image = InvokeMember(*Imagelist_, "ListImages", kGet | kMethod, std::span<Variant>(&index, 1));
+    Object* entry = image.ObjectValue();
+    if (!entry) Raise(errObjectRequired);
+    Ref<Picture> icon = RefCast<Picture>(GetMember(*entry, "ExtractIcon").ToObject());
+    if (!icon) Raise(errTypeMismatch);
+    s.hDC().DrawState(icon.get(), x, y, m.IW, m.IH, mono ? (DST_ICON | DSS_MONO) : DST_ICON);
+  });
+}
+
+void vornButton::DrawButtonCaption(const Ref<Font>& font, const std::string& text, Color colour, int16_t offset) {
+  Surface& s = UserControl();
+  s.SetFont(font);
+  const float SW = s.ScaleWidth();
+  const float SH = s.ScaleHeight();
+  float TW = 0, TH = 0, thI = 0;
+  Skip([&] { TW = s.TextWidth(text); });
+  Skip([&] { TH = s.TextHeight(text); });
+  if (!HasIcon()) {
+    Skip([&] { s.SetCurrentX(static_cast<float>(Fix(SW / 2.0 - TW / 2.0) + offset)); });
+    Skip([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - TH / 2.0) + offset)); });
+  } else {
+    const IconMetrics m = ReadMetrics(*Imagelist_);
+    Skip([&] { thI = s.TextHeight("I"); });
+    if (m.IH + 1.7 * thI > SH - 6) {
+      Skip([&] { s.SetCurrentX(static_cast<float>(Fix(m.IW + 24.0) + offset)); });
+      Skip([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - TH / 2.0) + offset)); });
+    } else {
+      Skip([&] { s.SetCurrentX(static_cast<float>(Fix(SW / 2.0 - TW / 2.0) + offset)); });
+      Skip([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - (m.IH + thI + 5) / 2.0 + m.IH + 5) + offset)); });
+    }
+  }
+  s.SetForeColor(colour);
+  Skip([&] { s.Print(text); });
+}
+
+void vornButton::UserControl_InitProperties() {
+  InitCommonProperties();
+  ImageIndex_ = 0;
+  Redraw();
+}
+
+void vornButton::UserControl_ReadProperties(PropertyBag& bag) {
+  ReadCommonProperties(bag);
+  Imagelist_ = ReadPropertyAs<Ref<Object>>(bag, "ImageList", Variant::Nothing(),
+                                           [](const Variant& v) { return v.ToObject(); });
+  ImageIndex_ = ReadPropertyAs<int16_t>(bag, "ImageIndex", Variant(int16_t{0}),
+                                        [](const Variant& v) { return v.ToInteger(); });
+  Redraw();
+}
+
+void vornButton::UserControl_WriteProperties(PropertyBag& bag) {
+  WriteCommonProperties(bag);
+  bag.WriteProperty("ImageList", Variant(Imagelist_), Variant::Nothing());
+  bag.WriteProperty("ImageIndex", Variant(ImageIndex_), Variant(int16_t{0}));
+  Redraw();
+}
+
+namespace {
+const MemberInfo kMembers[] = {
+    {"BackColor", 0x68030006, kGet | kLet, "OLE_COLOR", {},
+     &PropertyThunk<&vornButton::get_BackColor, &vornButton::put_BackColor>},
+    {"ForeColor", 0x68030005, kGet | kLet, "OLE_COLOR", {},
+     &PropertyThunk<&vornButton::get_ForeColor, &vornButton::put_ForeColor>},
+    {"Enabled", 0x68030004, kGet | kLet, "Boolean", {},
+     &PropertyThunk<&vornButton::get_Enabled, &vornButton::put_Enabled>},
+    {"Font", kDispIdFont, kGet | kSet, "Font", {},
+     &PropertyThunk<&vornButton::get_Font, nullptr, &vornButton::putref_Font>},
+    {"Caption", 0x68030003, kGet | kLet, "String", {},
+     &PropertyThunk<&vornButton::get_Caption, &vornButton::put_Caption>},
+    {"TabSelectColor", 0x68030002, kGet | kLet, "OLE_COLOR", {},
+     &PropertyThunk<&vornButton::get_TabSelectColor, &vornButton::put_TabSelectColor>},
+    {"Imagelist", 0x68030001, kGet | kSet, "Object", {},
+     &PropertyThunk<&vornButton::get_Imagelist, nullptr, &vornButton::putref_Imagelist>},
+    {"ImageIndex", 0x68030000, kGet | kLet, "Integer", {},
+     &PropertyThunk<&vornButton::get_ImageIndex, &vornButton::put_ImageIndex>},
+};
+const ClassInfo kClass{"vornButton", kMembers, ButtonEventTable()};
+}  // namespace
+
+const ClassInfo& vornButton::Class() const { return kClass; }
+
+}  // namespace vorn

@@ -1,0 +1,39 @@
+#pragma once
+#include "controls/button/ButtonBase.h"
+
+namespace vorn {
+
+/// The push button: glass face, caption and an optional icon from the host's image list (reached
+/// by member name: ListImages(i).ExtractIcon, ImageWidth, ImageHeight). Click on a left release
+/// after a press and on Space or Enter.
+///
+/// Icon and caption layout (SW, SH the scale size; IW, IH the image size; TH_I = TextHeight("I")):
+///   no icon         caption centred
+///   side by side    IH + 1.7 TH_I > SH - 6: icon at x 12, caption 12 px right of it, both centred
+///                   vertically
+///   stacked         otherwise: icon above the caption, 5 px apart, centred together
+class vornButton final : public ButtonBase {
+ public:
+  explicit vornButton(ControlSite& site) : ButtonBase(site) {}
+  const ClassInfo& Class() const override;
+
+  Ref<Object> get_Imagelist() const { return Imagelist_; }
+  void putref_Imagelist(Ref<Object> imageList);
+  int16_t get_ImageIndex() const { return ImageIndex_; }
+  void put_ImageIndex(int16_t index);
+
+  void UserControl_InitProperties() override;
+  void UserControl_ReadProperties(PropertyBag& bag) override;
+  void UserControl_WriteProperties(PropertyBag& bag) override;
+
+ private:
+  void DrawContent(const ColorScheme& scheme, bool enabled) override;
+  void DrawButtonIcon(int16_t offset, bool mono);
+  void DrawButtonCaption(const Ref<Font>& font, const std::string& text, Color colour, int16_t offset);
+  bool HasIcon() const noexcept { return Imagelist_ && ImageIndex_ != 0; }
+
+  Ref<Object> Imagelist_;
+  int16_t ImageIndex_ = 0;
+};
+
+}  // namespace vorn

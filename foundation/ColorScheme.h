@@ -1,0 +1,23 @@
+#pragma once
+#include <array>
+
+#include "foundation/Color.h"
+
+namespace vorn {
+
+/// Twelve colours a control paints one look with. The builders write entries 1 to 11; entry 0
+/// stays 0. Entry 1 is the base colour unchanged; entries 2 to 11 are always RGB values.
+struct ColorScheme {
+  std::array<Color, 12> entry{};
+  Color operator[](int i) const noexcept { return entry[static_cast<size_t>(i)]; }
+  friend bool operator==(const ColorScheme&, const ColorScheme&) = default;
+};
+
+ColorScheme PaletteNormal(Color base, Color second, Color third) noexcept;
+ColorScheme PaletteDisabled(Color base, Color second, Color third) noexcept;
+ColorScheme PaletteHot(Color base, Color second, Color third) noexcept;
+ColorScheme PalettePressed(Color base, Color second, Color third) noexcept;
+/// The focused look: the accent mixed half and half with the third colour stands for the second.
+ColorScheme PaletteFocus(Color base, Color accent, Color third) noexcept;
+
+}  // namespace vorn

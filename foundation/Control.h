@@ -1,0 +1,58 @@
+#pragma once
+#include <cstdint>
+
+#include "foundation/ControlSite.h"
+#include "foundation/Events.h"
+#include "foundation/Object.h"
+#include "foundation/PropertyBag.h"
+
+namespace vorn {
+
+/// Base of every control: bound to its host site, answering the host's events with the
+/// UserControl_ handlers (each does nothing unless the control overrides it), and raising its own
+/// events through its connection point.
+///
+/// Lifecycle, driven by the host: construct, UserControl_Initialize, then UserControl_InitProperties
+/// (new instance) or UserControl_ReadProperties (stored one), UserControl_Resize on every size
+/// change, UserControl_Show, input and focus, UserControl_WriteProperties on save,
+/// UserControl_Terminate, destroy.
+class Control : public Object {
+ public:
+  explicit Control(ControlSite& site);
+  ~Control() override;
+
+  ControlSite& Site() const noexcept { return site_; }
+  Surface& UserControl() const noexcept { return surface_; }
+  /// Generic sinks of the control's events.
+  ConnectionPoint& Connections() noexcept { return connections_; }
+
+  virtual void UserControl_Initialize() {}
+  virtual void UserControl_InitProperties() {}
+  virtual void UserControl_ReadProperties(PropertyBag&) {}
+  virtual void UserControl_WriteProperties(PropertyBag&) {}
+  virtual void UserControl_Resize() {}
+  virtual void UserControl_Show() {}
+  virtual void UserControl_EnterFocus() {}
+  virtual void UserControl_ExitFocus() {}
+  virtual void UserControl_KeyDown(int16_t& /*KeyCode*/, int16_t& /*Shift*/) {}
+  virtual void UserControl_KeyPress(int16_t& /*KeyAscii*/) {}
+  virtual void UserControl_KeyUp(int16_t& /*KeyCode*/, int16_t& /*Shift*/) {}
+  virtual void UserControl_MouseDown(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/) {}
+  virtual void UserControl_MouseMove(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/) {}
+  virtual void UserControl_MouseUp(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/) {}
+  virtual void UserControl_Click() {}
+  virtual void UserControl_Terminate() {}
+
+ protected:
+  ConnectionPoint connections_;
+
+ private:
+  ControlSite& site_;
+  Surface& surface_;
+};
+
+/// Runs the host's opening sequence on a control: Initialize, then InitProperties (bag == nullptr)
+/// or ReadProperties, then Resize.
+void StartControl(Control& control, PropertyBag* bag);
+
+}  // namespace vorn

@@ -1,0 +1,247 @@
+#include "host/form/Form.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "host/form/JsonPropertyBag.h"
+#include "host/headless/ValueText.h"
+#include "host/raster/Png.h"
+#include "library/ControlClasses.h"
+
+namespace vorn {
+
+Ref<ImageList> LoadImageList(const ImageListSpec& spec, const std::string& baseDir, std::vector<std::string>& errors) {
+  auto list = MakeRef<ImageList>(spec.name, static_cast<int16_t>(spec.imageWidth), static_cast<int16_t>(spec.imageHeight));
+  for (const std::string& file : spec.images) {
+    const std::string path = (std::filesystem::path(baseDir) / file).string();
+    try {
+      list->Add(ReadPng(path));
+    } catch (const std::exception& e) {
+      errors.push_back("image list \"" + spec.name + "\": " + e.what());
+      list->Add(nullptr);
+    }
+  }
+  return list;
+}
+
+Form::Form(HeadlessHost& host, FormDocument doc, std::function<void(const std::string&)> output,
+           std::vector<std::string>& errors, std::vector<Ref<ImageList>> builtInLists)
+    : host_(host), doc_(std::move(doc)), output_(std::move(output)) {
+  ambient_ = std::make_shared<FormAmbient>();
+  const FontSpec& fs = doc_.form.font;
+  ambient_->font = MakeRef<Font>(fs.name, fs.size, fs.bold);
+  ambient_->font->SetItalic(fs.italic);
+  ambient_->propertyChanged = [this](const std::string& control, std::string_view property) {
+    changed_.push_back(control + "." + std::string(property));
+  };
+  const FormSpec& f = doc_.form;
+  window_ = std::make_unique<HeadlessSurface>(host_, WindowKind::Form, f.name, nullptr,
+                                              RectL{f.left, f.top, f.left + f.width, f.top + f.height},
+                                              ambient_->font->Clone(), f.backColor);
+  for (Ref<ImageList>& list : builtInLists) imageLists_[list->Name()] = list;
+  LoadImageLists(errors);
+  for (const ControlSpec& spec : doc_.controls) CreateControl(spec, errors);
+}
+
+Form::~Form() {
+  // Controls go first (last created first), then their sites.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    Entry& e = **it;
+    if (!e.control) continue;
+    e.control->Connections().Unadvise(e.cookie);
+    try {
+      e.control->UserControl_Terminate();
+    } catch (const std::exception&) {
+      // Nothing can be reported while the form goes away.
+    }
+    e.control = nullptr;
+  }
+  controls_.clear();
+}
+
+void Form::LoadImageLists(std::vector<std::string>& errors) {
+  for (const ImageListSpec& spec : doc_.imageLists) {
+    std::vector<std::string> listErrors;
+    imageLists_[spec.name] = LoadImageList(spec, doc_.baseDir, listErrors);
+    for (const std::string& e : listErrors) errors.push_back(doc_.form.name + ": " + e);
+  }
+}
+
+ImageListResolver Form::Resolver() const {
+  return [this](const std::string& name) -> Ref<Object> { return FindImageList(name); };
+}
+
+ImageListNamer Form::Namer() const {
+  return [this](const Object* o) -> std::string {
+    for (const auto& [name, list] : imageLists_) {
+      if (list.get() == o) return name;
+    }
+    return {};
+  };
+}
+
+void Form::CreateControl(const ControlSpec& spec, std::vector<std::string>& errors) {
+  const std::string where = doc_.form.name + ": control " + spec.name;
+  const ControlClass* cls = FindControlClass(spec.cls);
+  if (!cls || !cls->creatable) {
+    errors.push_back(where + ": unknown class \"" + spec.cls + "\"");
+    return;
+  }
+  auto entry = std::make_unique<Entry>();
+  entry->spec = spec;
+  entry->site = std::make_unique<HeadlessSite>(
+      host_, window_.get(), spec.name, RectL{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height},
+      ambient_);
+  try {
+    entry->control = cls->create(*entry->site);
+  } catch (const std::exception& e) {
+    errors.push_back(where + ": cannot be created: " + e.what());
+    return;
+  }
+  entry->cookie = entry->control->Connections().Advise(*this);
+  JsonPropertyBag bag(spec.stored ? &spec.properties : nullptr, Resolver(), Namer(), where);
+  try {
+    StartControl(*entry->control, spec.stored ? &bag : nullptr);
+    entry->control->UserControl_Show();
+  } catch (const RuntimeError& e) {
+    errors.push_back(where + ": " + e.what() + " (" + std::to_string(e.Number()) + ")");
+  }
+  for (const std::string& e : bag.Errors()) errors.push_back(e);
+  entry->badProperties = bag.BadNames();
+  controls_.push_back(std::move(entry));
+}
+
+int Form::RunScript(const std::vector<ScriptCommand>& commands) {
+  ReplayRunner runner(*this, commands);
+  runner.RunAll();
+  return runner.Failures();
+}
+
+int Form::RunOnLoad(std::vector<std::string>& errors) {
+  std::string text;
+  for (const std::string& line : doc_.onLoad) text += line + "\n";
+  try {
+    return RunScript(ParseScript(text, doc_.form.name + ": onLoad"));
+  } catch (const ScriptError& e) {
+    errors.push_back(e.what());
+    return 1;
+  }
+}
+
+const Form::Entry* Form::EntryOf(const Object* control) const {
+  for (const auto& e : controls_) {
+    if (e->control.get() == control) return e.get();
+  }
+  return nullptr;
+}
+
+Control* Form::FindControl(const std::string& name) const {
+  for (const auto& e : controls_) {
+    if (e->spec.name == name) return e->control.get();
+  }
+  return nullptr;
+}
+
+HeadlessSite* Form::FindSite(const std::string& name) const {
+  for (const auto& e : controls_) {
+    if (e->spec.name == name) return e->site.get();
+  }
+  return nullptr;
+}
+
+Ref<ImageList> Form::FindImageList(const std::string& name) const {
+  auto it = imageLists_.find(name);
+  return it == imageLists_.end() ? Ref<ImageList>() : it->second;
+}
+
+Ref<Object> Form::Resolve(const std::string& name) {
+  if (Control* c = FindControl(name)) return Ref<Object>(c);
+  return FindImageList(name);
+}
+
+HeadlessSurface* Form::Window(const std::string& name) {
+  HeadlessSite* s = FindSite(name);
+  return s ? &s->Window() : nullptr;
+}
+
+PointL Form::ClientOrigin() {
+  const RectL r = window_->ScreenRect();
+  return {r.left, r.top};
+}
+
+RectL Form::SnapshotArea() {
+  // The form, and any visible popup reaching beyond it.
+  RectL area = window_->ScreenRect();
+  for (const HeadlessSurface* w : host_.ZOrder()) {
+    if (w == window_.get() || !w->Visible() || w->Kind() == WindowKind::Form) continue;
+    const RectL r = w->ScreenRect();
+    area.left = std::min(area.left, r.left);
+    area.top = std::min(area.top, r.top);
+    area.right = std::max(area.right, r.right);
+    area.bottom = std::max(area.bottom, r.bottom);
+  }
+  area.left = std::max(area.left, 0);
+  area.top = std::max(area.top, 0);
+  area.right = std::min(area.right, host_.WidthPx());
+  area.bottom = std::min(area.bottom, host_.HeightPx());
+  return area;
+}
+
+FormDocument Form::Snapshot(std::vector<std::string>& errors) {
+  FormDocument doc = doc_;
+  for (ControlSpec& spec : doc.controls) {
+    auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& e) { return e->spec.name == spec.name; });
+    if (it == controls_.end() || !(*it)->control) continue;  // not loaded: kept as stored
+    Entry& e = **it;
+    const std::string where = doc_.form.name + ": control " + spec.name;
+    JsonPropertyBag bag(nullptr, Resolver(), Namer(), where);
+    try {
+      e.control->UserControl_WriteProperties(bag);
+    } catch (const RuntimeError& err) {
+      errors.push_back(where + ": " + err.what() + " (" + std::to_string(err.Number()) + ")");
+      continue;  // keep what was stored
+    }
+    for (const std::string& m : bag.Errors()) errors.push_back(m);
+    Json props = bag.Written();
+    // A value that could not be loaded stays in the document until the control is given a new one.
+    for (const std::string& name : e.badProperties) {
+      if (!props.contains(name) && e.spec.properties.contains(name)) props[name] = e.spec.properties[name];
+    }
+    const RectL r = e.site->Window().ScreenRect();
+    const RectL f = window_->ScreenRect();
+    spec.left = r.left - f.left;
+    spec.top = r.top - f.top;
+    spec.width = r.right - r.left;
+    spec.height = r.bottom - r.top;
+    spec.stored = true;
+    spec.properties = props;
+  }
+  return doc;
+}
+
+void Form::Save(const std::string& path) {
+  std::vector<std::string> errors;
+  FormDocument doc = Snapshot(errors);
+  for (const std::string& e : errors) Print("error: " + e);
+  SaveFormDocument(doc, path);
+}
+
+Variant Form::MakeValue(const nlohmann::ordered_json& literal) { return JsonToVariant(literal, Resolver()); }
+
+void Form::Print(const std::string& line) {
+  if (output_) output_(line);
+}
+
+void Form::OnEvent(Object& source, DispId id, std::span<Variant> args) {
+  const Entry* e = EntryOf(&source);
+  if (!e) return;
+  const EventInfo* ev = source.Class().FindEvent(id);
+  std::string line = e->spec.name + "." + (ev ? std::string(ev->name) : "Event" + std::to_string(id)) + "(";
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (i) line += ", ";
+    line += FormatValue(args[i]);
+  }
+  Print(line + ")");
+}
+
+}  // namespace vorn

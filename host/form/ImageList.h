@@ -1,0 +1,65 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "foundation/Object.h"
+#include "foundation/Picture.h"
+#include "foundation/Variant.h"
+
+namespace vorn {
+
+class ListImage;
+class ListImages;
+
+/// The host's image list, reached by member name: ImageWidth, ImageHeight, ListImages(i) and
+/// ListImages(i).ExtractIcon. Pictures are held as loaded; a missing one keeps its position and
+/// fails when drawn.
+class ImageList : public Object {
+ public:
+  ImageList(std::string name, int16_t imageWidth, int16_t imageHeight);
+  const ClassInfo& Class() const override;
+
+  const std::string& Name() const noexcept { return name_; }
+  /// Appends a picture (null for one that could not be loaded).
+  void Add(Ref<Picture> picture);
+  int32_t Count() const noexcept { return static_cast<int32_t>(images_.size()); }
+
+  int16_t get_ImageWidth() const { return width_; }
+  int16_t get_ImageHeight() const { return height_; }
+  Ref<ListImages> get_ListImages();
+
+ private:
+  friend class ListImages;
+  std::string name_;
+  int16_t width_;
+  int16_t height_;
+  std::vector<Ref<ListImage>> images_;
+};
+
+/// The image list's pictures, 1-based; Item is the default member.
+class ListImages : public Object {
+ public:
+  explicit ListImages(Ref<ImageList> owner) : owner_(std::move(owner)) {}
+  const ClassInfo& Class() const override;
+  Ref<ListImage> Item(Variant index);
+  int32_t get_Count() const { return owner_->Count(); }
+
+ private:
+  Ref<ImageList> owner_;
+};
+
+/// One picture of an image list.
+class ListImage : public Object {
+ public:
+  ListImage(int32_t index, Ref<Picture> picture) : index_(index), picture_(std::move(picture)) {}
+  const ClassInfo& Class() const override;
+  /// The icon to draw; fails for a picture that could not be loaded.
+  Ref<Picture> ExtractIcon();
+  int32_t get_Index() const { return index_; }
+
+ private:
+  int32_t index_;
+  Ref<Picture> picture_;
+};
+
+}  // namespace vorn

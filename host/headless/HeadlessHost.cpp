@@ -1,0 +1,366 @@
+#include "host/headless/HeadlessHost.h"
+
+#include <algorithm>
+
+#include "foundation/RuntimeError.h"
+
+namespace vorn {
+
+HeadlessHost::HeadlessHost(int32_t widthPx, int32_t heightPx) : widthPx_(widthPx), heightPx_(heightPx) {}
+
+HeadlessHost::~HeadlessHost() {
+  // Windows outliving the host must not call back into it.
+  for (auto& [handle, w] : windows_) w->parent_ = nullptr;
+}
+
+void HeadlessHost::Register(HeadlessSurface* w) {
+  w->handle_ = nextHandle_++;
+  windows_[w->handle_] = w;
+  if (w->parent_) {
+    w->parent_->children_.push_back(w);
+  } else {
+    topLevels_.push_back(w);
+  }
+}
+
+void HeadlessHost::Unregister(HeadlessSurface* w) {
+  windows_.erase(w->handle_);
+  if (w->parent_) {
+    std::erase(w->parent_->children_, w);
+  } else {
+    std::erase(topLevels_, w);
+  }
+  for (HeadlessSurface* c : w->children_) c->parent_ = nullptr;
+  if (capture_ == w) capture_ = nullptr;
+  if (pressedOn_ == w) pressedOn_ = nullptr;
+  if (focus_ == w) focus_ = nullptr;
+}
+
+HeadlessSurface* HeadlessHost::Find(WindowHandle handle) const {
+  auto it = windows_.find(handle);
+  return it == windows_.end() ? nullptr : it->second;
+}
+
+std::vector<HeadlessSurface*> HeadlessHost::ZOrder() const {
+  std::vector<HeadlessSurface*> order;
+  for (HeadlessSurface* w : topLevels_) {
+    if (!w->topmost) order.push_back(w);
+  }
+  for (HeadlessSurface* w : topLevels_) {
+    if (w->topmost) order.push_back(w);
+  }
+  return order;
+}
+
+void HeadlessHost::BringToTop(HeadlessSurface* w) {
+  if (w->parent_) {
+    auto& siblings = w->parent_->children_;
+    std::erase(siblings, w);
+    siblings.push_back(w);
+  } else {
+    std::erase(topLevels_, w);
+    topLevels_.push_back(w);
+  }
+}
+
+bool HeadlessHost::Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w) {
+  for (; w; w = w->parent_) {
+    if (w == ancestor) return true;
+  }
+  return false;
+}
+
+void HeadlessHost::VisibilityChanged(HeadlessSurface* w) {
+  if (w->visible_ && w->enabled_) {
+    if (!w->parent_) BringToTop(w);
+    return;
+  }
+  // A hidden or disabled window gives up the capture and the focus it (or a child) holds.
+  if (capture_ && Contains(w, capture_)) capture_ = nullptr;
+  if (focus_ && Contains(w, focus_)) SetFocus(nullptr);
+}
+
+HeadlessSurface* HeadlessHost::HitChild(HeadlessSurface* w, PointL p) const {
+  for (auto it = w->children_.rbegin(); it != w->children_.rend(); ++it) {
+    HeadlessSurface* c = *it;
+    if (!c->visible_) continue;
+    const RectL r = c->ScreenRect();
+    if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) return HitChild(c, p);
+  }
+  return w;
+}
+
+HeadlessSurface* HeadlessHost::WindowAt(PointL p) const {
+  const std::vector<HeadlessSurface*> order = ZOrder();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    HeadlessSurface* w = *it;
+    if (!w->visible_) continue;
+    const RectL r = w->ScreenRect();
+    if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) return HitChild(w, p);
+  }
+  return nullptr;
+}
+
+void HeadlessHost::ReportHandlerError(HeadlessSurface* w, const std::exception& e) const {
+  std::string line = "error: " + w->name_ + ": " + e.what();
+  if (auto* re = dynamic_cast<const RuntimeError*>(&e)) line += " (" + std::to_string(re->Number()) + ")";
+  Note(line);
+}
+
+void HeadlessHost::Note(const std::string& line) const {
+  if (notes_) notes_(line);
+}
+
+void HeadlessHost::MoveMouse(PointL screen) {
+  pointer_ = screen;
+  HeadlessSurface* target = capture_ ? capture_ : WindowAt(screen);
+  if (!target || !target->Reachable()) return;
+  const RectL r = target->ScreenRect();
+  const float x = static_cast<float>(screen.x - r.left);
+  const float y = static_cast<float>(screen.y - r.top);
+  Deliver(target, [&](SurfaceEvents& h) { h.MouseMove(buttons_, shift_, x, y); });
+}
+
+void HeadlessHost::PressButton(int16_t button) {
+  if (buttons_ & button) return;
+  buttons_ |= button;
+  HeadlessSurface* target = capture_ ? capture_ : WindowAt(pointer_);
+  if (!target || !target->Reachable()) return;
+  if (!capture_) capture_ = target;
+  if (button == kLeftButton) pressedOn_ = target;
+  if (target->kind_ != WindowKind::Form) {
+    SetFocus(target);
+  } else if (focus_) {
+    // A press on a form's background takes the focus away from another top-level window.
+    const HeadlessSurface* a = focus_;
+    while (a->parent_) a = a->parent_;
+    const HeadlessSurface* b = target;
+    while (b->parent_) b = b->parent_;
+    if (a != b) SetFocus(nullptr);
+  }
+  if (!target->Showing()) return;  // focus change hid it
+  const RectL r = target->ScreenRect();
+  const float x = static_cast<float>(pointer_.x - r.left);
+  const float y = static_cast<float>(pointer_.y - r.top);
+  Deliver(target, [&](SurfaceEvents& h) { h.MouseDown(button, shift_, x, y); });
+}
+
+void HeadlessHost::ReleaseButton(int16_t button) {
+  if (!(buttons_ & button)) return;
+  buttons_ &= static_cast<int16_t>(~button);
+  HeadlessSurface* target = capture_ ? capture_ : WindowAt(pointer_);
+  if (buttons_ == 0) capture_ = nullptr;
+  HeadlessSurface* pressed = button == kLeftButton ? pressedOn_ : nullptr;
+  if (button == kLeftButton) pressedOn_ = nullptr;
+  if (!target || !target->Reachable()) return;
+  const RectL r = target->ScreenRect();
+  const float x = static_cast<float>(pointer_.x - r.left);
+  const float y = static_cast<float>(pointer_.y - r.top);
+  Deliver(target, [&](SurfaceEvents& h) { h.MouseUp(button, shift_, x, y); });
+  if (pressed && pressed == target && WindowAt(pointer_) == target && target->Showing()) {
+    Deliver(target, [](SurfaceEvents& h) { h.Click(); });
+  }
+}
+
+void HeadlessHost::ApplyShift(int16_t keyCode, bool down) {
+  int16_t bit = 0;
+  if (keyCode == 16) bit = 1;
+  if (keyCode == 17) bit = 2;
+  if (keyCode == 18) bit = 4;
+  if (down) {
+    shift_ |= bit;
+  } else {
+    shift_ &= static_cast<int16_t>(~bit);
+  }
+}
+
+void HeadlessHost::KeyDown(int16_t keyCode, int16_t shiftArg) {
+  ApplyShift(keyCode, true);
+  if (!focus_ || !focus_->Reachable()) return;
+  int16_t code = keyCode;
+  int16_t shift = shiftArg < 0 ? shift_ : shiftArg;
+  Deliver(focus_, [&](SurfaceEvents& h) { h.KeyDown(code, shift); });
+}
+
+void HeadlessHost::KeyUp(int16_t keyCode, int16_t shiftArg) {
+  ApplyShift(keyCode, false);
+  if (!focus_ || !focus_->Reachable()) return;
+  int16_t code = keyCode;
+  int16_t shift = shiftArg < 0 ? shift_ : shiftArg;
+  Deliver(focus_, [&](SurfaceEvents& h) { h.KeyUp(code, shift); });
+}
+
+void HeadlessHost::KeyPress(int16_t keyAscii) {
+  if (!focus_ || !focus_->Reachable()) return;
+  int16_t code = keyAscii;
+  Deliver(focus_, [&](SurfaceEvents& h) { h.KeyPress(code); });
+}
+
+void HeadlessHost::SetFocus(HeadlessSurface* window) {
+  if (window == focus_) return;
+  HeadlessSurface* old = focus_;
+  focus_ = window;
+  Deliver(old, [](SurfaceEvents& h) { h.LostFocus(); });
+  if (focus_ == window) Deliver(window, [](SurfaceEvents& h) { h.GotFocus(); });
+}
+
+std::unique_ptr<Timer> HeadlessHost::CreateTimer(std::string_view name, uint32_t intervalMs,
+                                                 std::function<void()> onTick) {
+  std::string label(name);
+  auto guarded = [this, label, fn = std::move(onTick)] {
+    try {
+      fn();
+    } catch (const std::exception& e) {
+      std::string line = "error: " + label + ": " + e.what();
+      if (auto* re = dynamic_cast<const RuntimeError*>(&e)) line += " (" + std::to_string(re->Number()) + ")";
+      Note(line);
+    }
+  };
+  return clock_.CreateTimer(std::move(label), intervalMs, std::move(guarded));
+}
+
+void HeadlessHost::DoEvents() {
+  if (clock_.Dispatching()) return;
+  if (pending_ && pending_()) return;
+  if (buttons_ == 0) return;
+  const char* names[] = {"left", "right", "middle"};
+  const int16_t bits[] = {kLeftButton, kRightButton, kMiddleButton};
+  for (int i = 0; i < 3; ++i) {
+    if (buttons_ & bits[i]) {
+      Note(std::string("note: no input left while a control waits for the ") + names[i] +
+           " button; released it");
+      ReleaseButton(bits[i]);
+    }
+  }
+}
+
+int16_t HeadlessHost::GetAsyncKeyState(int32_t virtualKey) {
+  int16_t bit = 0;
+  if (virtualKey == VK_LBUTTON) bit = kLeftButton;
+  if (virtualKey == VK_RBUTTON) bit = kRightButton;
+  if (virtualKey == VK_MBUTTON) bit = kMiddleButton;
+  return (buttons_ & bit) ? static_cast<int16_t>(0x8000) : 0;
+}
+
+RectL HeadlessHost::GetWindowRect(WindowHandle window) {
+  HeadlessSurface* w = Find(window);
+  return w ? w->ScreenRect() : RectL{};
+}
+
+bool HeadlessHost::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int32_t x, int32_t y, int32_t cx,
+                                int32_t cy, uint32_t flags) {
+  HeadlessSurface* w = Find(window);
+  if (!w) return false;
+  if (!(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)) {
+    w->MovePx((flags & SWP_NOMOVE) ? w->leftPx_ : x, (flags & SWP_NOMOVE) ? w->topPx_ : y,
+              (flags & SWP_NOSIZE) ? w->Pixels().Width() : cx, (flags & SWP_NOSIZE) ? w->Pixels().Height() : cy);
+  }
+  if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOPMOST) {
+    w->topmost = true;
+    BringToTop(w);
+  }
+  return true;
+}
+
+int32_t HeadlessHost::GetWindowLong(WindowHandle window, int32_t index) {
+  HeadlessSurface* w = Find(window);
+  if (!w) return 0;
+  if (index == GWL_EXSTYLE) return w->exStyle;
+  if (index == GWL_HWNDPARENT) return static_cast<int32_t>(w->owner);
+  return 0;
+}
+
+int32_t HeadlessHost::SetWindowLong(WindowHandle window, int32_t index, int32_t value) {
+  HeadlessSurface* w = Find(window);
+  if (!w) return 0;
+  int32_t old = 0;
+  if (index == GWL_EXSTYLE) {
+    old = w->exStyle;
+    w->exStyle = value;
+    if (!(value & WS_EX_LAYERED)) w->alpha = 255;
+  } else if (index == GWL_HWNDPARENT) {
+    old = static_cast<int32_t>(w->owner);
+    w->owner = static_cast<WindowHandle>(value);
+  }
+  return old;
+}
+
+WindowHandle HeadlessHost::SetParent(WindowHandle child, WindowHandle parent) {
+  HeadlessSurface* c = Find(child);
+  if (!c) return 0;
+  HeadlessSurface* p = parent ? Find(parent) : nullptr;
+  if (parent && !p) return 0;
+  HeadlessSurface* old = c->parent_;
+  if (old == p) return old ? old->handle_ : 0;
+  // The window keeps its place on the screen.
+  const RectL screen = c->ScreenRect();
+  if (old) {
+    std::erase(old->children_, c);
+  } else {
+    std::erase(topLevels_, c);
+  }
+  c->parent_ = p;
+  if (p) {
+    p->children_.push_back(c);
+    const RectL pr = p->ScreenRect();
+    c->leftPx_ = screen.left - pr.left;
+    c->topPx_ = screen.top - pr.top;
+  } else {
+    topLevels_.push_back(c);
+    c->leftPx_ = screen.left;
+    c->topPx_ = screen.top;
+  }
+  return old ? old->handle_ : 0;
+}
+
+uint32_t HeadlessHost::GetClassLong(WindowHandle window, int32_t index) {
+  HeadlessSurface* w = Find(window);
+  if (!w || index != GCL_STYLE) return 0;
+  return classStyles_[w->className];
+}
+
+uint32_t HeadlessHost::SetClassLong(WindowHandle window, int32_t index, uint32_t value) {
+  HeadlessSurface* w = Find(window);
+  if (!w || index != GCL_STYLE) return 0;
+  return std::exchange(classStyles_[w->className], value);
+}
+
+bool HeadlessHost::SetLayeredWindowAttributes(WindowHandle window, Color, uint8_t alpha, uint32_t flags) {
+  HeadlessSurface* w = Find(window);
+  if (!w || !(w->exStyle & WS_EX_LAYERED)) return false;
+  if (flags & LWA_ALPHA) w->alpha = alpha;
+  return true;
+}
+
+void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) const {
+  target.Composite(w.Pixels(), ox, oy, 255);
+  for (const HeadlessSurface* c : w.children_) {
+    if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_);
+  }
+}
+
+PixelBuffer HeadlessHost::Snapshot(const RectL& area) const {
+  PixelBuffer out(std::max(0, area.right - area.left), std::max(0, area.bottom - area.top), kDesktopColor);
+  for (const HeadlessSurface* w : ZOrder()) {
+    if (!w->visible_) continue;
+    const RectL r = w->ScreenRect();
+    const auto ox = r.left - area.left;
+    const auto oy = r.top - area.top;
+    auto it = classStyles_.find(w->className);
+    if (it != classStyles_.end() && (it->second & CS_DROPSHADOW)) {
+      // A soft shadow below and right of the window.
+      PixelBuffer shade(r.right - r.left, r.bottom - r.top, 0);
+      out.Composite(shade, ox + 3, oy + 3, 48);
+    }
+    if (w->alpha == 255) {
+      CompositeTree(*w, out, ox, oy);
+    } else {
+      PixelBuffer layer(r.right - r.left, r.bottom - r.top);
+      CompositeTree(*w, layer, 0, 0);
+      out.Composite(layer, ox, oy, w->alpha);
+    }
+  }
+  return out;
+}
+
+}  // namespace vorn

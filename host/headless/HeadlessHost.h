@@ -1,0 +1,135 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "foundation/ControlSite.h"
+#include "foundation/Platform.h"
+#include "host/headless/HeadlessSurface.h"
+#include "host/headless/VirtualClock.h"
+
+namespace vorn {
+
+/// Mouse buttons as the Button argument counts them.
+constexpr int16_t kLeftButton = 1;
+constexpr int16_t kRightButton = 2;
+constexpr int16_t kMiddleButton = 4;
+
+/// The deterministic virtual screen: windows with z-order, visibility and opacity; a pointer and
+/// mouse buttons with capture while a button is held; keyboard focus; Click after a left press and
+/// release on the same window; a virtual clock; DoEvents fed from a queue of pending input.
+///
+/// Input routing:
+///   press    window under the pointer gets capture and focus, then MouseDown
+///   move     the captured window (also outside it), else the window under the pointer
+///   release  MouseUp to the captured window; Click if it was a left press and the pointer is
+///            still over the same window; capture ends when no button is held
+class HeadlessHost : public ScreenInfo, public Platform {
+ public:
+  explicit HeadlessHost(int32_t widthPx = 1024, int32_t heightPx = 768);
+  ~HeadlessHost() override;
+
+  // ScreenInfo
+  int32_t TwipsPerPixelX() const override { return 15; }
+  int32_t TwipsPerPixelY() const override { return 15; }
+  int32_t Width() const override { return widthPx_ * 15; }
+  int32_t Height() const override { return heightPx_ * 15; }
+  int32_t WidthPx() const noexcept { return widthPx_; }
+  int32_t HeightPx() const noexcept { return heightPx_; }
+
+  // Platform
+  PointL GetCursorPos() override { return pointer_; }
+  int16_t GetAsyncKeyState(int32_t virtualKey) override;
+  RectL GetWindowRect(WindowHandle window) override;
+  bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
+                    uint32_t flags) override;
+  int32_t GetWindowLong(WindowHandle window, int32_t index) override;
+  int32_t SetWindowLong(WindowHandle window, int32_t index, int32_t value) override;
+  WindowHandle SetParent(WindowHandle child, WindowHandle parent) override;
+  uint32_t GetClassLong(WindowHandle window, int32_t index) override;
+  uint32_t SetClassLong(WindowHandle window, int32_t index, uint32_t value) override;
+  bool SetLayeredWindowAttributes(WindowHandle window, Color key, uint8_t alpha, uint32_t flags) override;
+  bool RedrawWindow(WindowHandle, const RectL*, uint32_t) override { return true; }
+
+  // Windows.
+  HeadlessSurface* Find(WindowHandle handle) const;
+  /// Top-level windows from bottom to top (topmost ones after the others).
+  std::vector<HeadlessSurface*> ZOrder() const;
+  /// The deepest visible window under a screen point (topmost child first), or null.
+  HeadlessSurface* WindowAt(PointL screen) const;
+
+  // Input, in screen pixels.
+  void MoveMouse(PointL screen);
+  void PressButton(int16_t button);
+  void ReleaseButton(int16_t button);
+  /// Key events go to the focused window; shift -1 takes the state of the modifier keys.
+  void KeyDown(int16_t keyCode, int16_t shift = -1);
+  void KeyUp(int16_t keyCode, int16_t shift = -1);
+  void KeyPress(int16_t keyAscii);
+  void SetFocus(HeadlessSurface* window);
+  HeadlessSurface* Focus() const noexcept { return focus_; }
+  HeadlessSurface* Capture() const noexcept { return capture_; }
+  int16_t Buttons() const noexcept { return buttons_; }
+  int16_t ShiftState() const noexcept { return shift_; }
+
+  // Time and event pumping.
+  VirtualClock& Clock() noexcept { return clock_; }
+  void Advance(uint64_t ms) { clock_.Advance(ms); }
+  std::unique_ptr<Timer> CreateTimer(std::string_view name, uint32_t intervalMs, std::function<void()> onTick);
+  /// Runs the next pending input, if any. Timer handlers see none (their input lies in the future).
+  /// With nothing pending while a button is held, releases the buttons and says so, so that a
+  /// handler waiting for a release always ends.
+  void DoEvents();
+  /// The source of pending input: runs one item and returns true, or returns false when empty.
+  void SetPendingInput(std::function<bool()> source) { pending_ = std::move(source); }
+  /// Where the host's remarks and the errors raised by handlers go (one line each).
+  void SetNoteSink(std::function<void(const std::string&)> sink) { notes_ = std::move(sink); }
+  void Note(const std::string& line) const;
+
+  /// The screen picture of a rectangle: windows in z-order, translucent ones blended, shadows.
+  PixelBuffer Snapshot(const RectL& area) const;
+  static constexpr Color kDesktopColor = 0x6B5A3A;
+
+  /// Runs f on a window's input handler, reporting a run-time error raised by it.
+  template <class F>
+  void Deliver(HeadlessSurface* w, F&& f) {
+    if (!w || !w->handler_) return;
+    try {
+      f(*w->handler_);
+    } catch (const std::exception& e) {
+      ReportHandlerError(w, e);
+    }
+  }
+
+ private:
+  friend class HeadlessSurface;
+  void Register(HeadlessSurface* w);
+  void Unregister(HeadlessSurface* w);
+  void VisibilityChanged(HeadlessSurface* w);
+  void BringToTop(HeadlessSurface* w);
+  void ReportHandlerError(HeadlessSurface* w, const std::exception& e) const;
+  HeadlessSurface* HitChild(HeadlessSurface* w, PointL screen) const;
+  void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t originX, int32_t originY) const;
+  static bool Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w);
+  void ApplyShift(int16_t keyCode, bool down);
+
+  int32_t widthPx_;
+  int32_t heightPx_;
+  std::unordered_map<WindowHandle, HeadlessSurface*> windows_;
+  std::vector<HeadlessSurface*> topLevels_;  // bottom first
+  std::map<std::string, uint32_t> classStyles_;
+  WindowHandle nextHandle_ = 0x100;
+  PointL pointer_{};
+  int16_t buttons_ = 0;
+  int16_t shift_ = 0;
+  HeadlessSurface* capture_ = nullptr;
+  HeadlessSurface* pressedOn_ = nullptr;  // where the left button went down
+  HeadlessSurface* focus_ = nullptr;
+  VirtualClock clock_;
+  std::function<bool()> pending_;
+  std::function<void(const std::string&)> notes_;
+};
+
+}  // namespace vorn

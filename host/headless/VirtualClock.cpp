@@ -1,0 +1,65 @@
+#include "host/headless/VirtualClock.h"
+
+#include <algorithm>
+
+namespace vorn {
+
+class VirtualClock::VirtualTimer final : public Timer {
+ public:
+  VirtualTimer(VirtualClock& clock, std::string name, uint32_t interval, std::function<void()> onTick)
+      : clock_(&clock), name_(std::move(name)), interval_(interval), onTick_(std::move(onTick)) {
+    clock_->timers_.push_back(this);
+  }
+  ~VirtualTimer() override {
+    if (clock_) std::erase(clock_->timers_, this);
+  }
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override {
+    if (enabled && !enabled_) due_ = clock_->now_ + std::max<uint32_t>(interval_, 1);
+    enabled_ = enabled;
+  }
+  uint32_t Interval() const override { return interval_; }
+  void SetInterval(uint32_t ms) override {
+    interval_ = ms;
+    if (enabled_) due_ = clock_->now_ + std::max<uint32_t>(interval_, 1);
+  }
+  void FireIfDue(uint64_t now) {
+    if (!enabled_ || interval_ == 0 || now < due_) return;
+    due_ = now + interval_;
+    onTick_();
+  }
+  void Detach() noexcept { clock_ = nullptr; }
+
+ private:
+  VirtualClock* clock_;
+  std::string name_;
+  uint32_t interval_;
+  std::function<void()> onTick_;
+  bool enabled_ = false;
+  uint64_t due_ = 0;
+};
+
+VirtualClock::VirtualClock() = default;
+
+VirtualClock::~VirtualClock() {
+  for (VirtualTimer* t : timers_) t->Detach();
+}
+
+void VirtualClock::Advance(uint64_t ms) {
+  for (uint64_t step = 0; step < ms; ++step) {
+    ++now_;
+    struct Guard {
+      int& n;
+      explicit Guard(int& c) : n(c) { ++n; }
+      ~Guard() { --n; }
+    } guard(dispatching_);
+    // By index: a tick may create or destroy timers.
+    for (size_t i = 0; i < timers_.size(); ++i) timers_[i]->FireIfDue(now_);
+  }
+}
+
+std::unique_ptr<Timer> VirtualClock::CreateTimer(std::string name, uint32_t intervalMs, std::function<void()> onTick) {
+  return std::make_unique<VirtualTimer>(*this, std::move(name), intervalMs, std::move(onTick));
+}
+
+}  // namespace vorn

@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/Timer.h"
+
+namespace vorn {
+
+/// Virtual time for the headless host: timers fire only when the clock advances, in the order
+/// they were created, each at most once per millisecond step.
+class VirtualClock {
+ public:
+  VirtualClock();
+  ~VirtualClock();
+  VirtualClock(const VirtualClock&) = delete;
+  VirtualClock& operator=(const VirtualClock&) = delete;
+
+  uint64_t Now() const noexcept { return now_; }
+  /// Advances by ms milliseconds, firing due timers after each millisecond.
+  void Advance(uint64_t ms);
+  /// True while timer handlers run (so the host knows not to hand them future input).
+  bool Dispatching() const noexcept { return dispatching_ > 0; }
+
+  std::unique_ptr<Timer> CreateTimer(std::string name, uint32_t intervalMs, std::function<void()> onTick);
+
+ private:
+  class VirtualTimer;
+  friend class VirtualTimer;
+  uint64_t now_ = 0;
+  int dispatching_ = 0;
+  std::vector<VirtualTimer*> timers_;
+};
+
+}  // namespace vorn

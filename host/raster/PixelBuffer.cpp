@@ -1,0 +1,150 @@
+#include "host/raster/PixelBuffer.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vorn {
+
+namespace {
+inline uint32_t Mix(uint32_t dst, uint32_t src, uint32_t a) noexcept {
+  // Per channel: src * a + dst * (255 - a), divided by 255 with rounding.
+  uint32_t out = 0;
+  for (int s = 0; s <= 16; s += 8) {
+    const uint32_t d = (dst >> s) & 0xFF;
+    const uint32_t v = (src >> s) & 0xFF;
+    uint32_t t = v * a + d * (255 - a) + 128;
+    t = (t + (t >> 8)) >> 8;
+    out |= t << s;
+  }
+  return out;
+}
+}  // namespace
+
+void PixelBuffer::Resize(int32_t width, int32_t height, Color fill) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  pixels_.assign(static_cast<size_t>(width_) * height_, fill);
+  scratch_.resize(static_cast<size_t>(width_));
+}
+
+void PixelBuffer::Fill(Color c) noexcept { std::fill(pixels_.begin(), pixels_.end(), c); }
+
+void PixelBuffer::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color c) noexcept {
+  x0 = std::max(x0, 0);
+  y0 = std::max(y0, 0);
+  x1 = std::min(x1, width_);
+  y1 = std::min(y1, height_);
+  if (x0 >= x1) return;
+  for (int32_t y = y0; y < y1; ++y) std::fill(Row(y) + x0, Row(y) + x1, c);
+}
+
+void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
+  if (y1 == y2) {  // horizontal: [min, max) toward the end point
+    if (y1 < 0 || y1 >= height_ || x1 == x2) return;
+    const int32_t a = x1 < x2 ? x1 : x2 + 1;
+    const int32_t b = x1 < x2 ? x2 : x1 + 1;
+    FillRect(a, y1, b, y1 + 1, c);
+    return;
+  }
+  if (x1 == x2) {
+    if (x1 < 0 || x1 >= width_) return;
+    const int32_t a = y1 < y2 ? y1 : y2 + 1;
+    const int32_t b = y1 < y2 ? y2 : y1 + 1;
+    FillRect(x1, a, x1 + 1, b, c);
+    return;
+  }
+  const int32_t dx = std::abs(x2 - x1);
+  const int32_t dy = -std::abs(y2 - y1);
+  const int32_t sx = x1 < x2 ? 1 : -1;
+  const int32_t sy = y1 < y2 ? 1 : -1;
+  int32_t err = dx + dy;
+  int32_t x = x1;
+  int32_t y = y1;
+  while (x != x2 || y != y2) {
+    SetPixel(x, y, c);
+    const int32_t e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+void PixelBuffer::GradientRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const uint16_t c0[3],
+                               const uint16_t c1[3], bool vertical) noexcept {
+  const int64_t span = vertical ? int64_t{y1} - y0 : int64_t{x1} - x0;
+  if (span <= 0 || x1 <= x0 || y1 <= y0) return;
+  const int32_t cx0 = std::max(x0, 0);
+  const int32_t cy0 = std::max(y0, 0);
+  const int32_t cx1 = std::min(x1, width_);
+  const int32_t cy1 = std::min(y1, height_);
+  if (cx0 >= cx1 || cy0 >= cy1) return;
+  auto colorAt = [&](int64_t i) {
+    uint32_t out = 0;
+    for (int ch = 0; ch < 3; ++ch) {
+      const int64_t v = c0[ch] + (int64_t{c1[ch]} - c0[ch]) * i / span;
+      out |= static_cast<uint32_t>(v >> 8) << (8 * ch);
+    }
+    return out;
+  };
+  if (vertical) {
+    for (int32_t y = cy0; y < cy1; ++y) std::fill(Row(y) + cx0, Row(y) + cx1, colorAt(int64_t{y} - y0));
+    return;
+  }
+  for (int32_t x = cx0; x < cx1; ++x) scratch_[x] = colorAt(int64_t{x} - x0);
+  for (int32_t y = cy0; y < cy1; ++y) std::copy(scratch_.begin() + cx0, scratch_.begin() + cx1, Row(y) + cx0);
+}
+
+void PixelBuffer::BlendMask(int32_t x, int32_t y, const uint8_t* mask, int32_t w, int32_t h, int32_t pitch,
+                            Color c) noexcept {
+  const int32_t ax = std::max(0, -x);
+  const int32_t ay = std::max(0, -y);
+  const int32_t bx = std::min(w, width_ - x);
+  const int32_t by = std::min(h, height_ - y);
+  for (int32_t j = ay; j < by; ++j) {
+    const uint8_t* m = mask + static_cast<size_t>(j) * pitch;
+    uint32_t* dst = Row(y + j) + x;
+    for (int32_t i = ax; i < bx; ++i) {
+      const uint32_t a = m[i];
+      if (a == 0) continue;
+      dst[i] = a == 255 ? c : Mix(dst[i], c, a);
+    }
+  }
+}
+
+void PixelBuffer::DrawPicture(const Picture& p, int32_t x, int32_t y, int32_t cx, int32_t cy, bool mono,
+                              Color monoColor) noexcept {
+  const int32_t w = std::min(cx, p.Width());
+  const int32_t h = std::min(cy, p.Height());
+  for (int32_t j = std::max(0, -y); j < h && y + j < height_; ++j) {
+    uint32_t* dst = Row(y + j) + x;
+    for (int32_t i = std::max(0, -x); i < w && x + i < width_; ++i) {
+      const uint32_t s = p.At(i, j);
+      const uint32_t a = s >> 24;
+      if (a == 0) continue;
+      const uint32_t colour = mono ? monoColor : (s & 0xFFFFFF);
+      dst[i] = a == 255 ? colour : Mix(dst[i], colour, a);
+    }
+  }
+}
+
+void PixelBuffer::Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_t alpha) noexcept {
+  for (int32_t j = std::max(0, -y); j < src.height_ && y + j < height_; ++j) {
+    const uint32_t* s = src.Row(j);
+    uint32_t* d = Row(y + j) + x;
+    const int32_t i0 = std::max(0, -x);
+    const int32_t i1 = std::min(src.width_, width_ - x);
+    if (i0 >= i1) continue;
+    if (alpha == 255) {
+      std::copy(s + i0, s + i1, d + i0);
+    } else {
+      for (int32_t i = i0; i < i1; ++i) d[i] = Mix(d[i], s[i], alpha);
+    }
+  }
+}
+
+}  // namespace vorn

@@ -1,0 +1,85 @@
+#include "host/raster/Png.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+namespace vorn {
+
+void WritePng(const PixelBuffer& buffer, const std::string& path) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(buffer.Width());
+  image.height = static_cast<png_uint_32>(buffer.Height());
+  image.format = PNG_FORMAT_RGB;
+  std::vector<uint8_t> rgb(static_cast<size_t>(buffer.Width()) * buffer.Height() * 3);
+  size_t k = 0;
+  for (int32_t y = 0; y < buffer.Height(); ++y) {
+    const uint32_t* row = buffer.Row(y);
+    for (int32_t x = 0; x < buffer.Width(); ++x) {
+      rgb[k++] = row[x] & 0xFF;
+      rgb[k++] = (row[x] >> 8) & 0xFF;
+      rgb[k++] = (row[x] >> 16) & 0xFF;
+    }
+  }
+  const std::string tmp = path + ".tmp";
+  if (!png_image_write_to_file(&image, tmp.c_str(), 0, rgb.data(), 0, nullptr)) {
+    const std::string why = image.message;
+    std::remove(tmp.c_str());
+    throw std::runtime_error(path + ": cannot write PNG: " + why);
+  }
+  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+    std::remove(tmp.c_str());
+    throw std::runtime_error(path + ": cannot replace the file");
+  }
+}
+
+namespace {
+std::vector<uint8_t> ReadRgba(const std::string& path, png_uint_32& w, png_uint_32& h) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) {
+    throw std::runtime_error(path + ": " + image.message);
+  }
+  image.format = PNG_FORMAT_RGBA;
+  if (image.width > 16384 || image.height > 16384) {
+    png_image_free(&image);
+    throw std::runtime_error(path + ": picture too large");
+  }
+  std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+    throw std::runtime_error(path + ": " + image.message);
+  }
+  w = image.width;
+  h = image.height;
+  return rgba;
+}
+}  // namespace
+
+Ref<Picture> ReadPng(const std::string& path) {
+  png_uint_32 w = 0, h = 0;
+  std::vector<uint8_t> rgba = ReadRgba(path, w, h);
+  std::vector<uint32_t> px(static_cast<size_t>(w) * h);
+  for (size_t i = 0; i < px.size(); ++i) {
+    const uint8_t* p = &rgba[i * 4];
+    px[i] = uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
+  }
+  return MakeRef<Picture>(static_cast<int32_t>(w), static_cast<int32_t>(h), std::move(px));
+}
+
+PixelBuffer ReadPngBuffer(const std::string& path) {
+  png_uint_32 w = 0, h = 0;
+  std::vector<uint8_t> rgba = ReadRgba(path, w, h);
+  PixelBuffer b(static_cast<int32_t>(w), static_cast<int32_t>(h));
+  for (int32_t y = 0; y < b.Height(); ++y) {
+    for (int32_t x = 0; x < b.Width(); ++x) {
+      const uint8_t* p = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+      b.SetPixel(x, y, uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16));
+    }
+  }
+  return b;
+}
+
+}  // namespace vorn

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+#include "foundation/Object.h"
+#include "foundation/Picture.h"
+#include "host/raster/PixelBuffer.h"
+
+namespace vorn {
+
+/// Writes an opaque RGB PNG, atomically (a temporary file renamed over the target). Throws
+/// std::runtime_error naming the file when it cannot.
+void WritePng(const PixelBuffer& buffer, const std::string& path);
+
+/// Reads a PNG of any colour type into straight-alpha pixels. Throws std::runtime_error naming the
+/// file and the reason.
+Ref<Picture> ReadPng(const std::string& path);
+
+/// Reads a PNG into an opaque pixel buffer (alpha dropped), for comparing pictures.
+PixelBuffer ReadPngBuffer(const std::string& path);
+
+}  // namespace vorn

@@ -1,0 +1,74 @@
+#pragma once
+#include "foundation/Surface.h"
+#include "host/raster/PixelBuffer.h"
+#include "host/text/FontFace.h"
+
+namespace vorn {
+
+/// The drawing half of a surface, on a pixel buffer: Cls, colours, lines, pixels, text and the
+/// device context's gradient and icon calls. Hosts derive from it and add the window half
+/// (position, visibility, enabled state, input).
+///
+/// Real coordinates become pixels by rounding halves up (floor(v + 0.5)), so lines placed on
+/// half pixels, such as a thumb's grip lines, stay evenly spaced.
+class RasterSurface : public Surface, public DeviceContext {
+ public:
+  RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);
+
+  const PixelBuffer& Pixels() const noexcept { return pixels_; }
+  PixelBuffer& Pixels() noexcept { return pixels_; }
+  /// Changes the pixel size; the picture is cleared to the back colour.
+  void ResizePixels(int32_t widthPx, int32_t heightPx);
+
+  float ScaleWidth() const override { return static_cast<float>(pixels_.Width()); }
+  float ScaleHeight() const override { return static_cast<float>(pixels_.Height()); }
+  DeviceContext& hDC() override { return *this; }
+
+  void Cls() override;
+  Color BackColor() const override { return backColor_; }
+  void SetBackColor(Color c) override;
+  Color ForeColor() const override { return foreColor_; }
+  void SetForeColor(Color c) override { foreColor_ = c; }
+  void Line(float x1, float y1, float x2, float y2, Color c) override;
+  void PSet(float x, float y, Color c) override;
+  Color Point(int32_t x, int32_t y) const override { return pixels_.Get(x, y); }
+  float CurrentX() const override { return currentX_; }
+  float CurrentY() const override { return currentY_; }
+  void SetCurrentX(float x) override { currentX_ = x; }
+  void SetCurrentY(float y) override { currentY_ = y; }
+  void Print(std::string_view text) override;
+  float TextWidth(std::string_view text) override;
+  float TextHeight(std::string_view text) override;
+  Ref<Font> GetFont() const override { return font_; }
+  void SetFont(Ref<Font> font) override;
+
+  bool GradientFill(const TriVertex* vertices, uint32_t vertexCount, const GradientRectIndex* rects,
+                    uint32_t rectCount, uint32_t mode) override;
+  bool DrawState(const Picture* icon, int32_t x, int32_t y, int32_t cx, int32_t cy, uint32_t flags) override;
+
+  /// The colour of icons drawn in mono mode.
+  static constexpr Color kMonoIconColor = 0x6D6D6D;
+
+ protected:
+  /// Hook for hosts that track what changed (the desktop host repaints only dirty surfaces).
+  virtual void Touched() {}
+
+ private:
+  FontFace& Face();
+  static int32_t Pixel(float v) noexcept;
+
+  PixelBuffer pixels_;
+  Ref<Font> font_;
+  const Font* faceFont_ = nullptr;
+  uint32_t faceRevision_ = 0;
+  FontFace* face_ = nullptr;
+  Color backColor_ = 0xFFFFFF;
+  Color foreColor_ = 0;
+  float currentX_ = 0;
+  float currentY_ = 0;
+};
+
+/// Colour of a surface for the pixel primitives: system colour references are translated.
+Color PaintColor(Color c) noexcept;
+
+}  // namespace vorn

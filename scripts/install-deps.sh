@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the demo and the tests need, when they are missing.
+set -euo pipefail
+packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
+          libpng-dev nlohmann-json3-dev libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get install -y --no-install-recommends "${missing[@]}" ||
+    { $sudo apt-get update && $sudo apt-get install -y --no-install-recommends "${missing[@]}"; }
+fi

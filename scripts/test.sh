@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. With --sanitize, builds and runs them under
+# AddressSanitizer and UndefinedBehaviorSanitizer instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset=default
+[ "${1:-}" = "--sanitize" ] && preset=asan
+./scripts/install-deps.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$(nproc)"
+ctest --preset "$preset" -j"$(nproc)"

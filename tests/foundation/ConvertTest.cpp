@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "foundation/Convert.h"
+#include "foundation/Gradient.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/Variant.h"
+
+namespace vorn {
+namespace {
+
+int ErrorOf(auto&& f) {
+  try {
+    f();
+  } catch (const RuntimeError& e) {
+    return e.Number();
+  }
+  return 0;
+}
+
+TEST(Conversions, RoundHalfToEven) {
+  EXPECT_EQ(ToInteger(2.5), 2);
+  EXPECT_EQ(ToInteger(3.5), 4);
+  EXPECT_EQ(ToInteger(-2.5), -2);
+  EXPECT_EQ(ToLong(0.5), 0);
+  EXPECT_EQ(ToLong(1.5), 2);
+  EXPECT_EQ(ToLong(2.4999), 2);
+}
+
+TEST(Conversions, RaiseOverflowOutsideTheWidth) {
+  EXPECT_EQ(ToInteger(32767.4), 32767);
+  EXPECT_EQ(ErrorOf([] { ToInteger(32767.5); }), errOverflow);
+  EXPECT_EQ(ErrorOf([] { ToInteger(40000); }), errOverflow);
+  EXPECT_EQ(ToInteger(-32768.5), -32768);  // ties to even stays in range
+  EXPECT_EQ(ErrorOf([] { ToLong(2147483648.0); }), errOverflow);
+  EXPECT_EQ(ErrorOf([] { ToLong(std::nan("")); }), errOverflow);
+  EXPECT_EQ(ErrorOf([] { AddLong(INT32_MAX, 1); }), errOverflow);
+  EXPECT_EQ(ErrorOf([] { AddInteger(32767, 1); }), errOverflow);
+}
+
+TEST(Conversions, FixTruncatesTowardZero) {
+  EXPECT_EQ(Fix(2.9), 2);
+  EXPECT_EQ(Fix(-2.9), -2);
+}
+
+TEST(PercentOf, MatchesTheExamples) {
+  EXPECT_EQ(PercentOf(250, 40), 100);
+  EXPECT_EQ(PercentOf(-7, 50), -3);
+  EXPECT_EQ(PercentOf(99, 1), 0);
+  EXPECT_EQ(PercentOf(194, 1), 1);
+  EXPECT_EQ(PercentOf(194, 100), 194);
+}
+
+TEST(PercentOf, GivesZeroWhenTheResultDoesNotFit) {
+  EXPECT_EQ(PercentOf(INT32_MAX, 32767), 0);
+  EXPECT_EQ(PercentOf(INT32_MIN, 200), 0);
+}
+
+TEST(VariantConversion, FollowsAutomationRules) {
+  EXPECT_EQ(Variant("12").ToInteger(), 12);
+  EXPECT_EQ(Variant(" 2.5 ").ToInteger(), 2);
+  EXPECT_EQ(Variant("&HFF").ToLong(), 255);
+  EXPECT_EQ(Variant(true).ToInteger(), -1);
+  EXPECT_EQ(Variant().ToLong(), 0);
+  EXPECT_EQ(Variant(int16_t{5}).ToString(), "5");
+  EXPECT_EQ(Variant(1.5f).ToString(), "1.5");
+  EXPECT_EQ(Variant(false).ToString(), "False");
+  EXPECT_TRUE(Variant("true").ToBool());
+  EXPECT_TRUE(Variant(int32_t{3}).ToBool());
+}
+
+TEST(VariantConversion, ReportsTypeMismatchAndOverflow) {
+  EXPECT_EQ(ErrorOf([] { Variant("red").ToLong(); }), errTypeMismatch);
+  EXPECT_EQ(ErrorOf([] { Variant("").ToInteger(); }), errTypeMismatch);
+  EXPECT_EQ(ErrorOf([] { Variant(int32_t{40000}).ToInteger(); }), errOverflow);
+  EXPECT_EQ(ErrorOf([] { Variant(int32_t{1}).ToObject(); }), errTypeMismatch);
+  EXPECT_EQ(ErrorOf([] { Variant::Null().ToLong(); }), errInvalidUseOfNull);
+}
+
+TEST(VariantConversion, ColoursAcceptLongsAndUnsignedValues) {
+  EXPECT_EQ(Variant(int32_t{-2147483633}).ToColor(), 0x8000000Fu);
+  EXPECT_EQ(Variant(2147483663.0).ToColor(), 0x8000000Fu);
+  EXPECT_EQ(ErrorOf([] { Variant(5e9).ToColor(); }), errOverflow);
+}
+
+}  // namespace
+}  // namespace vorn

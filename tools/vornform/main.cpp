@@ -1,0 +1,170 @@
+// vornform: the host application of the vornButton2 controls. Loads form documents, renders them,
+// replays scripted input, saves them back, and shows the built-in gallery.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "DemoGallery.h"
+#include "host/form/Form.h"
+#include "host/headless/HeadlessHost.h"
+#include "host/raster/Png.h"
+
+namespace vorn {
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+int Usage() {
+  std::cerr << "usage: vornform render FORM.json -o OUT.png\n"
+               "       vornform replay FORM.json SCRIPT.txt\n"
+               "       vornform save FORM.json -o OUT.json\n"
+               "       vornform demo\n";
+  return kUsage;
+}
+
+void PrintLine(const std::string& line) {
+  std::cout << line << '\n';
+  std::cout.flush();
+}
+
+void ReportAll(const std::vector<std::string>& errors) {
+  for (const std::string& e : errors) std::cerr << e << '\n';
+}
+
+// A loaded form in the headless host; notes from the host (handler errors, released buttons)
+// are printed with the events, and handler errors count as failures.
+struct Session {
+  HeadlessHost host;
+  std::vector<std::string> errors;
+  std::unique_ptr<Form> form;
+  int handlerErrors = 0;
+
+  bool Load(const std::string& path) {
+    try {
+      FormDocument doc = LoadFormDocument(path, errors);
+      Start(std::move(doc), {});
+      return true;
+    } catch (const DocumentError& e) {
+      std::cerr << e.what() << '\n';
+      return false;
+    }
+  }
+  void Start(FormDocument doc, std::vector<Ref<ImageList>> lists) {
+    host.SetNoteSink([this](const std::string& line) {
+      if (line.rfind("error:", 0) == 0) ++handlerErrors;
+      PrintLine(line);
+    });
+    form = std::make_unique<Form>(host, std::move(doc), PrintLine, errors, std::move(lists));
+  }
+};
+
+std::string ReadFile(const std::string& path, bool& ok) {
+  std::ifstream in(path, std::ios::binary);
+  ok = static_cast<bool>(in);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+int Render(const std::string& formPath, const std::string& outPath) {
+  Session s;
+  if (!s.Load(formPath)) return kFailed;
+  int failures = s.form->RunOnLoad(s.errors);
+  ReportAll(s.errors);
+  try {
+    WritePng(s.host.Snapshot(s.form->SnapshotArea()), outPath);
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << '\n';
+    return kFailed;
+  }
+  return s.errors.empty() && failures == 0 && s.handlerErrors == 0 ? kOk : kFailed;
+}
+
+int Replay(const std::string& formPath, const std::string& scriptPath) {
+  bool ok = false;
+  const std::string text = ReadFile(scriptPath, ok);
+  if (!ok) {
+    std::cerr << scriptPath << ": cannot open the file\n";
+    return kUsage;
+  }
+  std::vector<ScriptCommand> commands;
+  try {
+    commands = ParseScript(text, scriptPath);
+  } catch (const ScriptError& e) {
+    std::cerr << e.what() << '\n';
+    return kUsage;
+  }
+  Session s;
+  if (!s.Load(formPath)) return kFailed;
+  int failures = s.form->RunOnLoad(s.errors);
+  ReportAll(s.errors);
+  failures += s.form->RunScript(commands);
+  return s.errors.empty() && failures == 0 && s.handlerErrors == 0 ? kOk : kFailed;
+}
+
+int Save(const std::string& formPath, const std::string& outPath) {
+  Session s;
+  if (!s.Load(formPath)) return kFailed;
+  ReportAll(s.errors);
+  std::vector<std::string> saveErrors;
+  FormDocument doc = s.form->Snapshot(saveErrors);
+  ReportAll(saveErrors);
+  try {
+    SaveFormDocument(doc, outPath);
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << '\n';
+    return kFailed;
+  }
+  return s.errors.empty() && saveErrors.empty() ? kOk : kFailed;
+}
+
+int Demo() {
+  Session s;
+  try {
+    FormDocument doc = ParseFormDocument(DemoDocument(), "gallery", s.errors);
+    s.Start(std::move(doc), DemoImageLists());
+  } catch (const DocumentError& e) {
+    std::cerr << e.what() << '\n';
+    return kFailed;
+  }
+  int failures = s.form->RunOnLoad(s.errors);
+  const std::string out = "vornform-demo.png";
+  try {
+    WritePng(s.host.Snapshot(s.form->SnapshotArea()), out);
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << '\n';
+    return kFailed;
+  }
+  PrintLine("# gallery rendered to " + out + "; replaying the built-in script:");
+  failures += s.form->RunScript(ParseScript(DemoScript(), "gallery script"));
+  ReportAll(s.errors);
+  return s.errors.empty() && failures == 0 && s.handlerErrors == 0 ? kOk : kFailed;
+}
+
+int Main(int argc, char** argv) {
+  std::vector<std::string> a(argv + 1, argv + argc);
+  if (a.empty()) return Usage();
+  const std::string& cmd = a[0];
+  if (cmd == "render" && a.size() == 4 && a[2] == "-o") return Render(a[1], a[3]);
+  if (cmd == "replay" && a.size() == 3) return Replay(a[1], a[2]);
+  if (cmd == "save" && a.size() == 4 && a[2] == "-o") return Save(a[1], a[3]);
+  if (cmd == "demo" && a.size() == 1) return Demo();
+  return Usage();
+}
+
+}  // namespace
+}  // namespace vorn
+
+int main(int argc, char** argv) {
+  try {
+    return vorn::Main(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "vornform: " << e.what() << '\n';
+    return 1;
+  }
+}

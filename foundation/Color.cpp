@@ -62,7 +62,8 @@ Color BlendColor(Color first, Color second, int32_t weight) noexcept {
     const int32_t p = cb * (255 - weight);
     const int32_t q = ca * weight;
     const double s = p / 255.0 + q / 255.0;
-    result |= static_cast<Color>(std::lround(s)) << shift;
+    // s is never negative and never an exact half, so adding a half and truncating rounds it.
+    result |= static_cast<Color>(s + 0.5) << shift;
   }
   return result;
 }

@@ -75,9 +75,10 @@ void HeadlessHost::VisibilityChanged(HeadlessSurface* w) {
     if (!w->parent_) BringToTop(w);
     return;
   }
-  // A hidden or disabled window gives up the capture and the focus it (or a child) holds.
+  // A hidden window gives up the capture and the focus it (or a child) holds. A disabled one gives
+  // up the capture only: it keeps the focus but gets no keys until it is enabled again.
   if (capture_ && Contains(w, capture_)) capture_ = nullptr;
-  if (focus_ && Contains(w, focus_)) SetFocus(nullptr);
+  if (!w->visible_ && focus_ && Contains(w, focus_)) SetFocus(nullptr);
 }
 
 HeadlessSurface* HeadlessHost::HitChild(HeadlessSurface* w, PointL p) const {

@@ -313,7 +313,7 @@ Variant ReplayRunner::Evaluate(const MemberPath& path, uint16_t flags, std::vect
       return InvokeMember(*obj, seg.name, flags, args);
     }
     Variant v = InvokeMember(*obj, seg.name, kGet | kMethod, args);
-    Ref<Object> next = v.ToObject();
+    Ref<Object> next = v.IsObject() ? v.ToObject() : Ref<Object>();
     if (!next) Raise(errObjectRequired, "\"" + seg.name + "\" is not an object");
     obj = next;
   }

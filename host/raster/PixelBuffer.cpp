@@ -7,16 +7,14 @@ namespace vorn {
 
 namespace {
 inline uint32_t Mix(uint32_t dst, uint32_t src, uint32_t a) noexcept {
-  // Per channel: src * a + dst * (255 - a), divided by 255 with rounding.
-  uint32_t out = 0;
-  for (int s = 0; s <= 16; s += 8) {
-    const uint32_t d = (dst >> s) & 0xFF;
-    const uint32_t v = (src >> s) & 0xFF;
-    uint32_t t = v * a + d * (255 - a) + 128;
-    t = (t + (t >> 8)) >> 8;
-    out |= t << s;
-  }
-  return out;
+  // Per channel src * a + dst * (255 - a), divided by 255 with rounding; red and blue share one
+  // multiplication, green takes another.
+  const uint32_t na = 255 - a;
+  uint32_t rb = (src & 0xFF00FF) * a + (dst & 0xFF00FF) * na + 0x800080;
+  uint32_t g = (src & 0x00FF00) * a + (dst & 0x00FF00) * na + 0x008000;
+  rb = ((rb + ((rb >> 8) & 0xFF00FF)) >> 8) & 0xFF00FF;
+  g = ((g + ((g >> 8) & 0x00FF00)) >> 8) & 0x00FF00;
+  return rb | g;
 }
 }  // namespace
 
@@ -74,6 +72,52 @@ void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) 
   }
 }
 
+namespace {
+// Walks c0 + trunc((c1 - c0) * i / span) for i = 0, 1, 2, ... per channel without dividing per
+// step: the quotient and remainder of |c1 - c0| / span are added up like a Bresenham line.
+class ChannelRamp {
+ public:
+  ChannelRamp(const uint16_t c0[3], const uint16_t c1[3], int64_t span) : span_(span) {
+    for (int ch = 0; ch < 3; ++ch) {
+      const int64_t delta = int64_t{c1[ch]} - c0[ch];
+      base_[ch] = c0[ch];
+      sign_[ch] = delta < 0 ? -1 : 1;
+      stepQ_[ch] = (delta < 0 ? -delta : delta) / span;
+      stepR_[ch] = (delta < 0 ? -delta : delta) % span;
+    }
+  }
+  /// Jumps to step i (one division per channel).
+  void Seek(int64_t i) {
+    for (int ch = 0; ch < 3; ++ch) {
+      const int64_t mag = (stepQ_[ch] * span_ + stepR_[ch]) * i;
+      q_[ch] = mag / span_;
+      r_[ch] = mag % span_;
+    }
+  }
+  uint32_t Color() const {
+    uint32_t out = 0;
+    for (int ch = 0; ch < 3; ++ch) {
+      out |= static_cast<uint32_t>((base_[ch] + sign_[ch] * q_[ch]) >> 8) << (8 * ch);
+    }
+    return out;
+  }
+  void Next() {
+    for (int ch = 0; ch < 3; ++ch) {
+      q_[ch] += stepQ_[ch];
+      r_[ch] += stepR_[ch];
+      if (r_[ch] >= span_) {
+        ++q_[ch];
+        r_[ch] -= span_;
+      }
+    }
+  }
+
+ private:
+  int64_t span_;
+  int64_t base_[3]{}, sign_[3]{}, stepQ_[3]{}, stepR_[3]{}, q_[3]{}, r_[3]{};
+};
+}  // namespace
+
 void PixelBuffer::GradientRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const uint16_t c0[3],
                                const uint16_t c1[3], bool vertical) noexcept {
   const int64_t span = vertical ? int64_t{y1} - y0 : int64_t{x1} - x0;
@@ -83,19 +127,14 @@ void PixelBuffer::GradientRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, c
   const int32_t cx1 = std::min(x1, width_);
   const int32_t cy1 = std::min(y1, height_);
   if (cx0 >= cx1 || cy0 >= cy1) return;
-  auto colorAt = [&](int64_t i) {
-    uint32_t out = 0;
-    for (int ch = 0; ch < 3; ++ch) {
-      const int64_t v = c0[ch] + (int64_t{c1[ch]} - c0[ch]) * i / span;
-      out |= static_cast<uint32_t>(v >> 8) << (8 * ch);
-    }
-    return out;
-  };
+  ChannelRamp ramp(c0, c1, span);
   if (vertical) {
-    for (int32_t y = cy0; y < cy1; ++y) std::fill(Row(y) + cx0, Row(y) + cx1, colorAt(int64_t{y} - y0));
+    ramp.Seek(int64_t{cy0} - y0);
+    for (int32_t y = cy0; y < cy1; ++y, ramp.Next()) std::fill(Row(y) + cx0, Row(y) + cx1, ramp.Color());
     return;
   }
-  for (int32_t x = cx0; x < cx1; ++x) scratch_[x] = colorAt(int64_t{x} - x0);
+  ramp.Seek(int64_t{cx0} - x0);
+  for (int32_t x = cx0; x < cx1; ++x, ramp.Next()) scratch_[x] = ramp.Color();
   for (int32_t y = cy0; y < cy1; ++y) std::copy(scratch_.begin() + cx0, scratch_.begin() + cx1, Row(y) + cx0);
 }
 

@@ -8,12 +8,28 @@
 
 namespace vorn {
 
-void WritePng(const PixelBuffer& buffer, const std::string& path) {
+namespace {
+// Writes interleaved 8-bit channels (3 or 4 a pixel, red first) to a temporary file, then renames.
+void WriteChannels(const std::vector<uint8_t>& data, int32_t w, int32_t h, bool alpha, const std::string& path) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(buffer.Width());
-  image.height = static_cast<png_uint_32>(buffer.Height());
-  image.format = PNG_FORMAT_RGB;
+  image.width = static_cast<png_uint_32>(w);
+  image.height = static_cast<png_uint_32>(h);
+  image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+  const std::string tmp = path + ".tmp";
+  if (!png_image_write_to_file(&image, tmp.c_str(), 0, data.data(), 0, nullptr)) {
+    const std::string why = image.message;
+    std::remove(tmp.c_str());
+    throw std::runtime_error(path + ": cannot write PNG: " + why);
+  }
+  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+    std::remove(tmp.c_str());
+    throw std::runtime_error(path + ": cannot replace the file");
+  }
+}
+}  // namespace
+
+void WritePng(const PixelBuffer& buffer, const std::string& path) {
   std::vector<uint8_t> rgb(static_cast<size_t>(buffer.Width()) * buffer.Height() * 3);
   size_t k = 0;
   for (int32_t y = 0; y < buffer.Height(); ++y) {
@@ -24,16 +40,19 @@ void WritePng(const PixelBuffer& buffer, const std::string& path) {
       rgb[k++] = (row[x] >> 16) & 0xFF;
     }
   }
-  const std::string tmp = path + ".tmp";
-  if (!png_image_write_to_file(&image, tmp.c_str(), 0, rgb.data(), 0, nullptr)) {
-    const std::string why = image.message;
-    std::remove(tmp.c_str());
-    throw std::runtime_error(path + ": cannot write PNG: " + why);
+  WriteChannels(rgb, buffer.Width(), buffer.Height(), false, path);
+}
+
+void WritePicturePng(const Picture& picture, const std::string& path) {
+  std::vector<uint8_t> rgba;
+  rgba.reserve(static_cast<size_t>(picture.Width()) * picture.Height() * 4);
+  for (int32_t y = 0; y < picture.Height(); ++y) {
+    for (int32_t x = 0; x < picture.Width(); ++x) {
+      const uint32_t p = picture.At(x, y);
+      for (int s = 0; s < 32; s += 8) rgba.push_back(static_cast<uint8_t>(p >> s));
+    }
   }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    throw std::runtime_error(path + ": cannot replace the file");
-  }
+  WriteChannels(rgba, picture.Width(), picture.Height(), true, path);
 }
 
 namespace {

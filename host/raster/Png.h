@@ -11,6 +11,9 @@ namespace vorn {
 /// std::runtime_error naming the file when it cannot.
 void WritePng(const PixelBuffer& buffer, const std::string& path);
 
+/// Writes a picture with its alpha channel, atomically.
+void WritePicturePng(const Picture& picture, const std::string& path);
+
 /// Reads a PNG of any colour type into straight-alpha pixels. Throws std::runtime_error naming the
 /// file and the reason.
 Ref<Picture> ReadPng(const std::string& path);

@@ -14,6 +14,8 @@ RasterSurface::RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font)
 void RasterSurface::ResizePixels(int32_t widthPx, int32_t heightPx) {
   if (widthPx == pixels_.Width() && heightPx == pixels_.Height()) return;
   pixels_.Resize(widthPx, heightPx, PaintColor(backColor_));
+  uniform_ = true;
+  uniformColor_ = PaintColor(backColor_);
   Touched();
 }
 
@@ -24,9 +26,21 @@ int32_t RasterSurface::Pixel(float v) noexcept {
 }
 
 void RasterSurface::Cls() {
-  pixels_.Fill(PaintColor(backColor_));
+  const Color fill = PaintColor(backColor_);
+  // Clearing a surface that is already one colour (a Cls, then setting the same back colour, as
+  // every repaint does) changes no pixel.
+  if (!uniform_ || uniformColor_ != fill) {
+    pixels_.Fill(fill);
+    uniform_ = true;
+    uniformColor_ = fill;
+    Touched();
+  }
   currentX_ = 0;
   currentY_ = 0;
+}
+
+void RasterSurface::Drawn() {
+  uniform_ = false;
   Touched();
 }
 
@@ -37,12 +51,12 @@ void RasterSurface::SetBackColor(Color c) {
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, Color c) {
   pixels_.Line(Pixel(x1), Pixel(y1), Pixel(x2), Pixel(y2), PaintColor(c));
-  Touched();
+  Drawn();
 }
 
 void RasterSurface::PSet(float x, float y, Color c) {
   pixels_.SetPixel(Pixel(x), Pixel(y), PaintColor(c));
-  Touched();
+  Drawn();
 }
 
 FontFace& RasterSurface::Face() {
@@ -59,7 +73,7 @@ void RasterSurface::Print(std::string_view text) {
   face.Draw(pixels_, Pixel(currentX_), Pixel(currentY_), text, PaintColor(foreColor_));
   currentX_ = 0;
   currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
-  Touched();
+  Drawn();
 }
 
 float RasterSurface::TextWidth(std::string_view text) { return static_cast<float>(Face().MeasureWidth(text)); }
@@ -89,14 +103,14 @@ bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const
     pixels_.GradientRect(std::min(a->x, b->x), std::min(a->y, b->y), std::max(a->x, b->x), std::max(a->y, b->y), c0,
                          c1, vertical);
   }
-  Touched();
+  Drawn();
   return true;
 }
 
 bool RasterSurface::DrawState(const Picture* icon, int32_t x, int32_t y, int32_t cx, int32_t cy, uint32_t flags) {
   if (!icon || (flags & 0xF) != DST_ICON) return false;
   pixels_.DrawPicture(*icon, x, y, cx, cy, (flags & DSS_MONO) != 0, kMonoIconColor);
-  Touched();
+  Drawn();
   return true;
 }
 

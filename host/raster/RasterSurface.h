@@ -16,7 +16,6 @@ class RasterSurface : public Surface, public DeviceContext {
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);
 
   const PixelBuffer& Pixels() const noexcept { return pixels_; }
-  PixelBuffer& Pixels() noexcept { return pixels_; }
   /// Changes the pixel size; the picture is cleared to the back colour.
   void ResizePixels(int32_t widthPx, int32_t heightPx);
 
@@ -56,12 +55,15 @@ class RasterSurface : public Surface, public DeviceContext {
  private:
   FontFace& Face();
   static int32_t Pixel(float v) noexcept;
+  void Drawn();
 
   PixelBuffer pixels_;
   Ref<Font> font_;
   const Font* faceFont_ = nullptr;
   uint32_t faceRevision_ = 0;
   FontFace* face_ = nullptr;
+  bool uniform_ = true;  // every pixel is uniformColor_
+  Color uniformColor_ = 0xFFFFFF;
   Color backColor_ = 0xFFFFFF;
   Color foreColor_ = 0;
   float currentX_ = 0;

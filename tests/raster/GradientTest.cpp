@@ -111,3 +111,32 @@ TEST(GradientRect, OverflowingCornerRaisesOverflow) {
 
 }  // namespace
 }  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// The fill walks the ramp incrementally; every pixel must equal c0 + trunc((c1 - c0) * i / span).
+TEST(GradientRect, EveryPixelIsTheExactIntegerInterpolation) {
+  const Color pairs[][2] = {{0x000000, 0xFFFFFF}, {0xFFFFFF, 0x000000}, {0x12AB34, 0xC0FFEE}, {0xF9E6E6, 0xEFBEBE}};
+  for (const auto& pr : pairs) {
+    for (int span : {1, 2, 3, 7, 13, 64, 97, 255, 300}) {
+      for (int x0 : {-5, 0, 3}) {
+        test::TestSurface s(310, 2);
+        const VertexColor a = ColorToVertex(pr[0]), b = ColorToVertex(pr[1]);
+        GradientRect(s->hDC(), x0, 0, span, 1, a, b, GRADIENT_FILL_RECT_H);
+        for (int i = std::max(0, -x0); i < span && x0 + i < 310; ++i) {
+          uint32_t expected = 0;
+          const uint16_t ca[3] = {a.Red, a.Green, a.Blue}, cb[3] = {b.Red, b.Green, b.Blue};
+          for (int ch = 0; ch < 3; ++ch) {
+            const int64_t v = ca[ch] + (int64_t{cb[ch]} - ca[ch]) * i / span;
+            expected |= static_cast<uint32_t>(v >> 8) << (8 * ch);
+          }
+          ASSERT_EQ(s.At(x0 + i, 0), expected) << "span " << span << " x0 " << x0 << " i " << i;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorn

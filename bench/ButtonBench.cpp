@@ -1,0 +1,53 @@
+// Repaint cost of the push button: the full Redraw a hover tick performs, and the tick itself.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "controls/button/vornButton.h"
+
+namespace vorn {
+namespace {
+
+void BM_ButtonRepaint(benchmark::State& state) {
+  bench::BenchSite s(100, 30);
+  Ref<vornButton> b(new vornButton(*s.site));
+  StartControl(*b, nullptr);
+  b->put_Caption("Cancel");
+  b->Redraw();  // the first paint renders and caches the glyphs
+  const uint64_t before = bench::Allocations();
+  for (auto _ : state) {
+    b->Redraw();
+    benchmark::ClobberMemory();
+  }
+  state.counters["allocs_per_repaint"] =
+      benchmark::Counter(static_cast<double>(bench::Allocations() - before) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_ButtonRepaint);
+
+void BM_ButtonHoverTick(benchmark::State& state) {
+  bench::BenchSite s(100, 30);
+  Ref<vornButton> b(new vornButton(*s.site));
+  StartControl(*b, nullptr);
+  s.host.MoveMouse({40, 25});  // over the button: the tick repaints the hot look
+  s.host.Advance(1);
+  for (auto _ : state) {
+    b->MousePos_Timer();
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ButtonHoverTick);
+
+// The floor: clearing the same number of pixels.
+void BM_Memset100x30(benchmark::State& state) {
+  std::vector<uint32_t> px(100 * 30);
+  for (auto _ : state) {
+    std::memset(px.data(), 0xFF, px.size() * 4);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_Memset100x30);
+
+}  // namespace
+}  // namespace vorn

@@ -146,17 +146,17 @@ Variant MethodThunk(Object& self, const MemberInfo& m, uint16_t, std::span<Varia
 template <auto Getter, auto Letter = nullptr, auto Setter = nullptr>
 Variant PropertyThunk(Object& self, const MemberInfo& m, uint16_t flags, std::span<Variant> args) {
   if (flags & (kGet | kMethod)) {
-    if constexpr (Getter != nullptr) {
+    if constexpr (!std::is_null_pointer_v<decltype(Getter)>) {
       if (!args.empty()) Raise(errWrongArgumentCount);
       return binding::CallMethod<Getter>(self, m, args, std::make_index_sequence<0>{});
     }
   } else if (flags & kLet) {
-    if constexpr (Letter != nullptr) {
+    if constexpr (!std::is_null_pointer_v<decltype(Letter)>) {
       if (args.size() != 1) Raise(errWrongArgumentCount);
       return binding::CallMethod<Letter>(self, m, args, std::make_index_sequence<1>{});
     }
   } else if (flags & kSet) {
-    if constexpr (Setter != nullptr) {
+    if constexpr (!std::is_null_pointer_v<decltype(Setter)>) {
       if (args.size() != 1) Raise(errWrongArgumentCount);
       return binding::CallMethod<Setter>(self, m, args, std::make_index_sequence<1>{});
     }

@@ -40,7 +40,20 @@ Form::Form(HeadlessHost& host, FormDocument doc, std::function<void(const std::s
                                               ambient_->font->Clone(), f.backColor);
   for (Ref<ImageList>& list : builtInLists) imageLists_[list->Name()] = list;
   LoadImageLists(errors);
+  ParseHandlers(errors);
   for (const ControlSpec& spec : doc_.controls) CreateControl(spec, errors);
+}
+
+void Form::ParseHandlers(std::vector<std::string>& errors) {
+  for (const auto& [key, lines] : doc_.handlers) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    try {
+      handlers_[key] = ParseScript(text, doc_.form.name + ": handler " + key);
+    } catch (const ScriptError& e) {
+      errors.push_back(e.what());
+    }
+  }
 }
 
 Form::~Form() {
@@ -242,6 +255,12 @@ void Form::OnEvent(Object& source, DispId id, std::span<Variant> args) {
     line += FormatValue(args[i]);
   }
   Print(line + ")");
+  if (handlers_.empty()) return;
+  auto h = handlers_.find(e->spec.name + "." + (ev ? std::string(ev->name) : std::string()));
+  if (h == handlers_.end()) return;
+  ReplayRunner runner(*this, h->second, false);
+  runner.RunAll();
+  handlerFailures_ += runner.Failures();
 }
 
 }  // namespace vorn

@@ -38,6 +38,8 @@ class Form final : public ReplayContext, public EventSink {
   /// Properties each control reported changed, as "NAME.Property" in order.
   const std::vector<std::string>& ChangedProperties() const noexcept { return changed_; }
 
+  /// Failed lines of event handlers so far.
+  int HandlerFailures() const noexcept { return handlerFailures_; }
   /// Runs script lines (the document's onLoad, or a replay); returns the count of failures.
   int RunScript(const std::vector<ScriptCommand>& commands);
   int RunOnLoad(std::vector<std::string>& errors);
@@ -68,6 +70,7 @@ class Form final : public ReplayContext, public EventSink {
     uint32_t cookie = 0;
   };
   void CreateControl(const ControlSpec& spec, std::vector<std::string>& errors);
+  void ParseHandlers(std::vector<std::string>& errors);
   void LoadImageLists(std::vector<std::string>& errors);
   ImageListResolver Resolver() const;
   ImageListNamer Namer() const;
@@ -81,6 +84,8 @@ class Form final : public ReplayContext, public EventSink {
   std::map<std::string, Ref<ImageList>> imageLists_;
   std::vector<std::unique_ptr<Entry>> controls_;
   std::vector<std::string> changed_;
+  std::map<std::string, std::vector<ScriptCommand>> handlers_;  // "NAME.Event" -> lines
+  int handlerFailures_ = 0;
 };
 
 /// Builds an image list from its document entry, loading each picture; a picture that cannot be

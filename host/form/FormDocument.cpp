@@ -180,6 +180,30 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
       doc.onLoad.push_back(line.get<std::string>());
     }
   }
+  if (root.contains("handlers")) {
+    const Json& h = root["handlers"];
+    if (!h.is_object()) throw DocumentError(file + ": \"handlers\" must be an object of \"NAME.Event\": [lines]");
+    for (auto& [key, lines] : h.items()) {
+      if (key.find('.') == std::string::npos || !lines.is_array()) {
+        errors.push_back(file + ": handler \"" + key + "\": must be \"NAME.Event\": [script lines]");
+        continue;
+      }
+      std::vector<std::string> script;
+      bool ok = true;
+      for (const Json& line : lines) {
+        if (!line.is_string()) {
+          ok = false;
+        } else {
+          script.push_back(line.get<std::string>());
+        }
+      }
+      if (!ok) {
+        errors.push_back(file + ": handler \"" + key + "\": script lines must be strings");
+        continue;
+      }
+      doc.handlers.emplace_back(key, std::move(script));
+    }
+  }
   return doc;
 }
 
@@ -225,6 +249,11 @@ Json ToJson(const FormDocument& doc) {
   }
   root["controls"] = controls;
   if (!doc.onLoad.empty()) root["onLoad"] = doc.onLoad;
+  if (!doc.handlers.empty()) {
+    Json h = Json::object();
+    for (const auto& [key, lines] : doc.handlers) h[key] = lines;
+    root["handlers"] = h;
+  }
   return root;
 }
 

@@ -46,6 +46,8 @@ struct FormDocument {
   std::vector<ImageListSpec> imageLists;
   std::vector<ControlSpec> controls;
   std::vector<std::string> onLoad;
+  /// Script lines run when a control raises an event, keyed "NAME.Event", in document order.
+  std::vector<std::pair<std::string, std::vector<std::string>>> handlers;
   std::string baseDir = ".";  // image paths are relative to it
 };
 

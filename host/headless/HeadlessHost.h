@@ -83,7 +83,10 @@ class HeadlessHost : public ScreenInfo, public Platform {
   /// handler waiting for a release always ends.
   void DoEvents();
   /// The source of pending input: runs one item and returns true, or returns false when empty.
-  void SetPendingInput(std::function<bool()> source) { pending_ = std::move(source); }
+  /// Returns the source it replaces.
+  std::function<bool()> SetPendingInput(std::function<bool()> source) {
+    return std::exchange(pending_, std::move(source));
+  }
   /// Where the host's remarks and the errors raised by handlers go (one line each).
   void SetNoteSink(std::function<void(const std::string&)> sink) { notes_ = std::move(sink); }
   void Note(const std::string& line) const;

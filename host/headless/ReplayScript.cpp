@@ -270,12 +270,14 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
   return out;
 }
 
-ReplayRunner::ReplayRunner(ReplayContext& ctx, std::vector<ScriptCommand> commands)
-    : ctx_(ctx), commands_(std::move(commands)) {
-  ctx_.Host().SetPendingInput([this] { return RunNext(); });
+ReplayRunner::ReplayRunner(ReplayContext& ctx, std::vector<ScriptCommand> commands, bool feedsDoEvents)
+    : ctx_(ctx), commands_(std::move(commands)), feedsDoEvents_(feedsDoEvents) {
+  if (feedsDoEvents_) previous_ = ctx_.Host().SetPendingInput([this] { return RunNext(); });
 }
 
-ReplayRunner::~ReplayRunner() { ctx_.Host().SetPendingInput(nullptr); }
+ReplayRunner::~ReplayRunner() {
+  if (feedsDoEvents_) ctx_.Host().SetPendingInput(std::move(previous_));
+}
 
 bool ReplayRunner::RunNext() {
   if (next_ >= commands_.size()) return false;

@@ -64,11 +64,12 @@ class ReplayContext {
   virtual void Print(const std::string& line) = 0;
 };
 
-/// Runs a script against a form in the headless host. Installs itself as the host's pending input,
-/// so that a handler calling DoEvents runs the next command.
+/// Runs a script against a form in the headless host. A replay installs itself as the host's pending
+/// input, so that a handler calling DoEvents runs the next command; the lines of an event handler
+/// run straight through (feedsDoEvents false), leaving the replay's input where it is.
 class ReplayRunner {
  public:
-  ReplayRunner(ReplayContext& ctx, std::vector<ScriptCommand> commands);
+  ReplayRunner(ReplayContext& ctx, std::vector<ScriptCommand> commands, bool feedsDoEvents = true);
   ~ReplayRunner();
   ReplayRunner(const ReplayRunner&) = delete;
   ReplayRunner& operator=(const ReplayRunner&) = delete;
@@ -88,6 +89,8 @@ class ReplayRunner {
 
   ReplayContext& ctx_;
   std::vector<ScriptCommand> commands_;
+  bool feedsDoEvents_;
+  std::function<bool()> previous_;
   size_t next_ = 0;
   int failures_ = 0;
 };

@@ -165,3 +165,28 @@ TEST(ScriptSyntax, ClickAndTypeExpandSoPumpedHandlersSeeEachStep) {
 
 }  // namespace
 }  // namespace vorn
+
+namespace vorn {
+namespace {
+
+TEST(FormHandlers, RunTheirLinesWhenTheEventIsRaised) {
+  Loaded l(R"({ "vornform": 1, "form": { "name": "F", "width": 300, "height": 200 },
+    "controls": [ { "class": "vornButton2.vornButton", "name": "a", "left": 0, "top": 0, "width": 50, "height": 20 },
+                  { "class": "vornButton2.vornButton", "name": "b", "left": 60, "top": 0, "width": 50, "height": 20 } ],
+    "handlers": { "a.Click": [ "let b.Caption \"clicked\"", "get b.Caption" ], "a.Nothing": [ "echo never" ] } })");
+  EXPECT_TRUE(l.errors.empty());
+  l.form->RunScript(ParseScript("click 10 10", "s"));
+  // The handler runs inside the event, before the button goes on to MouseUp.
+  const std::vector<std::string> tail(l.output.end() - 3, l.output.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"a.Click()", "b.Caption = \"clicked\"", "a.MouseUp(1, 0, 10, 10)"}));
+}
+
+TEST(FormHandlers, BadHandlerLinesAreDocumentErrors) {
+  Loaded l(R"({ "vornform": 1, "handlers": { "a.Click": [ "fly" ], "nodot": [] } })");
+  ASSERT_EQ(l.errors.size(), 2u);
+  EXPECT_EQ(l.errors[0], "test.json: handler \"nodot\": must be \"NAME.Event\": [script lines]");
+  EXPECT_EQ(l.errors[1], "Form1: handler a.Click:1: unknown command \"fly\"");
+}
+
+}  // namespace
+}  // namespace vorn

@@ -54,6 +54,11 @@ struct Session {
       return false;
     }
   }
+  /// Exit status after a run with this many failed script lines.
+  int Status(int failures) const {
+    const bool ok = errors.empty() && failures == 0 && handlerErrors == 0 && form->HandlerFailures() == 0;
+    return ok ? kOk : kFailed;
+  }
   void Start(FormDocument doc, std::vector<Ref<ImageList>> lists) {
     host.SetNoteSink([this](const std::string& line) {
       if (line.rfind("error:", 0) == 0) ++handlerErrors;
@@ -82,7 +87,7 @@ int Render(const std::string& formPath, const std::string& outPath) {
     std::cerr << e.what() << '\n';
     return kFailed;
   }
-  return s.errors.empty() && failures == 0 && s.handlerErrors == 0 ? kOk : kFailed;
+  return s.Status(failures);
 }
 
 int Replay(const std::string& formPath, const std::string& scriptPath) {
@@ -104,7 +109,7 @@ int Replay(const std::string& formPath, const std::string& scriptPath) {
   int failures = s.form->RunOnLoad(s.errors);
   ReportAll(s.errors);
   failures += s.form->RunScript(commands);
-  return s.errors.empty() && failures == 0 && s.handlerErrors == 0 ? kOk : kFailed;
+  return s.Status(failures);
 }
 
 int Save(const std::string& formPath, const std::string& outPath) {
@@ -143,7 +148,7 @@ int Demo() {
   PrintLine("# gallery rendered to " + out + "; replaying the built-in script:");
   failures += s.form->RunScript(ParseScript(DemoScript(), "gallery script"));
   ReportAll(s.errors);
-  return s.errors.empty() && failures == 0 && s.handlerErrors == 0 ? kOk : kFailed;
+  return s.Status(failures);
 }
 
 int Main(int argc, char** argv) {

@@ -32,6 +32,7 @@ TextEngine::TextEngine() {
 TextEngine::~TextEngine() {
   faces_.clear();
   FT_Done_FreeType(library_);
+  FcFini();  // fontconfig keeps its configuration until told to let it go
 }
 
 FontFace& TextEngine::Resolve(const Font& font) {

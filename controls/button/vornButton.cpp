@@ -150,6 +150,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"vornButton", kMembers, ButtonEventTable()};
 }  // namespace
 
-const ClassInfo& vornButton::Class() const { return kClass; }
+const ClassInfo& vornButton::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -11,6 +11,9 @@
 #include "host/form/Form.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/raster/Png.h"
+#include "library/Registry.h"
+#include "library/TypeLibraryText.h"
+#include "library/vornbutton2.h"
 
 namespace vorn {
 namespace {
@@ -23,7 +26,9 @@ int Usage() {
   std::cerr << "usage: vornform render FORM.json -o OUT.png\n"
                "       vornform replay FORM.json SCRIPT.txt\n"
                "       vornform save FORM.json -o OUT.json\n"
-               "       vornform demo\n";
+               "       vornform demo\n"
+               "       vornform typelib\n"
+               "       vornform register | unregister\n";
   return kUsage;
 }
 
@@ -151,6 +156,13 @@ int Demo() {
   return s.Status(failures);
 }
 
+int Registration(bool add) {
+  const HRESULT hr = add ? DllRegisterServer() : DllUnregisterServer();
+  if (hr != S_OK) return kFailed;  // the library has said why
+  PrintLine(std::string(add ? "registered in " : "unregistered from ") + Registry::DefaultPath());
+  return kOk;
+}
+
 int Main(int argc, char** argv) {
   std::vector<std::string> a(argv + 1, argv + argc);
   if (a.empty()) return Usage();
@@ -159,6 +171,12 @@ int Main(int argc, char** argv) {
   if (cmd == "replay" && a.size() == 3) return Replay(a[1], a[2]);
   if (cmd == "save" && a.size() == 4 && a[2] == "-o") return Save(a[1], a[3]);
   if (cmd == "demo" && a.size() == 1) return Demo();
+  if (cmd == "typelib" && a.size() == 1) {
+    std::cout << DescribeTypeLibrary();
+    return kOk;
+  }
+  if (cmd == "register" && a.size() == 1) return Registration(true);
+  if (cmd == "unregister" && a.size() == 1) return Registration(false);
   return Usage();
 }
 

@@ -31,8 +31,8 @@ int32_t SliderScale::Limit(int64_t value) const {
 }
 
 int32_t SliderScale::ValueAt(float offset, int32_t current) const {
+  if (Travel() <= 0) return Limit(current);
   const float divisor = Length - 20.0f;
-  if (!(divisor > 0.0f)) return Limit(current);
   double percent = 0;
   if (offset != 0.0f) {
     const float ratio = offset / divisor * 100.0f;

@@ -10,8 +10,9 @@ namespace vorn {
 /// Degenerate cases, which the arithmetic alone would turn into divisions by zero or by a
 /// negative travel:
 ///   Max = Min        a value above Min sits at the end, one below at the start
-///   L <= 20          no travel: every value sits at offset 0, and pointer positions do not map
-///                    to values (ValueAt keeps the current value, brought into the range)
+///   travel <= 0      (L <= 20 on whole pixels) every value sits at offset 0, and pointer
+///                    positions do not map to values (ValueAt keeps the current value, brought
+///                    into the range)
 ///   far outside      offsets saturate at +-kFarOffset, well off any surface
 struct SliderScale {
   int32_t Min = 0;

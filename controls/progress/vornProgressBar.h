@@ -51,8 +51,9 @@ class vornProgressBar final : public Control {
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
 
  private:
-  void DrawCells();
-  void DrawSearchTrail();
+  // W and H: the scale size.
+  void DrawCells(DeviceContext& dc, double W, double H);
+  void DrawSearchTrail(DeviceContext& dc, double W, double H);
   void DrawCaption();
 
   Color ForeColor_ = 0xC00000;

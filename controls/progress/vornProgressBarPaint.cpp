@@ -47,19 +47,17 @@ void vornProgressBar::Redraw() {
   s.SetBackColor(BackColor_);
   DrawGlassFace(s, Scheme_, 3, Orientation_);
   if (!enabled) return;
-  if (Value_ > 0) {
-    if (Style_ == tNormal) DrawCells();
-    if (Style_ == tSearch) DrawSearchTrail();
+  // Any other orientation or style draws no bar.
+  if (Value_ > 0 && (Orientation_ == pbHorizontal || Orientation_ == pbVertical)) {
+    const double W = s.ScaleWidth();
+    const double H = s.ScaleHeight();
+    if (Style_ == tNormal) DrawCells(s.hDC(), W, H);
+    if (Style_ == tSearch) DrawSearchTrail(s.hDC(), W, H);
   }
   DrawCaption();
 }
 
-void vornProgressBar::DrawCells() {
-  if (Orientation_ != pbHorizontal && Orientation_ != pbVertical) return;
-  Surface& s = UserControl();
-  DeviceContext& dc = s.hDC();
-  const double W = s.ScaleWidth();
-  const double H = s.ScaleHeight();
+void vornProgressBar::DrawCells(DeviceContext& dc, double W, double H) {
   const bool vertical = Orientation_ == pbVertical;
   const int32_t L = Nearest((vertical ? H : W) - 6);
   int32_t M = Fix(L / 8.0);
@@ -77,12 +75,7 @@ void vornProgressBar::DrawCells() {
   }
 }
 
-void vornProgressBar::DrawSearchTrail() {
-  if (Orientation_ != pbHorizontal && Orientation_ != pbVertical) return;
-  Surface& s = UserControl();
-  DeviceContext& dc = s.hDC();
-  const double W = s.ScaleWidth();
-  const double H = s.ScaleHeight();
+void vornProgressBar::DrawSearchTrail(DeviceContext& dc, double W, double H) {
   const bool vertical = Orientation_ == pbVertical;
   const int32_t P = PercentOf(Nearest((vertical ? H : W) - 6 + 24 + 1), Value_);
   const CellColors colors[3] = {Blend(BackColor_, ForeColor_, 180, 140, 80),

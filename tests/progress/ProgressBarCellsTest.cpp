@@ -100,6 +100,8 @@ TEST(ProgressBarSearch, BlocksAreCutOffAtBothEnds) {
   EXPECT_EQ(DiffBounds(*right, *none), (RectL{179, 3, 196, 20}));
   EXPECT_EQ(right->Pixel(195, 3), BlendColor(kWhite, kBlue, 180));
   EXPECT_EQ(right->Pixel(192, 3), BlendColor(kWhite, kBlue, 198));  // the middle block, whole
+  // W = 81, P = 79: one pixel past the clip at 78 already shortens the leading block to 73 .. 77.
+  EXPECT_EQ(DiffBounds(*Bar(81, 24, 79, tSearch), *Bar(81, 24, 0, tSearch)), (RectL{57, 3, 77, 20}));
 }
 
 TEST(ProgressBarSearch, VerticalTrailMovesUpAndIsCutOffAtBothEnds) {

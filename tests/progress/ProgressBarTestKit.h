@@ -1,8 +1,5 @@
 #pragma once
 #include <climits>
-#include <initializer_list>
-#include <memory>
-#include <utility>
 
 #include "controls/progress/vornProgressBar.h"
 #include "support/ControlHarness.h"
@@ -11,13 +8,7 @@ namespace vorn::test {
 
 using ProgressHarness = Harness<vornProgressBar>;
 
-/// A progress bar started from stored properties (ReadProperties), the rest at their defaults.
-inline std::unique_ptr<ProgressHarness> StoredBar(int32_t width, int32_t height,
-                                                  std::initializer_list<std::pair<const char*, Variant>> props) {
-  MemoryPropertyBag bag;
-  for (const auto& [name, value] : props) bag.stored[name] = value;
-  return std::make_unique<ProgressHarness>(width, height, &bag);
-}
+constexpr auto StoredBar = Stored<vornProgressBar>;
 
 /// The box (inclusive) of the pixels where two controls of the same size differ; left > right
 /// when they are identical.

@@ -1,8 +1,4 @@
 #pragma once
-#include <initializer_list>
-#include <memory>
-#include <utility>
-
 #include "controls/range/vornSlider.h"
 #include "support/ControlHarness.h"
 
@@ -10,13 +6,7 @@ namespace vorn::test {
 
 using SliderHarness = Harness<vornSlider>;
 
-/// A slider started from stored properties (ReadProperties), the rest at their defaults.
-inline std::unique_ptr<SliderHarness> StoredSlider(int32_t width, int32_t height,
-                                                   std::initializer_list<std::pair<const char*, Variant>> props) {
-  MemoryPropertyBag bag;
-  for (const auto& [name, value] : props) bag.stored[name] = value;
-  return std::make_unique<SliderHarness>(width, height, &bag);
-}
+constexpr auto StoredSlider = Stored<vornSlider>;
 
 /// The scheme of a slider at rest with the default colours.
 inline ColorScheme RestingScheme() { return PaletteNormal(0xFFFFFF, 0xC00000, 0xFFFFFF); }

@@ -54,15 +54,6 @@ TEST(ProgressBarPersistence, AValueOfTheWrongTypeIsReportedAndTheDefaultKept) {
   EXPECT_EQ(bar->get_Caption(), "Kept");
 }
 
-TEST(ProgressBarPersistence, NewBarsTakeTheDefaultsAndTheAmbientFont) {
-  ProgressHarness bar(200, 24);
-  EXPECT_EQ(bar->get_Value(), 50);
-  EXPECT_EQ(bar->get_Caption(), "%");
-  EXPECT_EQ(bar->get_Style(), tNormal);
-  EXPECT_EQ(bar->get_Font()->Name(), "DejaVu Sans");
-  EXPECT_NE(bar->get_Font().get(), bar.ambient->font.get());  // a copy of its own
-}
-
 TEST(ProgressBarProperties, SettersNotifyWithTheBagNames) {
   ProgressHarness bar(200, 24);
   std::vector<std::string> changed;

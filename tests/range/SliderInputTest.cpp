@@ -108,16 +108,6 @@ TEST(SliderKeys, AHandlerThatZeroesKeyCodeStopsTheStep) {
   EXPECT_EQ(s->get_Value(), 5);
 }
 
-TEST(SliderKeys, KeyPressAndKeyUpOnlyRaiseTheirEvents) {
-  SliderHarness s(220, 25);
-  s.host.SetFocus(&s.Window());
-  s.log.Clear();
-  s.host.KeyPress(97);
-  s.host.KeyUp(39);
-  EXPECT_EQ(s.log.Joined(), "KeyPress(97); KeyUp(39, 0)");
-  EXPECT_EQ(s->get_Value(), 5);
-}
-
 TEST(SliderKeys, AValueOutsideTheRangeComesBackInside) {
   SliderHarness s(220, 25);
   s.host.SetFocus(&s.Window());
@@ -127,25 +117,6 @@ TEST(SliderKeys, AValueOutsideTheRangeComesBackInside) {
   s->put_Value(-5);
   s.host.KeyDown(39);
   EXPECT_EQ(s->get_Value(), 0);
-}
-
-TEST(SliderKeys, ATypedSinkReplacesTheGenericOne) {
-  struct Sink : SliderEvents {
-    int changes = 0;
-    void ValueChange() override { ++changes; }
-    void KeyDown(int16_t& k, int16_t&) override {
-      if (k == 37) k = 0;
-    }
-  } sink;
-  SliderHarness s(220, 25);
-  s->SetEventSink(&sink);
-  s.host.SetFocus(&s.Window());
-  s.log.Clear();
-  s.host.KeyDown(37);  // zeroed by the sink
-  s.host.KeyDown(39);
-  EXPECT_EQ(s->get_Value(), 6);
-  EXPECT_EQ(sink.changes, 1);
-  EXPECT_EQ(s.log.lines.size(), 0u);
 }
 
 // Hover, row by row:

@@ -1,6 +1,8 @@
 #include "library/ControlClasses.h"
 
 #include "controls/button/vornButton.h"
+#include "controls/progress/vornProgressBar.h"
+#include "controls/range/vornSlider.h"
 #include "foundation/MemberTable.h"
 
 namespace vorn {
@@ -13,6 +15,8 @@ Ref<Control> Create(ControlSite& site) {
 
 const ControlClass kClasses[] = {
     {"vornButton2.vornButton", "vornButton", &Create<vornButton>, true},
+    {"vornButton2.vornProgressBar", "vornProgressBar", &Create<vornProgressBar>, true},
+    {"vornButton2.vornSlider", "vornSlider", &Create<vornSlider>, true},
 };
 }  // namespace
 

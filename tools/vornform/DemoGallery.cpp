@@ -7,7 +7,7 @@ namespace vorn {
 std::string DemoDocument() {
   return R"json({
   "vornform": 1,
-  "form": { "name": "Gallery", "caption": "vornButton2 gallery", "left": 20, "top": 20, "width": 560, "height": 200,
+  "form": { "name": "Gallery", "caption": "vornButton2 gallery", "left": 20, "top": 20, "width": 560, "height": 400,
             "backColor": 15790320, "font": { "name": "DejaVu Sans", "size": 8, "bold": false } },
   "controls": [
     { "class": "vornButton2.vornButton", "name": "btnDefault", "left": 12, "top": 12, "width": 100, "height": 30 },
@@ -24,7 +24,31 @@ std::string DemoDocument() {
     { "class": "vornButton2.vornButton", "name": "btnStar", "left": 242, "top": 52, "width": 40, "height": 40,
       "properties": { "Caption": "", "ImageList": { "imageList": "icons16" }, "ImageIndex": 3 } },
     { "class": "vornButton2.vornButton", "name": "btnGear", "left": 292, "top": 52, "width": 110, "height": 40,
-      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } }
+      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } },
+    { "class": "vornButton2.vornSlider", "name": "sldPlain", "left": 12, "top": 135, "width": 220, "height": 25 },
+    { "class": "vornButton2.vornSlider", "name": "sldHalf", "left": 12, "top": 165, "width": 220, "height": 25,
+      "properties": { "TickStyle": 1, "Value": 3 } },
+    { "class": "vornButton2.vornSlider", "name": "sldFour", "left": 12, "top": 195, "width": 220, "height": 25,
+      "properties": { "TickStyle": 2, "Value": 8 } },
+    { "class": "vornButton2.vornSlider", "name": "sldHalfValue", "left": 12, "top": 225, "width": 220, "height": 41,
+      "properties": { "TickStyle": 3, "Min": -50, "Max": 50, "Value": 0 } },
+    { "class": "vornButton2.vornSlider", "name": "sldFourValue", "left": 12, "top": 271, "width": 220, "height": 41,
+      "properties": { "TickStyle": 4, "Max": 100, "Value": 75 } },
+    { "class": "vornButton2.vornSlider", "name": "sldDisabled", "left": 12, "top": 317, "width": 220, "height": 25,
+      "properties": { "TickStyle": 2, "Value": 4, "Enabled": false } },
+    { "class": "vornButton2.vornSlider", "name": "sldVertical", "left": 250, "top": 135, "width": 60, "height": 200,
+      "properties": { "Orientation": 2, "TickStyle": 4, "Max": 100, "Value": 40 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbNormal", "left": 332, "top": 135, "width": 200, "height": 24 },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbFull", "left": 332, "top": 169, "width": 200, "height": 24,
+      "properties": { "Value": 100, "ForeColor": 32768 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbSearch", "left": 332, "top": 203, "width": 200, "height": 24,
+      "properties": { "Style": 1, "Value": 40 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbCaption", "left": 332, "top": 237, "width": 200, "height": 24,
+      "properties": { "Value": 70, "Caption": "Copying files" } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbVertical", "left": 332, "top": 271, "width": 24, "height": 110,
+      "properties": { "Orientation": 2, "Value": 65 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbVerticalSearch", "left": 366, "top": 271, "width": 24, "height": 110,
+      "properties": { "Orientation": 2, "Style": 1, "Value": 50 } }
   ],
   "onLoad": [ "focus btnFocused" ]
 })json";
@@ -41,6 +65,17 @@ focus btnFocused
 key down 32
 key up 32
 get btnDefault.Caption
+# Press the plain slider at its first quarter, drag the knob, step it with the arrow keys.
+click 72 147
+down
+move 172 147
+up
+focus sldPlain
+key down 39
+get sldPlain.Value
+# The searching bar steps along its run.
+let pgbSearch.Value 60
+let pgbNormal.Value 85
 )";
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+namespace vorn::test {
+
+/// The exit status and the combined output of one vornform run.
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+/// Runs the vornform program built with the tests, with these arguments.
+CliRun Vornform(const std::string& args);
+
+/// The path of a file in examples/.
+std::string Example(const std::string& name);
+
+}  // namespace vorn::test

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "controls/button/vornButton.h"
+#include "controls/progress/vornProgressBar.h"
+#include "controls/range/vornSlider.h"
 #include "library/ClsMain.h"
 #include "library/ControlClasses.h"
 #include "library/LibraryIds.h"
@@ -33,9 +35,9 @@ const LibraryClass kClasses[] = {
     {"vornButton", ClassKind::Control, &kClsid_vornButton, "_vornButton", &kIid_vornButton, "__vornButton",
      &kIidEvents_vornButton, &TableOf<vornButton>, &Create<vornButton>, 30000, kExtentX, kExtentY},
     {"vornProgressBar", ClassKind::Control, &kClsid_vornProgressBar, "_vornProgressBar", &kIid_vornProgressBar,
-     "__vornProgressBar", &kIidEvents_vornProgressBar, &NoTable, nullptr, 30001, kExtentX, kExtentY},
+     "__vornProgressBar", &kIidEvents_vornProgressBar, &TableOf<vornProgressBar>, &Create<vornProgressBar>, 30001, kExtentX, kExtentY},
     {"vornSlider", ClassKind::Control, &kClsid_vornSlider, "_vornSlider", &kIid_vornSlider, "__vornSlider",
-     &kIidEvents_vornSlider, &NoTable, nullptr, 30002, 5265, 1815},
+     &kIidEvents_vornSlider, &TableOf<vornSlider>, &Create<vornSlider>, 30002, 5265, 1815},
     {"ClsMain", ClassKind::Class, &kClsid_ClsMain, "_ClsMain", &kIid_ClsMain, "", nullptr, &TableOf<ClsMain>,
      nullptr, 0, 0, 0},
     {"vornPUMenu", ClassKind::Control, &kClsid_vornPUMenu, "_vornPUMenu", &kIid_vornPUMenu, "__vornPUMenu",

@@ -119,6 +119,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"vornProgressBar", kMembers};
 }  // namespace
 
-const ClassInfo& vornProgressBar::Class() const { return kClass; }
+const ClassInfo& vornProgressBar::StaticClass() { return kClass; }
 
 }  // namespace vorn

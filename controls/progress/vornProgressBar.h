@@ -22,7 +22,8 @@ enum MyType : int32_t { tNormal = 0, tSearch = 1 };
 class vornProgressBar final : public Control {
  public:
   explicit vornProgressBar(ControlSite& site) : Control(site) {}
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   Color get_BackColor() const { return BackColor_; }
   void put_BackColor(Color c);

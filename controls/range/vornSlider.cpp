@@ -326,6 +326,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"vornSlider", kMembers, kEvents};
 }  // namespace
 
-const ClassInfo& vornSlider::Class() const { return kClass; }
+const ClassInfo& vornSlider::StaticClass() { return kClass; }
 
 }  // namespace vorn

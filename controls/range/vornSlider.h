@@ -34,7 +34,8 @@ class vornSlider final : public Control {
  public:
   explicit vornSlider(ControlSite& site);
   ~vornSlider() override;
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(SliderEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }

@@ -1,6 +1,9 @@
 #include "library/ControlClasses.h"
 
 #include "controls/button/vornButton.h"
+#include "controls/button/vornXButton.h"
+#include "controls/range/vornScrollBar.h"
+#include "controls/textbox/vornTextBox.h"
 #include "foundation/MemberTable.h"
 
 namespace vorn {
@@ -13,6 +16,10 @@ Ref<Control> Create(ControlSite& site) {
 
 const ControlClass kClasses[] = {
     {"vornButton2.vornButton", "vornButton", &Create<vornButton>, true},
+    {"vornButton2.vornScrollBar", "vornScrollBar", &Create<vornScrollBar>, true},
+    {"vornButton2.vornTextBox", "vornTextBox", &Create<vornTextBox>, true},
+    // Lives only inside the scroll bar.
+    {"vornButton2.vornXButton", "vornXButton", &Create<vornXButton>, false},
 };
 }  // namespace
 

@@ -56,9 +56,7 @@ bool vornScrollBar::get_Enabled() const { return UserControl().Enabled(); }
 
 void vornScrollBar::put_Enabled(bool enabled) {
   UserControl().SetEnabled(enabled);
-  Site().PropertyChanged("Enabled");
-  ApplyVisualState();
-  DrawTrack();
+  Recolour("Enabled");
 }
 
 void vornScrollBar::put_Min(int32_t v) {
@@ -105,14 +103,16 @@ void vornScrollBar::put_Orientation(int32_t v) {
 
 void vornScrollBar::put_BackColor(Color c) {
   BackColor_ = c;
-  Site().PropertyChanged("BackColor");
-  ApplyVisualState();
-  DrawTrack();
+  Recolour("BackColor");
 }
 
 void vornScrollBar::put_ForeColor(Color c) {
   ForeColor_ = c;
-  Site().PropertyChanged("ForeColor");
+  Recolour("ForeColor");
+}
+
+void vornScrollBar::Recolour(std::string_view bagName) {
+  Site().PropertyChanged(bagName);
   ApplyVisualState();
   DrawTrack();
 }

@@ -114,6 +114,8 @@ class vornScrollBar final : public Control {
   /// The pointer (surface pixels) lies on the thumb, away from the 2-pixel margins across.
   bool OnThumb(float X, float Y) const;
   void PlaceArrow(int index, float left, float top, float edge);
+  /// The end of the lets that change the look: mark the property changed, new scheme, repaint.
+  void Recolour(std::string_view bagName);
   void ApplyVisualState();
   void SetArrowGlyphs();
   void DrawThumb();

@@ -14,76 +14,31 @@ constexpr Color kSelectionColor = 0x80FF;
 constexpr Color kTabSelectColor = 0x96E7;
 }  // namespace
 
-void vornTextBox::Changed(std::string_view bagName) {
+template <class T>
+void vornTextBox::Store(T& field, T value, std::string_view bagName) {
+  field = std::move(value);
   Site().PropertyChanged(bagName);
   RedrawTextBox();
 }
 
-void vornTextBox::put_BackColor(Color c) {
-  BackColor_ = c;
-  Changed("BackColor");
-}
-
-void vornTextBox::put_ForeColor(Color c) {
-  ForeColor_ = c;
-  Changed("ForeColor");
-}
-
-void vornTextBox::put_Enabled(bool enabled) {
-  Enabled_ = enabled;
-  Changed("Enabled");
-}
+void vornTextBox::put_BackColor(Color c) { Store(BackColor_, c, "BackColor"); }
+void vornTextBox::put_ForeColor(Color c) { Store(ForeColor_, c, "ForeColor"); }
+void vornTextBox::put_Enabled(bool enabled) { Store(Enabled_, enabled, "Enabled"); }
 
 void vornTextBox::putref_Font(Ref<Font> font) {
   if (!font) Raise(errInvalidProcedureCall, "Font cannot be Nothing");
-  Font_ = std::move(font);
-  Changed("Font");
+  Store(Font_, std::move(font), "Font");
 }
 
-void vornTextBox::put_SelectionColor(Color c) {
-  SelectionColor_ = c;
-  Changed("SelectionColor");
-}
-
-void vornTextBox::put_Alignment(int16_t v) {
-  Alignment_ = v;
-  Changed("Alignment");
-}
-
-void vornTextBox::put_SelStart(int16_t v) {
-  SelStart_ = v;
-  Changed("SelStart");
-}
-
-void vornTextBox::put_SelLenght(int16_t v) {
-  SelLenght_ = v;
-  Changed("SelLenght");
-}
-
-void vornTextBox::put_Text(Variant v) {
-  Text_ = std::move(v);
-  Changed("Text");
-}
-
-void vornTextBox::put_PasswordChar(bool v) {
-  PasswordChar_ = v;
-  Changed("PasswordChar");
-}
-
-void vornTextBox::put_MultiLine(bool v) {
-  MultiLine_ = v;
-  Changed("MultiLine");
-}
-
-void vornTextBox::put_Scrollbars(int16_t v) {
-  Scrollbars_ = v;
-  Changed("Scrollbars");
-}
-
-void vornTextBox::put_TabSelectColor(Color c) {
-  TabSelectColor_ = c;
-  Changed("TabSelectColor");
-}
+void vornTextBox::put_SelectionColor(Color c) { Store(SelectionColor_, c, "SelectionColor"); }
+void vornTextBox::put_Alignment(int16_t v) { Store(Alignment_, v, "Alignment"); }
+void vornTextBox::put_SelStart(int16_t v) { Store(SelStart_, v, "SelStart"); }
+void vornTextBox::put_SelLenght(int16_t v) { Store(SelLenght_, v, "SelLenght"); }
+void vornTextBox::put_Text(Variant v) { Store(Text_, std::move(v), "Text"); }
+void vornTextBox::put_PasswordChar(bool v) { Store(PasswordChar_, v, "PasswordChar"); }
+void vornTextBox::put_MultiLine(bool v) { Store(MultiLine_, v, "MultiLine"); }
+void vornTextBox::put_Scrollbars(int16_t v) { Store(Scrollbars_, v, "Scrollbars"); }
+void vornTextBox::put_TabSelectColor(Color c) { Store(TabSelectColor_, c, "TabSelectColor"); }
 
 void vornTextBox::RedrawTextBox() {
   Scheme_ = PaletteNormal(BackColor_, ForeColor_, SelectionColor_);

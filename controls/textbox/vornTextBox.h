@@ -56,8 +56,9 @@ class vornTextBox final : public Control {
   void RedrawTextBox();
 
  private:
-  /// Stores nothing itself: marks the property changed and repaints, as every setter ends.
-  void Changed(std::string_view bagName);
+  /// What every setter does: store, mark the property changed under its bag name, repaint.
+  template <class T>
+  void Store(T& field, T value, std::string_view bagName);
 
   Color TabSelectColor_ = 0x96E7;
   Color BackColor_ = 0xFFFFFF;

@@ -24,9 +24,13 @@ std::string DemoDocument() {
     { "class": "vornButton2.vornButton", "name": "btnStar", "left": 242, "top": 52, "width": 40, "height": 40,
       "properties": { "Caption": "", "ImageList": { "imageList": "icons16" }, "ImageIndex": 3 } },
     { "class": "vornButton2.vornButton", "name": "btnGear", "left": 292, "top": 52, "width": 110, "height": 40,
-      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } }
+      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } },
+    { "class": "vornButton2.vornTextBox", "name": "txtName", "left": 12, "top": 132, "width": 210, "height": 24 },
+    { "class": "vornButton2.vornScrollBar", "name": "hsbLevel", "left": 12, "top": 168, "width": 210, "height": 17,
+      "properties": { "Orientation": 1, "Value": 30 } },
+    { "class": "vornButton2.vornScrollBar", "name": "vsbLevel", "left": 530, "top": 12, "width": 17, "height": 176 }
   ],
-  "onLoad": [ "focus btnFocused" ]
+  "onLoad": [ "focus txtName", "type \"Typed text\"", "focus btnFocused" ]
 })json";
 }
 
@@ -41,6 +45,14 @@ focus btnFocused
 key down 32
 key up 32
 get btnDefault.Caption
+# Step the horizontal scroll bar with its end arrow, then drag its thumb to the end.
+click 214 176
+get hsbLevel.Value
+move 70 176
+down
+move 300 176
+up
+get hsbLevel.Value
 )";
 }
 

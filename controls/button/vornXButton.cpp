@@ -59,6 +59,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"vornXButton", kMembers, ButtonEventTable()};
 }  // namespace
 
-const ClassInfo& vornXButton::Class() const { return kClass; }
+const ClassInfo& vornXButton::StaticClass() { return kClass; }
 
 }  // namespace vorn

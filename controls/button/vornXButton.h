@@ -10,7 +10,8 @@ namespace vorn {
 class vornXButton final : public ButtonBase {
  public:
   explicit vornXButton(ControlSite& site) : ButtonBase(site) {}
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   void UserControl_InitProperties() override;
   void UserControl_ReadProperties(PropertyBag& bag) override;

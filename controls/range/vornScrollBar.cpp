@@ -381,6 +381,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"vornScrollBar", kMembers, kEvents};
 }  // namespace
 
-const ClassInfo& vornScrollBar::Class() const { return kClass; }
+const ClassInfo& vornScrollBar::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -156,6 +156,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"vornTextBox", kMembers, ButtonEventTable().first(4)};
 }  // namespace
 
-const ClassInfo& vornTextBox::Class() const { return kClass; }
+const ClassInfo& vornTextBox::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -15,7 +15,8 @@ namespace vorn {
 class vornTextBox final : public Control {
  public:
   explicit vornTextBox(ControlSite& site) : Control(site) {}
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   Color get_BackColor() const { return BackColor_; }
   void put_BackColor(Color c);

@@ -3,6 +3,9 @@
 #include "controls/button/vornButton.h"
 #include "controls/progress/vornProgressBar.h"
 #include "controls/range/vornSlider.h"
+#include "controls/button/vornXButton.h"
+#include "controls/range/vornScrollBar.h"
+#include "controls/textbox/vornTextBox.h"
 #include "foundation/MemberTable.h"
 
 namespace vorn {
@@ -17,6 +20,10 @@ const ControlClass kClasses[] = {
     {"vornButton2.vornButton", "vornButton", &Create<vornButton>, true},
     {"vornButton2.vornProgressBar", "vornProgressBar", &Create<vornProgressBar>, true},
     {"vornButton2.vornSlider", "vornSlider", &Create<vornSlider>, true},
+    {"vornButton2.vornScrollBar", "vornScrollBar", &Create<vornScrollBar>, true},
+    {"vornButton2.vornTextBox", "vornTextBox", &Create<vornTextBox>, true},
+    // Lives only inside the scroll bar.
+    {"vornButton2.vornXButton", "vornXButton", &Create<vornXButton>, false},
 };
 }  // namespace
 

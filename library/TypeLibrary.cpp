@@ -5,6 +5,8 @@
 #include "controls/button/vornButton.h"
 #include "controls/progress/vornProgressBar.h"
 #include "controls/range/vornSlider.h"
+#include "controls/range/vornScrollBar.h"
+#include "controls/textbox/vornTextBox.h"
 #include "library/ClsMain.h"
 #include "library/ControlClasses.h"
 #include "library/LibraryIds.h"
@@ -43,7 +45,8 @@ const LibraryClass kClasses[] = {
     {"vornPUMenu", ClassKind::Control, &kClsid_vornPUMenu, "_vornPUMenu", &kIid_vornPUMenu, "__vornPUMenu",
      &kIidEvents_vornPUMenu, &NoTable, nullptr, 30003, kExtentX, kExtentY},
     {"vornScrollBar", ClassKind::Control, &kClsid_vornScrollBar, "_vornScrollBar", &kIid_vornScrollBar,
-     "__vornScrollBar", &kIidEvents_vornScrollBar, &NoTable, nullptr, 30004, kExtentX, kExtentY},
+     "__vornScrollBar", &kIidEvents_vornScrollBar, &TableOf<vornScrollBar>, &Create<vornScrollBar>, 30004, kExtentX,
+     kExtentY},
     {"MenuItems", ClassKind::Class, &kClsid_MenuItems, "_MenuItems", &kIid_MenuItems, "", nullptr, &NoTable, nullptr,
      0, 0, 0},
     {"MenuItem", ClassKind::Class, &kClsid_MenuItem, "_MenuItem", &kIid_MenuItem, "", nullptr, &NoTable, nullptr, 0, 0,
@@ -57,7 +60,7 @@ const LibraryClass kClasses[] = {
     {"ToolbarItem", ClassKind::Class, &kClsid_ToolbarItem, "_ToolbarItem", &kIid_ToolbarItem, "", nullptr, &NoTable,
      nullptr, 0, 0, 0},
     {"vornTextBox", ClassKind::Control, &kClsid_vornTextBox, "_vornTextBox", &kIid_vornTextBox, "__vornTextBox",
-     &kIidEvents_vornTextBox, &NoTable, nullptr, 30006, kExtentX, kExtentY},
+     &kIidEvents_vornTextBox, &TableOf<vornTextBox>, &Create<vornTextBox>, 30006, kExtentX, kExtentY},
 };
 
 const EnumMember kMyType[] = {{"tNormal", 0}, {"tSearch", 1}};

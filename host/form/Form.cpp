@@ -112,16 +112,18 @@ void Form::CreateControl(const ControlSpec& spec, std::vector<std::string>& erro
     return;
   }
   entry->cookie = entry->control->Connections().Advise(*this);
+  // Listed before it starts, so that events it raises while loading are printed with its name.
+  Entry& added = *entry;
+  controls_.push_back(std::move(entry));
   JsonPropertyBag bag(spec.stored ? &spec.properties : nullptr, Resolver(), Namer(), where);
   try {
-    StartControl(*entry->control, spec.stored ? &bag : nullptr);
-    entry->control->UserControl_Show();
+    StartControl(*added.control, spec.stored ? &bag : nullptr);
+    added.control->UserControl_Show();
   } catch (const RuntimeError& e) {
     errors.push_back(where + ": " + e.what() + " (" + std::to_string(e.Number()) + ")");
   }
   for (const std::string& e : bag.Errors()) errors.push_back(e);
-  entry->badProperties = bag.BadNames();
-  controls_.push_back(std::move(entry));
+  added.badProperties = bag.BadNames();
 }
 
 int Form::RunScript(const std::vector<ScriptCommand>& commands) {

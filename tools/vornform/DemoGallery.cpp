@@ -7,7 +7,7 @@ namespace vorn {
 std::string DemoDocument() {
   return R"json({
   "vornform": 1,
-  "form": { "name": "Gallery", "caption": "vornButton2 gallery", "left": 20, "top": 20, "width": 560, "height": 400,
+  "form": { "name": "Gallery", "caption": "vornButton2 gallery", "left": 20, "top": 20, "width": 760, "height": 400,
             "backColor": 15790320, "font": { "name": "DejaVu Sans", "size": 8, "bold": false } },
   "controls": [
     { "class": "vornButton2.vornButton", "name": "btnDefault", "left": 12, "top": 12, "width": 100, "height": 30 },
@@ -48,9 +48,13 @@ std::string DemoDocument() {
     { "class": "vornButton2.vornProgressBar", "name": "pgbVertical", "left": 332, "top": 271, "width": 24, "height": 110,
       "properties": { "Orientation": 2, "Value": 65 } },
     { "class": "vornButton2.vornProgressBar", "name": "pgbVerticalSearch", "left": 366, "top": 271, "width": 24, "height": 110,
-      "properties": { "Orientation": 2, "Style": 1, "Value": 50 } }
+      "properties": { "Orientation": 2, "Style": 1, "Value": 50 } },
+    { "class": "vornButton2.vornTextBox", "name": "txtName", "left": 560, "top": 12, "width": 188, "height": 24 },
+    { "class": "vornButton2.vornScrollBar", "name": "hsbLevel", "left": 560, "top": 48, "width": 188, "height": 17,
+      "properties": { "Orientation": 1, "Value": 30 } },
+    { "class": "vornButton2.vornScrollBar", "name": "vsbLevel", "left": 560, "top": 80, "width": 17, "height": 160 }
   ],
-  "onLoad": [ "focus btnFocused" ]
+  "onLoad": [ "focus txtName", "type \"Typed text\"", "focus btnFocused" ]
 })json";
 }
 
@@ -76,6 +80,14 @@ get sldPlain.Value
 # The searching bar steps along its run.
 let pgbSearch.Value 60
 let pgbNormal.Value 85
+# Step the horizontal scroll bar with its end arrow, then drag its thumb to the end.
+click 740 56
+get hsbLevel.Value
+move 620 56
+down
+move 900 56
+up
+get hsbLevel.Value
 )";
 }
 

@@ -517,7 +517,17 @@ void CountComObject(int32_t delta) noexcept { g_liveComObjects += delta; }
 
 bool IsIid(const IID* riid, const IID& iid) { return riid && SameGuid(*riid, iid); }
 
+namespace {
+struct LastError {
+  bool set = false;
+  int32_t number = 0;
+  std::string text;
+};
+thread_local LastError t_lastError;
+}  // namespace
+
 HRESULT ErrorResult(const RuntimeError& e, EXCEPINFO* excep) {
+  t_lastError = {true, e.Number(), e.what()};
   switch (e.Number()) {
     case errTypeMismatch: return DISP_E_TYPEMISMATCH;
     case errOverflow: return DISP_E_OVERFLOW;
@@ -536,3 +546,11 @@ HRESULT ErrorResult(const RuntimeError& e, EXCEPINFO* excep) {
 }
 
 }  // namespace vorn
+
+extern "C" HRESULT vornGetErrorInfo(int32_t* number, BSTR* description) {
+  if (!vorn::t_lastError.set) return S_FALSE;
+  if (number) *number = vorn::t_lastError.number;
+  if (description) *description = vornSysAllocString(vorn::t_lastError.text.c_str());
+  vorn::t_lastError = {};
+  return S_OK;
+}

@@ -8,7 +8,6 @@
 #include "controls/range/vornScrollBar.h"
 #include "controls/textbox/vornTextBox.h"
 #include "library/ClsMain.h"
-#include "library/ControlClasses.h"
 #include "library/LibraryIds.h"
 
 namespace vorn {

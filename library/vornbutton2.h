@@ -198,6 +198,10 @@ HRESULT DllUnregisterServer(void);
 HRESULT DllGetClassObject(const CLSID* clsid, const IID* riid, void** ppv);
 HRESULT DllCanUnloadNow(void);
 
+/* The run-time error behind the last failed call on this thread (its number and text), as
+ * automation's error information gives it; S_FALSE when there is none. Reading it clears it. */
+HRESULT vornGetErrorInfo(int32_t* number, BSTR* description);
+
 /* Strings and variants. */
 BSTR vornSysAllocString(const char* text);
 void vornSysFreeString(BSTR text);

@@ -1,6 +1,7 @@
 #include "library/ControlClasses.h"
 
 #include "controls/button/vornButton.h"
+#include "controls/menu/vornPUMenu.h"
 #include "foundation/MemberTable.h"
 
 namespace vorn {
@@ -13,6 +14,7 @@ Ref<Control> Create(ControlSite& site) {
 
 const ControlClass kClasses[] = {
     {"vornButton2.vornButton", "vornButton", &Create<vornButton>, true},
+    {"vornButton2.vornPUMenu", "vornPUMenu", &Create<vornPUMenu>, true},
 };
 }  // namespace
 

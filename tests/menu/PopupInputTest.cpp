@@ -156,6 +156,23 @@ TEST(PopupOpening, ARunOutOfInputReleasesTheButtonsAndSaysSo) {
   EXPECT_TRUE(m.Popup().Visible());
 }
 
+TEST(PopupOpening, AClosedHandlerReopeningWhileTheButtonIsHeldDoesNotHang) {
+  PopupFixture m;
+  m.Add("One");
+  m.OpenAt300x200();
+  int reopened = 0;
+  m.log.handler = [&](const std::string& name, std::span<Variant>) {
+    if (name == "Closed" && reopened++ == 0) m.OpenAt300x200();  // inside the timer tick
+  };
+  m.host.MoveMouse({150, 150});
+  m.Press();
+  m.Tick();
+  EXPECT_EQ(reopened, 1);
+  EXPECT_EQ(m.host.Buttons(), 0);  // the host let go of the button it could never release
+  EXPECT_TRUE(m.Popup().Visible());
+  EXPECT_TRUE(m->tmrFocus().Enabled());
+}
+
 TEST(PopupKill, HidesAtOnceAndReportsOnTheNextTick) {
   PopupFixture m;
   m.Add("One");

@@ -24,9 +24,25 @@ std::string DemoDocument() {
     { "class": "vornButton2.vornButton", "name": "btnStar", "left": 242, "top": 52, "width": 40, "height": 40,
       "properties": { "Caption": "", "ImageList": { "imageList": "icons16" }, "ImageIndex": 3 } },
     { "class": "vornButton2.vornButton", "name": "btnGear", "left": 292, "top": 52, "width": 110, "height": 40,
-      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } }
+      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } },
+    { "class": "vornButton2.vornButton", "name": "btnMenu", "left": 412, "top": 52, "width": 110, "height": 40,
+      "properties": { "Caption": "Popup menu" } },
+    { "class": "vornButton2.vornPUMenu", "name": "mnuDemo", "left": 501, "top": 141, "width": 47, "height": 47,
+      "properties": { "ImageList": { "imageList": "icons16" } } }
   ],
-  "onLoad": [ "focus btnFocused" ]
+  "onLoad": [
+    "focus btnFocused",
+    "call mnuDemo.MenuItem.Add(\"doc\", \"Document\", 0, true, \"\", \"\", 4)",
+    "call mnuDemo.MenuItem.Add(\"open\", \"Open...\", 1)",
+    "call mnuDemo.MenuItem.Add(\"save\", \"Save\", 2, true, \"\", \"\", 1, false, true)",
+    "call mnuDemo.MenuItem.Add(\"\", \"\", 0, true, \"\", \"\", 3)",
+    "call mnuDemo.MenuItem.Add(\"wrap\", \"Word wrap\", 0, true, \"\", \"\", 2, true)",
+    "call mnuDemo.MenuItem.Add(\"ruler\", \"Ruler\", 0, true, \"\", \"\", 2)",
+    "call mnuDemo.MenuItem.Add(\"\", \"\", 0, true, \"\", \"\", 3)",
+    "call mnuDemo.MenuItem.Add(\"fav\", \"Add to favourites\", 3)",
+    "call mnuDemo.MenuItem.Add(\"settings\", \"Settings\", 4)"
+  ],
+  "handlers": { "btnMenu.Click": [ "call mnuDemo.CreateMenu()" ] }
 })json";
 }
 
@@ -41,6 +57,13 @@ focus btnFocused
 key down 32
 key up 32
 get btnDefault.Caption
+# Open the popup menu at the pointer, rest on "Word wrap" (a picture of it), choose it.
+click 460 70
+move 480 170
+tick 2
+snapshot vornform-demo-menu.png
+click 480 170
+tick 1
 )";
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "controls/menu/MenuItem.h"
+#include "controls/menu/MenuItems.h"
 #include "foundation/Collection.h"
 #include "foundation/CollectionEnumerator.h"
 
@@ -33,14 +33,6 @@ const std::vector<Ref<Object>>& Items() {
   }();
   return items;
 }
-
-struct Owner : Object {
-  Collection list;
-  const ClassInfo& Class() const override {
-    static const ClassInfo info{"Owner", {}};
-    return info;
-  }
-};
 
 void Fill(Collection& c, bool keyed) {
   for (int i = 0; i < kEntries; ++i) c.Add(Items()[static_cast<size_t>(i)], keyed ? Keys()[static_cast<size_t>(i)] : "");
@@ -116,16 +108,16 @@ void BM_CollectionRemoveAllFromTheFront(benchmark::State& state) {
 BENCHMARK(BM_CollectionRemoveAllFromTheFront)->Unit(benchmark::kMillisecond);
 
 void BM_CollectionEnumerate100k(benchmark::State& state) {
-  Ref<Owner> owner = MakeRef<Owner>();
-  Fill(owner->list, true);
+  auto items = MakeRef<MenuItems>();
+  for (int i = 0; i < kEntries; ++i) items->Add(Keys()[static_cast<size_t>(i)], "", 0, true, "", "", 1, false, false);
   const bool enumerator = state.range(0) != 0;
   for (auto _ : state) {
     int64_t n = 0;
     if (enumerator) {
-      auto e = MakeRef<CollectionEnumerator>(Ref<Object>(owner.get()), owner->list);
+      Ref<CollectionEnumerator> e = items->get_NewEnum();
       while (Ref<Object> o = e->NextItem()) ++n;
     } else {
-      for (const Ref<Object>& o : owner->list) n += o ? 1 : 0;
+      for (const Ref<Object>& o : items->Entries()) n += o ? 1 : 0;
     }
     benchmark::DoNotOptimize(n);
   }

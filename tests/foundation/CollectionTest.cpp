@@ -9,18 +9,12 @@
 #include "foundation/Font.h"
 #include "foundation/MemberTable.h"
 #include "foundation/RuntimeError.h"
+#include "support/ErrorOf.h"
 
 namespace vorn {
 namespace {
 
-int ErrorOf(auto&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 // Entries are fonts named after their key, so a test can tell them apart.
 Ref<Object> Entry(const std::string& name) { return MakeRef<Font>(name, 8.0f); }

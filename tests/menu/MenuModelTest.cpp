@@ -4,18 +4,12 @@
 #include "controls/menu/MenuItems.h"
 #include "foundation/Dispatch.h"
 #include "foundation/RuntimeError.h"
+#include "support/ErrorOf.h"
 
 namespace vorn {
 namespace {
 
-int ErrorOf(auto&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 // Add as a host calls it: by name, with only the arguments given.
 Variant HostAdd(MenuItems& items, std::vector<Variant> args) { return InvokeMember(items, "Add", kMethod, args); }

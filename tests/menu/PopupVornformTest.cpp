@@ -1,31 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "host/raster/Png.h"
+#include "support/VornformCli.h"
 
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
-
-// Runs the vornform binary; a run that hangs is ended after 30 s and shows as status 124.
-CliRun Vornform(const std::string& args, const std::string& cwd = ".") {
-  const std::string cmd = "cd " + cwd + " && timeout 30 " + std::string(VORN_VORNFORM) + " " + args + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buf{};
-  while (size_t n = fread(buf.data(), 1, buf.size(), p)) out.append(buf.data(), n);
-  const int status = pclose(p);
-  return {WEXITSTATUS(status), out};
-}
-
-std::string Example(const std::string& name) { return std::string(VORN_SOURCE_DIR) + "/examples/" + name; }
+using vorn::test::CliRun;
+using vorn::test::Example;
+using vorn::test::Vornform;
 
 std::string WriteTemp(const std::string& name, const std::string& text) {
   const std::string path = testing::TempDir() + name;

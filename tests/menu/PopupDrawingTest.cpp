@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "PopupFixture.h"
 
 namespace vorn {
@@ -213,6 +215,21 @@ TEST(PopupPaint, BoldCaptionsAreDrawnAndMeasuredBold) {
   EXPECT_TRUE(m.Popup().FontBold());  // left as the last row needed it
   // The width fits the bold caption.
   EXPECT_LE(bold.right, m.SW() - 32);
+}
+
+TEST(PopupPaint, RepaintsOfAnOpenSubMenuKeepShowingItsGroup) {
+  PopupFixture m;
+  m.Add("Root entry");
+  m.Add("Sub entry", itNormal, "sub");
+  m.OpenAt300x200("sub");
+  EXPECT_EQ(m->OpenGroup(), "sub");
+  m.MoveOnPopup(30, 12);  // a pointer move repaints
+  ASSERT_EQ(m->HoverRow(), 1);
+  const PixelBuffer afterMove = m.Popup().Pixels();
+  m->DrawMenu("sub");
+  EXPECT_EQ(std::memcmp(afterMove.Data(), m.Popup().Pixels().Data(), afterMove.Width() * afterMove.Height() * 4u), 0);
+  m->DrawMenu("");
+  EXPECT_NE(std::memcmp(afterMove.Data(), m.Popup().Pixels().Data(), afterMove.Width() * afterMove.Height() * 4u), 0);
 }
 
 TEST(PopupPaint, ALeftoverHighlightFromALongerMenuIsNoHighlight) {

@@ -23,6 +23,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"MenuItem", kMembers};
 }  // namespace
 
-const ClassInfo& MenuItem::Class() const { return kClass; }
+const ClassInfo& MenuItem::StaticClass() { return kClass; }
 
 }  // namespace vorn

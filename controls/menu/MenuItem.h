@@ -18,7 +18,8 @@ enum eItemType : int32_t {
 /// no checks and no notification (a menu shows a change at its next repaint).
 class MenuItem final : public Object {
  public:
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   bool get_Bold() const { return Bold_; }
   void put_Bold(bool v) { Bold_ = v; }

@@ -16,6 +16,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"MenuItemListing", kMembers};
 }  // namespace
 
-const ClassInfo& MenuItemListing::Class() const { return kClass; }
+const ClassInfo& MenuItemListing::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -10,7 +10,8 @@ namespace vorn {
 /// where the row lies on the popup (Top, Height in pixels) and whether it can be chosen.
 class MenuItemListing final : public Object {
  public:
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   std::string get_Key() const { return Key_; }
   void put_Key(std::string v) { Key_ = std::move(v); }

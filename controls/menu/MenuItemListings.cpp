@@ -41,6 +41,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"MenuItemListings", kMembers};
 }  // namespace
 
-const ClassInfo& MenuItemListings::Class() const { return kClass; }
+const ClassInfo& MenuItemListings::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -11,7 +11,8 @@ namespace vorn {
 /// that Item passes every argument to the collection: "" and Empty fail like a missing key (5).
 class MenuItemListings final : public Object {
  public:
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   Ref<MenuItemListing> Add(std::string Key, int16_t Index, int32_t Top, int32_t Height, bool Selectable);
   Ref<MenuItemListing> Item(Variant vntIndexKey);

@@ -53,6 +53,6 @@ const MemberInfo kMembers[] = {
 const ClassInfo kClass{"MenuItems", kMembers};
 }  // namespace
 
-const ClassInfo& MenuItems::Class() const { return kClass; }
+const ClassInfo& MenuItems::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -13,7 +13,8 @@ namespace vorn {
 /// leave the list unchanged; Item with an empty argument ("" or Empty) answers Nothing instead.
 class MenuItems final : public Object {
  public:
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   Ref<MenuItem> Add(std::string Key, std::string Caption, int16_t Icon, bool Enabled, std::string Child,
                     std::string Group, int32_t ItemType, bool Checked, bool Bold);

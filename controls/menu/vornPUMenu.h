@@ -35,7 +35,8 @@ class vornPUMenu final : public Control {
  public:
   explicit vornPUMenu(ControlSite& site);
   ~vornPUMenu() override;
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(PUMenuEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }

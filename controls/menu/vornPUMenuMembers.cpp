@@ -34,6 +34,6 @@ const EventInfo kEvents[] = {
 const ClassInfo kClass{"vornPUMenu", kMembers, kEvents};
 }  // namespace
 
-const ClassInfo& vornPUMenu::Class() const { return kClass; }
+const ClassInfo& vornPUMenu::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -3,17 +3,18 @@
 
 namespace vorn::test {
 
-/// Exit status and everything printed (stdout and stderr) of one run of the vornform binary.
+/// The exit status and the combined output of one vornform run.
 struct CliRun {
   int status;
   std::string out;
 };
 
-/// Runs vornform with args in the folder cwd; a run that hangs is ended after 30 s and shows as
-/// status 124.
-CliRun Vornform(const std::string& args, const std::string& cwd = ".");
+/// Runs the vornform program built with the tests, with these arguments.
+CliRun Vornform(const std::string& args);
+/// The same in the folder cwd. Either way a run that hangs is ended after 30 s (status 124).
+CliRun Vornform(const std::string& args, const std::string& cwd);
 
-/// The path of a file in the repository's examples folder.
+/// The path of a file in examples/.
 std::string Example(const std::string& name);
 
 }  // namespace vorn::test

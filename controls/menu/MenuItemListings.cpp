@@ -33,7 +33,7 @@ const ParamInfo kAddParams[] = {
 const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
 const MemberInfo kMembers[] = {
     {"Add", 0x60030001, kMethod, "MenuItemListing", kAddParams, &MethodThunk<&MenuItemListings::Add>},
-    {"Item", kDispIdValue, kGet | kMethod, "MenuItemListing", kIndexParams, &MethodThunk<&MenuItemListings::Item>},
+    {"Item", kDispIdValue, kGet, "MenuItemListing", kIndexParams, &MethodThunk<&MenuItemListings::Item>},
     {"Count", 0x68030000, kGet, "Long", {}, &PropertyThunk<&MenuItemListings::get_Count>},
     {"Remove", 0x60030002, kMethod, "", kIndexParams, &MethodThunk<&MenuItemListings::Remove>},
     {"NewEnum", kDispIdNewEnum, kGet, "IUnknown", {}, &PropertyThunk<&MenuItemListings::get_NewEnum>, true},

@@ -45,7 +45,7 @@ const ParamInfo kAddParams[] = {
 const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
 const MemberInfo kMembers[] = {
     {"Add", 0x60030001, kMethod, "MenuItem", kAddParams, &MethodThunk<&MenuItems::Add>},
-    {"Item", kDispIdValue, kGet | kMethod, "MenuItem", kIndexParams, &MethodThunk<&MenuItems::Item>},
+    {"Item", kDispIdValue, kGet, "MenuItem", kIndexParams, &MethodThunk<&MenuItems::Item>},
     {"Count", 0x68030000, kGet, "Long", {}, &PropertyThunk<&MenuItems::get_Count>},
     {"Remove", 0x60030002, kMethod, "", kIndexParams, &MethodThunk<&MenuItems::Remove>},
     {"NewEnum", kDispIdNewEnum, kGet, "IUnknown", {}, &PropertyThunk<&MenuItems::get_NewEnum>, true},

@@ -27,7 +27,7 @@ std::string DemoDocument() {
       "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } },
     { "class": "vornButton2.vornButton", "name": "btnMenu", "left": 412, "top": 52, "width": 110, "height": 40,
       "properties": { "Caption": "Popup menu" } },
-    { "class": "vornButton2.vornPUMenu", "name": "mnuDemo", "left": 501, "top": 141, "width": 47, "height": 47,
+    { "class": "vornButton2.vornPUMenu", "name": "mnuDemo", "left": 501, "top": 340, "width": 47, "height": 47,
       "properties": { "ImageList": { "imageList": "icons16" } } }
   ],
   "onLoad": [

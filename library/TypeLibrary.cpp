@@ -3,6 +3,11 @@
 #include <cstdio>
 
 #include "controls/button/vornButton.h"
+#include "controls/menu/MenuItem.h"
+#include "controls/menu/MenuItemListing.h"
+#include "controls/menu/MenuItemListings.h"
+#include "controls/menu/MenuItems.h"
+#include "controls/menu/vornPUMenu.h"
 #include "controls/progress/vornProgressBar.h"
 #include "controls/range/vornSlider.h"
 #include "controls/range/vornScrollBar.h"
@@ -42,18 +47,18 @@ const LibraryClass kClasses[] = {
     {"ClsMain", ClassKind::Class, &kClsid_ClsMain, "_ClsMain", &kIid_ClsMain, "", nullptr, &TableOf<ClsMain>,
      nullptr, 0, 0, 0},
     {"vornPUMenu", ClassKind::Control, &kClsid_vornPUMenu, "_vornPUMenu", &kIid_vornPUMenu, "__vornPUMenu",
-     &kIidEvents_vornPUMenu, &NoTable, nullptr, 30003, kExtentX, kExtentY},
+     &kIidEvents_vornPUMenu, &TableOf<vornPUMenu>, &Create<vornPUMenu>, 30003, kExtentX, kExtentY},
     {"vornScrollBar", ClassKind::Control, &kClsid_vornScrollBar, "_vornScrollBar", &kIid_vornScrollBar,
      "__vornScrollBar", &kIidEvents_vornScrollBar, &TableOf<vornScrollBar>, &Create<vornScrollBar>, 30004, kExtentX,
      kExtentY},
-    {"MenuItems", ClassKind::Class, &kClsid_MenuItems, "_MenuItems", &kIid_MenuItems, "", nullptr, &NoTable, nullptr,
+    {"MenuItems", ClassKind::Class, &kClsid_MenuItems, "_MenuItems", &kIid_MenuItems, "", nullptr, &TableOf<MenuItems>, nullptr,
      0, 0, 0},
-    {"MenuItem", ClassKind::Class, &kClsid_MenuItem, "_MenuItem", &kIid_MenuItem, "", nullptr, &NoTable, nullptr, 0, 0,
+    {"MenuItem", ClassKind::Class, &kClsid_MenuItem, "_MenuItem", &kIid_MenuItem, "", nullptr, &TableOf<MenuItem>, nullptr, 0, 0,
      0},
     {"MenuItemListings", ClassKind::Class, &kClsid_MenuItemListings, "_MenuItemListings", &kIid_MenuItemListings, "",
-     nullptr, &NoTable, nullptr, 0, 0, 0},
+     nullptr, &TableOf<MenuItemListings>, nullptr, 0, 0, 0},
     {"MenuItemListing", ClassKind::Class, &kClsid_MenuItemListing, "_MenuItemListing", &kIid_MenuItemListing, "",
-     nullptr, &NoTable, nullptr, 0, 0, 0},
+     nullptr, &TableOf<MenuItemListing>, nullptr, 0, 0, 0},
     {"vornToolbar", ClassKind::Control, &kClsid_vornToolbar, "_vornToolbar", &kIid_vornToolbar, "__vornToolbar",
      &kIidEvents_vornToolbar, &NoTable, nullptr, 30005, kExtentX, kExtentY},
     {"ToolbarItem", ClassKind::Class, &kClsid_ToolbarItem, "_ToolbarItem", &kIid_ToolbarItem, "", nullptr, &NoTable,

@@ -7,8 +7,10 @@
 
 namespace vorn::test {
 
-CliRun Vornform(const std::string& args) {
-  const std::string cmd = std::string(VORN_VORNFORM) + " " + args + " 2>&1";
+CliRun Vornform(const std::string& args) { return Vornform(args, "."); }
+
+CliRun Vornform(const std::string& args, const std::string& cwd) {
+  const std::string cmd = "cd '" + cwd + "' && timeout 30 " + std::string(VORN_VORNFORM) + " " + args + " 2>&1";
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return {-1, "cannot run " + cmd};
   std::string out;

@@ -11,6 +11,8 @@ struct CliRun {
 
 /// Runs the vornform program built with the tests, with these arguments.
 CliRun Vornform(const std::string& args);
+/// The same in the folder cwd. Either way a run that hangs is ended after 30 s (status 124).
+CliRun Vornform(const std::string& args, const std::string& cwd);
 
 /// The path of a file in examples/.
 std::string Example(const std::string& name);

@@ -52,9 +52,27 @@ std::string DemoDocument() {
     { "class": "vornButton2.vornTextBox", "name": "txtName", "left": 560, "top": 12, "width": 188, "height": 24 },
     { "class": "vornButton2.vornScrollBar", "name": "hsbLevel", "left": 560, "top": 48, "width": 188, "height": 17,
       "properties": { "Orientation": 1, "Value": 30 } },
-    { "class": "vornButton2.vornScrollBar", "name": "vsbLevel", "left": 560, "top": 80, "width": 17, "height": 160 }
+    { "class": "vornButton2.vornScrollBar", "name": "vsbLevel", "left": 560, "top": 80, "width": 17, "height": 160 },
+    { "class": "vornButton2.vornButton", "name": "btnMenu", "left": 412, "top": 52, "width": 110, "height": 40,
+      "properties": { "Caption": "Popup menu" } },
+    { "class": "vornButton2.vornPUMenu", "name": "mnuDemo", "left": 501, "top": 340, "width": 47, "height": 47,
+      "properties": { "ImageList": { "imageList": "icons16" } } }
   ],
-  "onLoad": [ "focus txtName", "type \"Typed text\"", "focus btnFocused" ]
+  "onLoad": [
+    "focus txtName",
+    "type \"Typed text\"",
+    "focus btnFocused",
+    "call mnuDemo.MenuItem.Add(\"doc\", \"Document\", 0, true, \"\", \"\", 4)",
+    "call mnuDemo.MenuItem.Add(\"open\", \"Open...\", 1)",
+    "call mnuDemo.MenuItem.Add(\"save\", \"Save\", 2, true, \"\", \"\", 1, false, true)",
+    "call mnuDemo.MenuItem.Add(\"\", \"\", 0, true, \"\", \"\", 3)",
+    "call mnuDemo.MenuItem.Add(\"wrap\", \"Word wrap\", 0, true, \"\", \"\", 2, true)",
+    "call mnuDemo.MenuItem.Add(\"ruler\", \"Ruler\", 0, true, \"\", \"\", 2)",
+    "call mnuDemo.MenuItem.Add(\"\", \"\", 0, true, \"\", \"\", 3)",
+    "call mnuDemo.MenuItem.Add(\"fav\", \"Add to favourites\", 3)",
+    "call mnuDemo.MenuItem.Add(\"settings\", \"Settings\", 4)"
+  ],
+  "handlers": { "btnMenu.Click": [ "call mnuDemo.CreateMenu()" ] }
 })json";
 }
 
@@ -88,6 +106,13 @@ down
 move 900 56
 up
 get hsbLevel.Value
+# Open the popup menu at the pointer, rest on "Word wrap" (a picture of it), choose it.
+click 460 70
+move 480 170
+tick 2
+snapshot vornform-demo-menu.png
+click 480 170
+tick 1
 )";
 }
 

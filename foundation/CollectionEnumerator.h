@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "foundation/Collection.h"
+#include "foundation/Enumerator.h"
 
 namespace vorn {
 
@@ -13,7 +14,7 @@ namespace vorn {
 /// Automation shape, after the standard enumerator: Next(Item) stores the next entry in its
 /// by-reference argument and returns True, or returns False at the end; Skip(Count), Reset,
 /// Clone; Count is the number of entries in the collection.
-class CollectionEnumerator final : public Object {
+class CollectionEnumerator final : public Enumerator {
  public:
   CollectionEnumerator(Ref<Object> owner, Collection& list);
   ~CollectionEnumerator() override;
@@ -27,6 +28,11 @@ class CollectionEnumerator final : public Object {
   void Reset() { slot_ = 0; }
   Ref<CollectionEnumerator> Clone() const;
   int32_t get_Count() const { return list_.Count(); }
+
+  // Enumerator
+  bool Advance(Variant& item) override { return Next(item); }
+  void Rewind() override { Reset(); }
+  Ref<Enumerator> Copy() const override { return Clone(); }
 
  private:
   Ref<Object> owner_;

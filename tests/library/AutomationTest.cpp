@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "controls/button/vornButton.h"
@@ -213,6 +214,100 @@ TEST(ClassObjects, TheLibraryCanUnloadOnlyWhenNothingIsAlive) {
   EXPECT_EQ(DllCanUnloadNow(), S_FALSE);  // an unsited control is alive
   instance->lpVtbl->Release(instance);
   EXPECT_EQ(DllCanUnloadNow(), S_OK);
+}
+
+}  // namespace
+}  // namespace vorn
+
+#include "controls/menu/MenuItemListings.h"
+#include "controls/menu/MenuItems.h"
+
+namespace vorn {
+namespace {
+
+// Calls a member through IDispatch with positional arguments given first to last.
+HRESULT Call(IDispatch* d, DISPID id, uint16_t flags, std::vector<VARIANT> args, VARIANT* result) {
+  std::reverse(args.begin(), args.end());  // automation passes the last argument first
+  DISPPARAMS p{args.data(), nullptr, static_cast<uint32_t>(args.size()), 0};
+  if (result) vornVariantInit(result);
+  const HRESULT hr = d->lpVtbl->Invoke(d, id, nullptr, 0x409, flags, &p, result, nullptr, nullptr);
+  for (VARIANT& v : args) vornVariantClear(&v);
+  return hr;
+}
+
+std::vector<std::string> Captions(IDispatch* list) {
+  VARIANT e;
+  EXPECT_EQ(Call(list, DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &e), S_OK);
+  EXPECT_EQ(e.vt, VT_UNKNOWN);
+  IEnumVARIANT* walker = nullptr;
+  EXPECT_EQ(e.punkVal->lpVtbl->QueryInterface(e.punkVal, &IID_IEnumVARIANT, reinterpret_cast<void**>(&walker)), S_OK);
+  vornVariantClear(&e);
+  std::vector<std::string> out;
+  VARIANT item;
+  uint32_t got = 0;
+  while (walker->lpVtbl->Next(walker, 1, &item, &got) == S_OK && got == 1) {
+    VARIANT caption;
+    const char* names[] = {"Caption"};
+    DISPID id = 0;
+    item.pdispVal->lpVtbl->GetIDsOfNames(item.pdispVal, nullptr, names, 1, 0x409, &id);
+    Call(item.pdispVal, id, DISPATCH_PROPERTYGET, {}, &caption);
+    out.push_back(caption.bstrVal);
+    vornVariantClear(&caption);
+    vornVariantClear(&item);
+  }
+  walker->lpVtbl->Release(walker);
+  return out;
+}
+
+TEST(AutomationCollections, MenuItemsIndexThroughTheValueMemberAndEnumerate) {
+  Automated a(kClsid_vornPUMenu);
+  VARIANT list;
+  ASSERT_EQ(a.Get("MenuItem", list), S_OK);
+  ASSERT_EQ(list.vt, VT_DISPATCH);
+  IDispatch* items = list.pdispVal;
+  const DISPID add = 0x60030001;
+  for (const char* key : {"open", "save", "close"}) {
+    VARIANT k = Text(key), c = Text((std::string("Caption ") + key).c_str());
+    VARIANT r;
+    ASSERT_EQ(Call(items, add, DISPATCH_METHOD, {k, c}, &r), S_OK);
+    vornVariantClear(&r);
+  }
+  VARIANT r;
+  ASSERT_EQ(Call(items, DISPID_VALUE, DISPATCH_PROPERTYGET, {Text("SAVE")}, &r), S_OK);  // by key, any case
+  ASSERT_EQ(r.vt, VT_DISPATCH);
+  vornVariantClear(&r);
+  ASSERT_EQ(Call(items, DISPID_VALUE, DISPATCH_PROPERTYGET, {Text("")}, &r), S_OK);  // empty: Nothing
+  EXPECT_EQ(r.vt, VT_DISPATCH);
+  EXPECT_EQ(r.pdispVal, nullptr);
+  EXPECT_EQ(Call(items, add, DISPATCH_METHOD, {Text("Open")}, &r), DISP_E_EXCEPTION);  // duplicate key
+  EXPECT_EQ(Captions(items), (std::vector<std::string>{"Caption open", "Caption save", "Caption close"}));
+  vornVariantClear(&list);
+}
+
+TEST(AutomationCollections, MenuItemListingsEnumerateButFailOnAnEmptyIndex) {
+  auto rows = MakeRef<MenuItemListings>();
+  rows->Add("", 2, 2, 21, true);
+  rows->Add("", 5, 23, 3, false);
+  IDispatch* d = DispatchObject::Wrap(rows);
+  VARIANT r;
+  ASSERT_EQ(Call(d, DISPID_VALUE, DISPATCH_PROPERTYGET, {Long(2)}, &r), S_OK);
+  vornVariantClear(&r);
+  EXPECT_EQ(Call(d, DISPID_VALUE, DISPATCH_PROPERTYGET, {Text("")}, &r), DISP_E_EXCEPTION);
+  VARIANT e;
+  ASSERT_EQ(Call(d, DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &e), S_OK);
+  IEnumVARIANT* walker = reinterpret_cast<IEnumVARIANT*>(e.punkVal);
+  VARIANT two[2];
+  uint32_t got = 0;
+  EXPECT_EQ(walker->lpVtbl->Next(walker, 2, two, &got), S_OK);
+  EXPECT_EQ(got, 2u);
+  vornVariantClear(&two[0]);
+  vornVariantClear(&two[1]);
+  EXPECT_EQ(walker->lpVtbl->Next(walker, 1, two, &got), S_FALSE);
+  EXPECT_EQ(got, 0u);
+  walker->lpVtbl->Reset(walker);
+  EXPECT_EQ(walker->lpVtbl->Skip(walker, 3), S_FALSE);
+  vornVariantClear(&e);
+  d->lpVtbl->Release(d);
 }
 
 }  // namespace

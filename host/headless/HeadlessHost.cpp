@@ -222,8 +222,7 @@ std::unique_ptr<Timer> HeadlessHost::CreateTimer(std::string_view name, uint32_t
 
 void HeadlessHost::DoEvents() {
   if (clock_.Dispatching()) return;
-  if (pending_ && pending_()) return;
-  if (buttons_ == 0) return;
+  if (RunPendingInput() || buttons_ == 0) return;
   const char* names[] = {"left", "right", "middle"};
   const int16_t bits[] = {kLeftButton, kRightButton, kMiddleButton};
   for (int i = 0; i < 3; ++i) {
@@ -333,7 +332,7 @@ bool HeadlessHost::SetLayeredWindowAttributes(WindowHandle window, Color, uint8_
   return true;
 }
 
-void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) const {
+void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) {
   target.Composite(w.Pixels(), ox, oy, 255);
   for (const HeadlessSurface* c : w.children_) {
     if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_);

@@ -26,8 +26,12 @@ int16_t ButtonOf(uint8_t sdlButton) {
 }  // namespace
 
 std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
-  // Keep a compositing window manager compositing (it draws the popups' translucency), let the
-  // screen saver run, and take the first click on an inactive window as a click.
+  // Pictures go to the window system as they are (X11: shared-memory images), not through an
+  // OpenGL texture, which would load a GPU driver (or a software rasteriser with its threads) to
+  // show a few changed rectangles. Keep a compositing window manager compositing (it draws the
+  // popups' translucency), let the screen saver run, and take the first click on an inactive
+  // window as a click.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");

@@ -1,0 +1,46 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "ChildProcess.h"
+#include "foundation/Geometry.h"
+#include "host/raster/PixelBuffer.h"
+
+namespace vorn::test {
+
+/// A virtual X server (Xvfb) of its own for one test, on a display number Xvfb picks itself, so
+/// that tests running side by side never meet.
+class Xvfb {
+ public:
+  /// Starts it and waits until it accepts clients; throws std::runtime_error when it cannot.
+  Xvfb(int width, int height);
+  const std::string& Display() const noexcept { return display_; }
+
+ private:
+  std::unique_ptr<ChildProcess> server_;
+  std::string display_;
+};
+
+/// A client connection to an X server for looking at what is on its screen.
+class XScreen {
+ public:
+  explicit XScreen(const std::string& display);
+  ~XScreen();
+  XScreen(const XScreen&) = delete;
+  XScreen& operator=(const XScreen&) = delete;
+
+  /// The shown top-level window with this title, waiting up to timeout; 0 when none appears.
+  unsigned long WaitForWindow(const std::string& title, milliseconds timeout);
+  /// The window's inside on the screen, in pixels.
+  RectL Geometry(unsigned long window);
+  /// The screen's pixels in a rectangle, as &HBBGGRR: what a user sees there.
+  PixelBuffer Grab(const RectL& area);
+  /// Asks the window to close, as a window manager's close button does.
+  void RequestClose(unsigned long window);
+
+ private:
+  std::string Title(unsigned long window);
+  void* display_;  // Display*
+};
+
+}  // namespace vorn::test

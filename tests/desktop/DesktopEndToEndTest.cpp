@@ -8,8 +8,11 @@
 //   EXPECT_TRUE(ScreenMatches(Headless(Example("scrollbar.json"), "move ...\ntick 2\n"), origin, area));
 //   EXPECT_EQ(Close(), 0);
 // MoveToScreen and ClickAtScreen reach places outside the form, such as beside an open popup.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,6 +20,8 @@
 
 #include "ChildProcess.h"
 #include "XServer.h"
+#include "foundation/WindowRoutines.h"
+#include "host/desktop/DesktopHost.h"
 #include "host/raster/Png.h"
 
 namespace vorn::test {
@@ -25,6 +30,34 @@ namespace {
 using namespace std::chrono_literals;
 
 std::string Example(const std::string& name) { return std::string(VORN_SOURCE_DIR) + "/examples/" + name; }
+
+// No session bus: without an address, libdbus (which SDL loads) would try to autolaunch one
+// through dbus-launch, which would outlive the test, and leaks a buffer when that fails.
+constexpr const char* kNoSessionBus = "unix:path=/nonexistent/vorn-test-bus";
+
+// Sets environment variables of this process for a while.
+class ScopedEnv {
+ public:
+  ScopedEnv(std::initializer_list<std::pair<const char*, std::string>> values) {
+    for (const auto& [name, value] : values) {
+      const char* old = std::getenv(name);
+      saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+      setenv(name, value.c_str(), 1);
+    }
+  }
+  ~ScopedEnv() {
+    for (const auto& [name, old] : saved_) {
+      if (old) {
+        setenv(name, old->c_str(), 1);
+      } else {
+        unsetenv(name);
+      }
+    }
+  }
+
+ private:
+  std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
 
 std::string TestName() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
@@ -76,11 +109,8 @@ class DesktopEndToEnd : public testing::Test {
   ChildProcess::Spec OnDisplay(std::vector<std::string> args) const {
     ChildProcess::Spec spec;
     spec.argv = std::move(args);
-    // No session bus: without an address, libdbus (which SDL loads) would try to autolaunch one
-    // through dbus-launch, which would outlive the test and leaks a buffer when it fails.
-    spec.setEnv = {{"DISPLAY", server_->Display()},
-                   {"SDL_VIDEODRIVER", "x11"},
-                   {"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/vorn-test-bus"}};
+    spec.setEnv = {
+        {"DISPLAY", server_->Display()}, {"SDL_VIDEODRIVER", "x11"}, {"DBUS_SESSION_BUS_ADDRESS", kNoSessionBus}};
     spec.unsetEnv = {"WAYLAND_DISPLAY"};
     return spec;
   }
@@ -261,6 +291,66 @@ TEST_F(DesktopEndToEnd, TheDemoShowsTheGalleryInAWindowWhenThereIsADisplay) {
   EXPECT_TRUE(ScreenMatches(reference, {client_.left, client_.top}, {0, 0, reference.Width(), reference.Height()}));
   EXPECT_EQ(Close(), 0);
   EXPECT_FALSE(std::filesystem::exists(dir + "/vornform-demo.png"));  // shown, not rendered
+}
+
+// The popup path runs in this process, with the host on the test's X server, doing what a popup
+// menu does: its window setup and its opening.
+TEST_F(DesktopEndToEnd, APopupIsAnUnmanagedTopmostTranslucentWindowThatSeesPressesOutsideIt) {
+  const ScopedEnv env{{"DISPLAY", server_->Display()}, {"DBUS_SESSION_BUS_ADDRESS", kNoSessionBus}};
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+  std::string why;
+  std::unique_ptr<DesktopHost> host = DesktopHost::Open(why);
+  ASSERT_TRUE(host) << why;
+  auto font = MakeRef<Font>();
+  auto form = std::make_unique<HeadlessSurface>(*host, WindowKind::Form, "Form", nullptr, RectL{100, 100, 400, 300},
+                                                font, 0xF0F0F0);
+  auto menu = std::make_unique<HeadlessSurface>(*host, WindowKind::Control, "Menu", form.get(), RectL{10, 10, 57, 57},
+                                                font, 0xF0F0F0);
+  auto popup = std::make_unique<HeadlessSurface>(*host, WindowKind::Picture, "Menu.PUMenu", menu.get(), RectL{},
+                                                 font, 0x00C0FF);
+  const WindowHandle h = popup->hWnd();
+  host->SetWindowLong(h, GWL_EXSTYLE, host->GetWindowLong(h, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  host->SetWindowPos(h, h, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  host->SetWindowLong(h, GWL_HWNDPARENT, static_cast<int32_t>(form->hWnd()));
+  host->SetParent(h, 0);
+  popup->Move(600 * 15, 300 * 15, 120 * 15, 80 * 15);
+  host->SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  popup->SetVisible(true);
+  SetWindowAlpha(*host, h, 230);
+  host->DoEvents();
+
+  ASSERT_NE(host->RealWindow(h), nullptr);
+  const unsigned long window = screen_->WaitForWindow("Menu.PUMenu", 5s);  // titled by its name
+  ASSERT_NE(window, 0u);
+  EXPECT_TRUE(screen_->Unmanaged(window));  // no frame, no focus, no taskbar entry, placed as asked
+  EXPECT_EQ(screen_->Geometry(window), (RectL{600, 300, 720, 380}));
+  const std::vector<std::string> state = screen_->Atoms(window, "_NET_WM_STATE");
+  EXPECT_NE(std::find(state.begin(), state.end(), "_NET_WM_STATE_ABOVE"), state.end());
+  EXPECT_NE(std::find(state.begin(), state.end(), "_NET_WM_STATE_SKIP_TASKBAR"), state.end());
+  // Opacity for a compositing window manager (Xvfb has none, so the screen shows it opaque).
+  const std::optional<uint32_t> opacity = screen_->Cardinal(window, "_NET_WM_WINDOW_OPACITY");
+  ASSERT_TRUE(opacity.has_value());
+  EXPECT_NEAR(*opacity / 4294967295.0, 230 / 255.0, 0.001);
+  PixelBuffer reference(120, 80, 0x00C0FF);
+  EXPECT_TRUE(ScreenMatches(reference, {600, 300}, {0, 0, 120, 80}));
+  EXPECT_FALSE(screen_->Unmanaged(screen_->WaitForWindow("Form", 5s)));  // the form is a normal window
+
+  // What the popup's timer asks about a press anywhere on the screen, outside every window.
+  MoveToScreen(900, 700);
+  EXPECT_EQ(host->GetCursorPos(), (PointL{900, 700}));
+  EXPECT_EQ(host->GetAsyncKeyState(VK_LBUTTON), 0);
+  Press();
+  EXPECT_NE(host->GetAsyncKeyState(VK_LBUTTON), 0);
+  EXPECT_EQ(host->GetAsyncKeyState(VK_RBUTTON), 0);
+  Release();
+  EXPECT_EQ(host->GetAsyncKeyState(VK_LBUTTON), 0);
+
+  popup->SetVisible(false);
+  host->DoEvents();
+  EXPECT_EQ(screen_->WaitForWindow("Menu.PUMenu", 0ms), 0u);
+  popup.reset();
+  menu.reset();
+  form.reset();
 }
 
 TEST_F(DesktopEndToEnd, RunWithoutAWindowSystemOrWithABrokenFormFailsWithAReason) {

@@ -25,6 +25,27 @@ int Channel(uint32_t pixel, unsigned long mask) {
   return static_cast<int>(v * 255 / max);
 }
 
+// A window property as Xlib hands it out, freed with this.
+struct Property {
+  unsigned char* data = nullptr;
+  unsigned long count = 0;
+  int format = 0;
+  Property(Display* d, Window w, const char* name, Atom type, long maxItems) {
+    Atom actual = 0;
+    unsigned long after = 0;
+    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, maxItems, False, type, &actual, &format, &count,
+                           &after, &data) != Success) {
+      data = nullptr;
+    }
+    if (!data) count = 0;
+  }
+  ~Property() {
+    if (data) XFree(data);
+  }
+  Property(const Property&) = delete;
+  Property& operator=(const Property&) = delete;
+};
+
 }  // namespace
 
 Xvfb::Xvfb(int width, int height) {
@@ -67,27 +88,14 @@ XScreen::XScreen(const std::string& display) : display_(XOpenDisplay(display.c_s
 XScreen::~XScreen() { XCloseDisplay(static_cast<Display*>(display_)); }
 
 std::string XScreen::Title(unsigned long window) {
-  auto* d = static_cast<Display*>(display_);
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  std::string title;
-  const Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
-  if (XGetWindowProperty(d, window, netName, 0, 1024, False, AnyPropertyType, &type, &format, &count, &after, &data) ==
-          Success &&
-      data) {
-    title.assign(reinterpret_cast<char*>(data), count);
-    XFree(data);
-  }
-  return title;
+  const Property p(static_cast<Display*>(display_), window, "_NET_WM_NAME", AnyPropertyType, 1024);
+  return std::string(reinterpret_cast<const char*>(p.data), p.data ? p.count : 0);
 }
 
 unsigned long XScreen::WaitForWindow(const std::string& title, milliseconds timeout) {
   auto* d = static_cast<Display*>(display_);
   const auto deadline = Clock::now() + timeout;
-  while (Clock::now() < deadline) {
+  while (true) {
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
@@ -103,9 +111,9 @@ unsigned long XScreen::WaitForWindow(const std::string& title, milliseconds time
       if (children) XFree(children);
     }
     if (found) return found;
+    if (Clock::now() >= deadline) return 0;
     std::this_thread::sleep_for(milliseconds(50));
   }
-  return 0;
 }
 
 RectL XScreen::Geometry(unsigned long window) {
@@ -151,6 +159,30 @@ void XScreen::RequestClose(unsigned long window) {
   e.xclient.data.l[1] = CurrentTime;
   XSendEvent(d, window, False, NoEventMask, &e);
   XFlush(d);
+}
+
+bool XScreen::Unmanaged(unsigned long window) {
+  XWindowAttributes a;
+  return XGetWindowAttributes(static_cast<Display*>(display_), window, &a) && a.override_redirect;
+}
+
+std::vector<std::string> XScreen::Atoms(unsigned long window, const std::string& property) {
+  auto* d = static_cast<Display*>(display_);
+  const Property p(d, window, property.c_str(), XA_ATOM, 64);
+  std::vector<std::string> names;
+  for (unsigned long i = 0; i < p.count; ++i) {
+    if (char* name = XGetAtomName(d, reinterpret_cast<const Atom*>(p.data)[i])) {
+      names.emplace_back(name);
+      XFree(name);
+    }
+  }
+  return names;
+}
+
+std::optional<uint32_t> XScreen::Cardinal(unsigned long window, const std::string& property) {
+  const Property p(static_cast<Display*>(display_), window, property.c_str(), XA_CARDINAL, 1);
+  if (p.count != 1 || p.format != 32) return std::nullopt;
+  return static_cast<uint32_t>(*reinterpret_cast<const unsigned long*>(p.data));
 }
 
 }  // namespace vorn::test

@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string>
 
 #include "ChildProcess.h"
@@ -29,7 +31,8 @@ class XScreen {
   XScreen(const XScreen&) = delete;
   XScreen& operator=(const XScreen&) = delete;
 
-  /// The shown top-level window with this title, waiting up to timeout; 0 when none appears.
+  /// The shown top-level window with this title, waiting up to timeout (0: looking once); 0 when
+  /// none appears.
   unsigned long WaitForWindow(const std::string& title, milliseconds timeout);
   /// The window's inside on the screen, in pixels.
   RectL Geometry(unsigned long window);
@@ -37,6 +40,12 @@ class XScreen {
   PixelBuffer Grab(const RectL& area);
   /// Asks the window to close, as a window manager's close button does.
   void RequestClose(unsigned long window);
+  /// True for a window the window manager leaves alone (no frame, no focus, placed by its program).
+  bool Unmanaged(unsigned long window);
+  /// The names in an atom-list property, such as _NET_WM_STATE.
+  std::vector<std::string> Atoms(unsigned long window, const std::string& property);
+  /// A 32-bit property, such as _NET_WM_WINDOW_OPACITY; nothing when the window has none.
+  std::optional<uint32_t> Cardinal(unsigned long window, const std::string& property);
 
  private:
   std::string Title(unsigned long window);

@@ -26,6 +26,7 @@ int16_t ButtonOf(uint8_t sdlButton) {
 }  // namespace
 
 std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
+  auto filter = std::make_unique<XErrorFilter>();
   // Pictures go to the window system as they are (X11: shared-memory images), not through an
   // OpenGL texture, which would load a GPU driver (or a software rasteriser with its threads) to
   // show a few changed rectangles. Keep a compositing window manager compositing (it draws the
@@ -42,7 +43,9 @@ std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
   }
   SDL_Rect screen{0, 0, 1024, 768};
   SDL_GetDisplayBounds(0, &screen);
-  return std::unique_ptr<DesktopHost>(new DesktopHost(screen.w, screen.h));
+  auto host = std::unique_ptr<DesktopHost>(new DesktopHost(screen.w, screen.h));
+  host->errorFilter_ = std::move(filter);
+  return host;
 }
 
 DesktopHost::DesktopHost(int32_t widthPx, int32_t heightPx)
@@ -79,7 +82,7 @@ int16_t DesktopHost::GetAsyncKeyState(int32_t virtualKey) {
   if (virtualKey == 16) return (mod & KMOD_SHIFT) ? kDown : int16_t{0};
   if (virtualKey == 17) return (mod & KMOD_CTRL) ? kDown : int16_t{0};
   if (virtualKey == 18) return (mod & KMOD_ALT) ? kDown : int16_t{0};
-  return 0;
+  return 0;  // the controls ask for the mouse buttons only
 }
 
 void DesktopHost::Run() {
@@ -100,8 +103,7 @@ void DesktopHost::DoEvents() {
     return;
   }
   if (RunPendingInput()) return;  // a script's input comes first, as in the headless host
-  bool handled = PollAll();
-  if (!handled) {
+  if (!PollAll()) {
     SDL_Event e;
     const int wait = time_.WaitMs(NowMs());
     if (wait != 0 && SDL_WaitEventTimeout(&e, 1) != 0) {

@@ -8,6 +8,7 @@
 #include "host/desktop/RealTimeClock.h"
 #include "host/desktop/SdlWindow.h"
 #include "host/desktop/WindowCompositor.h"
+#include "host/desktop/XErrorFilter.h"
 #include "host/headless/HeadlessHost.h"
 
 union SDL_Event;
@@ -69,6 +70,7 @@ class DesktopHost final : public HeadlessHost {
   void Present();
   Shown* ShownById(uint32_t windowId, WindowHandle* handle = nullptr);
 
+  std::unique_ptr<XErrorFilter> errorFilter_;  // from before SDL_Init until after SDL_Quit
   RealTimeClock time_;
   GlobalPointer globalPointer_;
   std::map<WindowHandle, Shown> shown_;

@@ -22,6 +22,7 @@
 #include "XServer.h"
 #include "foundation/WindowRoutines.h"
 #include "host/desktop/DesktopHost.h"
+#include "host/desktop/XErrorFilter.h"
 #include "host/raster/Png.h"
 
 namespace vorn::test {
@@ -100,7 +101,12 @@ class DesktopEndToEnd : public testing::Test {
   }
 
   void TearDown() override {
-    if (app_ && HasFailure()) std::cerr << "vornform's standard error:\n" << app_->Errors();
+    if (app_ && HasFailure()) {
+      while (auto line = app_->ReadLine(100ms)) printed_.push_back(*line);
+      std::cerr << "vornform printed:\n";
+      for (const std::string& l : printed_) std::cerr << "  " << l << "\n";
+      std::cerr << "vornform's standard error:\n" << app_->Errors();
+    }
     app_.reset();
     screen_.reset();
     server_.reset();
@@ -293,6 +299,19 @@ TEST_F(DesktopEndToEnd, TheDemoShowsTheGalleryInAWindowWhenThereIsADisplay) {
   EXPECT_FALSE(std::filesystem::exists(dir + "/vornform-demo.png"));  // shown, not rendered
 }
 
+TEST_F(DesktopEndToEnd, TheDemoRendersAPictureWhenTheDisplayCannotBeOpened) {
+  const std::string dir = testing::TempDir() + TestName();
+  std::filesystem::create_directories(dir);
+  ChildProcess::Spec spec = OnDisplay({VORN_VORNFORM, "demo"});
+  spec.setEnv["DISPLAY"] = ":65533";  // set, but no server there
+  spec.workDir = dir;
+  const Finished f = RunToEnd(spec, 60s);
+  EXPECT_EQ(f.status, 0) << f.out << f.err;
+  EXPECT_NE(f.err.find("vornform: no window ("), std::string::npos) << f.err;
+  EXPECT_TRUE(std::filesystem::exists(dir + "/vornform-demo.png"));
+  std::filesystem::remove(dir + "/vornform-demo.png");
+}
+
 // The popup path runs in this process, with the host on the test's X server, doing what a popup
 // menu does: its window setup and its opening.
 TEST_F(DesktopEndToEnd, APopupIsAnUnmanagedTopmostTranslucentWindowThatSeesPressesOutsideIt) {
@@ -351,6 +370,19 @@ TEST_F(DesktopEndToEnd, APopupIsAnUnmanagedTopmostTranslucentWindowThatSeesPress
   popup.reset();
   menu.reset();
   form.reset();
+}
+
+TEST_F(DesktopEndToEnd, OnlyTheErrorOfAMessageToAVanishedWindowIsIgnored) {
+  const XErrorCounter counter;  // whatever handled errors before (Xlib's own would exit)
+  {
+    const XErrorFilter filter;
+    screen_->ProvokeBadWindow(true);  // SDL's wake-up message, sent as its window closed
+    EXPECT_EQ(counter.Count(), 0);
+    screen_->ProvokeBadWindow(false);
+    EXPECT_EQ(counter.Count(), 1);
+  }
+  screen_->ProvokeBadWindow(true);  // the filter is gone with its owner
+  EXPECT_EQ(counter.Count(), 2);
 }
 
 TEST_F(DesktopEndToEnd, RunWithoutAWindowSystemOrWithABrokenFormFailsWithAReason) {

@@ -185,4 +185,37 @@ std::optional<uint32_t> XScreen::Cardinal(unsigned long window, const std::strin
   return static_cast<uint32_t>(*reinterpret_cast<const unsigned long*>(p.data));
 }
 
+void XScreen::ProvokeBadWindow(bool send) {
+  auto* d = static_cast<Display*>(display_);
+  const Window missing = 0x1FFFFFFF;
+  if (send) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = missing;
+    e.xclient.format = 32;
+    XSendEvent(d, missing, False, NoEventMask, &e);
+  } else {
+    XMapWindow(d, missing);
+  }
+  XSync(d, False);
+}
+
+namespace {
+int errorCount = 0;
+XErrorHandler replaced = nullptr;
+int CountError(Display*, XErrorEvent*) {
+  ++errorCount;
+  return 0;
+}
+}  // namespace
+
+XErrorCounter::XErrorCounter() {
+  errorCount = 0;
+  replaced = XSetErrorHandler(CountError);
+}
+
+XErrorCounter::~XErrorCounter() { XSetErrorHandler(replaced); }
+
+int XErrorCounter::Count() const noexcept { return errorCount; }
+
 }  // namespace vorn::test

@@ -46,10 +46,23 @@ class XScreen {
   std::vector<std::string> Atoms(unsigned long window, const std::string& property);
   /// A 32-bit property, such as _NET_WM_WINDOW_OPACITY; nothing when the window has none.
   std::optional<uint32_t> Cardinal(unsigned long window, const std::string& property);
+  /// Makes the server answer BadWindow, to a message sent to a window that does not exist
+  /// (send true) or to mapping one, and waits for the answer.
+  void ProvokeBadWindow(bool send);
 
  private:
   std::string Title(unsigned long window);
   void* display_;  // Display*
+};
+
+/// Counts the X errors of this process while it lives, in place of Xlib's handler (which exits).
+class XErrorCounter {
+ public:
+  XErrorCounter();
+  ~XErrorCounter();
+  XErrorCounter(const XErrorCounter&) = delete;
+  XErrorCounter& operator=(const XErrorCounter&) = delete;
+  int Count() const noexcept;
 };
 
 }  // namespace vorn::test

@@ -94,6 +94,10 @@ class DesktopEndToEnd : public testing::Test {
     if (!OnPath("Xvfb") || !OnPath("xdotool")) {
       GTEST_SKIP() << "Xvfb and xdotool are needed (scripts/install-deps.sh installs them)";
     }
+    // A folder of this run's own, so that runs side by side never share files.
+    std::string dir = testing::TempDir() + "vorn-desktop-XXXXXX";
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    dir_ = dir + "/";
     server_ = std::make_unique<Xvfb>(kScreenWidth, kScreenHeight);
     screen_ = std::make_unique<XScreen>(server_->Display());
     // Start every case with the pointer far from any form.
@@ -110,6 +114,8 @@ class DesktopEndToEnd : public testing::Test {
     app_.reset();
     screen_.reset();
     server_.reset();
+    // Pictures of a mismatch stay for a look.
+    if (!dir_.empty() && !HasFailure()) std::filesystem::remove_all(dir_);
   }
 
   ChildProcess::Spec OnDisplay(std::vector<std::string> args) const {
@@ -126,7 +132,7 @@ class DesktopEndToEnd : public testing::Test {
     std::vector<std::string> argv{VORN_VORNFORM};
     argv.insert(argv.end(), args.begin(), args.end());
     ChildProcess::Spec spec = OnDisplay(argv);
-    spec.workDir = workDir.empty() ? testing::TempDir() : workDir;
+    spec.workDir = workDir.empty() ? dir_ : workDir;
     app_ = std::make_unique<ChildProcess>(spec);
     window_ = screen_->WaitForWindow(title, 30s);
     ASSERT_NE(window_, 0u) << "no window \"" << title << "\" appeared; vornform said:\n" << app_->Errors();
@@ -171,9 +177,8 @@ class DesktopEndToEnd : public testing::Test {
   /// The headless host's picture of a form after a replay script: a snapshot of the form and its
   /// popups, whose top-left pixel is the form's top-left corner unless a popup reaches further.
   PixelBuffer Headless(const std::string& form, const std::string& script) {
-    const std::string dir = testing::TempDir();
-    const std::string scriptPath = dir + TestName() + "-script.txt";
-    const std::string png = dir + TestName() + "-headless.png";
+    const std::string scriptPath = dir_ + "script.txt";
+    const std::string png = dir_ + "headless.png";
     std::ofstream(scriptPath) << script << "\nsnapshot " << png << "\n";
     ChildProcess::Spec spec;
     spec.argv = {VORN_VORNFORM, "replay", form, scriptPath};
@@ -201,7 +206,7 @@ class DesktopEndToEnd : public testing::Test {
       if (wrong == 0) return testing::AssertionSuccess();
       std::this_thread::sleep_for(50ms);
     } while (std::chrono::steady_clock::now() < deadline);
-    const std::string base = testing::TempDir() + TestName();
+    const std::string base = dir_ + TestName();
     WritePng(shot, base + "-screen.png");
     WritePng(reference, base + "-expected.png");
     return testing::AssertionFailure() << wrong << " pixels differ, the first at (" << first.x << ", " << first.y
@@ -217,6 +222,7 @@ class DesktopEndToEnd : public testing::Test {
     return status.value_or(-1);
   }
 
+  std::string dir_;  // this case's files, ending in "/"
   std::unique_ptr<Xvfb> server_;
   std::unique_ptr<XScreen> screen_;
   std::unique_ptr<ChildProcess> app_;
@@ -281,7 +287,7 @@ TEST_F(DesktopEndToEnd, AnIdleWindowDoesNotWakeUp) {
 
 TEST_F(DesktopEndToEnd, TheDemoShowsTheGalleryInAWindowWhenThereIsADisplay) {
   // Without a display the demo renders the gallery: that picture is the reference.
-  const std::string dir = testing::TempDir() + TestName();
+  const std::string dir = dir_ + "rendered";
   std::filesystem::create_directories(dir);
   ChildProcess::Spec headless;
   headless.argv = {VORN_VORNFORM, "demo"};
@@ -291,25 +297,23 @@ TEST_F(DesktopEndToEnd, TheDemoShowsTheGalleryInAWindowWhenThereIsADisplay) {
   ASSERT_EQ(f.status, 0) << f.out << f.err;
   EXPECT_NE(f.out.find("# gallery rendered to vornform-demo.png"), std::string::npos) << f.out;
   const PixelBuffer reference = ReadPngBuffer(dir + "/vornform-demo.png");
-  std::filesystem::remove(dir + "/vornform-demo.png");
+  const std::string shown = dir_ + "shown";
+  std::filesystem::create_directories(shown);
 
-  ASSERT_NO_FATAL_FAILURE(Start({"demo"}, "vornButton2 gallery", dir));
+  ASSERT_NO_FATAL_FAILURE(Start({"demo"}, "vornButton2 gallery", shown));
   EXPECT_TRUE(ScreenMatches(reference, {client_.left, client_.top}, {0, 0, reference.Width(), reference.Height()}));
   EXPECT_EQ(Close(), 0);
-  EXPECT_FALSE(std::filesystem::exists(dir + "/vornform-demo.png"));  // shown, not rendered
+  EXPECT_FALSE(std::filesystem::exists(shown + "/vornform-demo.png"));  // shown, not rendered
 }
 
 TEST_F(DesktopEndToEnd, TheDemoRendersAPictureWhenTheDisplayCannotBeOpened) {
-  const std::string dir = testing::TempDir() + TestName();
-  std::filesystem::create_directories(dir);
   ChildProcess::Spec spec = OnDisplay({VORN_VORNFORM, "demo"});
   spec.setEnv["DISPLAY"] = ":65533";  // set, but no server there
-  spec.workDir = dir;
+  spec.workDir = dir_;
   const Finished f = RunToEnd(spec, 60s);
   EXPECT_EQ(f.status, 0) << f.out << f.err;
   EXPECT_NE(f.err.find("vornform: no window ("), std::string::npos) << f.err;
-  EXPECT_TRUE(std::filesystem::exists(dir + "/vornform-demo.png"));
-  std::filesystem::remove(dir + "/vornform-demo.png");
+  EXPECT_TRUE(std::filesystem::exists(dir_ + "vornform-demo.png"));
 }
 
 // The popup path runs in this process, with the host on the test's X server, doing what a popup

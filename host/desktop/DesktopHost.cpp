@@ -49,7 +49,7 @@ std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
 }
 
 DesktopHost::DesktopHost(int32_t widthPx, int32_t heightPx)
-    : HeadlessHost(widthPx, heightPx), time_(Clock(), NowMs()) {}
+    : HeadlessHost(widthPx, heightPx), time_(Clock(), &DesktopHost::NowMs) {}
 
 DesktopHost::~DesktopHost() {
   shown_.clear();
@@ -89,7 +89,7 @@ void DesktopHost::Run() {
   Refresh();
   while (!quit_) {
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, time_.WaitMs(NowMs())) != 0) {
+    if (SDL_WaitEventTimeout(&e, time_.WaitMs()) != 0) {
       Handle(e);
       PollAll();
     }
@@ -105,7 +105,7 @@ void DesktopHost::DoEvents() {
   if (RunPendingInput()) return;  // a script's input comes first, as in the headless host
   if (!PollAll()) {
     SDL_Event e;
-    const int wait = time_.WaitMs(NowMs());
+    const int wait = time_.WaitMs();
     if (wait != 0 && SDL_WaitEventTimeout(&e, 1) != 0) {
       Handle(e);
       PollAll();
@@ -125,7 +125,7 @@ bool DesktopHost::PollAll() {
 }
 
 void DesktopHost::Refresh() {
-  time_.CatchUp(NowMs());
+  time_.CatchUp();
   SyncWindows();
   Present();
 }

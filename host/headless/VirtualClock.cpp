@@ -15,13 +15,13 @@ class VirtualClock::VirtualTimer final : public Timer {
   }
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override {
-    if (enabled && !enabled_) due_ = clock_->now_ + std::max<uint32_t>(interval_, 1);
+    if (enabled && !enabled_) due_ = clock_->Present() + std::max<uint32_t>(interval_, 1);
     enabled_ = enabled;
   }
   uint32_t Interval() const override { return interval_; }
   void SetInterval(uint32_t ms) override {
     interval_ = ms;
-    if (enabled_) due_ = clock_->now_ + std::max<uint32_t>(interval_, 1);
+    if (enabled_) due_ = clock_->Present() + std::max<uint32_t>(interval_, 1);
   }
   void FireIfDue(uint64_t now) {
     if (!enabled_ || interval_ == 0 || now < due_) return;
@@ -69,6 +69,8 @@ void VirtualClock::FireDue() {
   // By index: a tick may create or destroy timers.
   for (size_t i = 0; i < timers_.size(); ++i) timers_[i]->FireIfDue(now_);
 }
+
+uint64_t VirtualClock::Present() const { return present_ ? std::max(now_, present_()) : now_; }
 
 std::optional<uint64_t> VirtualClock::NextDue() const {
   std::optional<uint64_t> next;

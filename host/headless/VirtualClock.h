@@ -27,6 +27,10 @@ class VirtualClock {
   void Elapse(uint64_t ms);
   /// When the next enabled timer is due, or nothing when no timer runs.
   std::optional<uint64_t> NextDue() const;
+  /// For a host on real time: what time it is between two steps, so that a timer armed there
+  /// counts its interval from that moment rather than from the last step. Timers still fire only
+  /// in Advance and Elapse. Null restores counting from the last step.
+  void SetPresent(std::function<uint64_t()> present) { present_ = std::move(present); }
   /// True while timer handlers run (so the host knows not to hand them future input).
   bool Dispatching() const noexcept { return dispatching_ > 0; }
 
@@ -36,9 +40,11 @@ class VirtualClock {
   class VirtualTimer;
   friend class VirtualTimer;
   void FireDue();
+  uint64_t Present() const;
   uint64_t now_ = 0;
   int dispatching_ = 0;
   std::vector<VirtualTimer*> timers_;
+  std::function<uint64_t()> present_;
 };
 
 }  // namespace vorn

@@ -43,6 +43,23 @@ TEST(ClockElapse, HandlersRunAsDispatchedTimerWork) {
   EXPECT_FALSE(host.Clock().Dispatching());
 }
 
+TEST(ClockPresent, ATimerArmedBetweenStepsCountsFromThePresentMoment) {
+  HeadlessHost host;
+  uint64_t present = 40;  // real time went on since the last step
+  host.Clock().SetPresent([&] { return present; });
+  int ticks = 0;
+  auto t = host.CreateTimer("t", 10, [&] { ++ticks; });
+  t->SetEnabled(true);
+  EXPECT_EQ(host.Clock().NextDue(), 50u);
+  host.Clock().Elapse(45);
+  EXPECT_EQ(ticks, 0);  // due at 50, not at 10
+  host.Clock().Elapse(5);
+  EXPECT_EQ(ticks, 1);
+  present = 20;  // behind the clock: the clock's own time counts
+  t->SetInterval(10);
+  EXPECT_EQ(host.Clock().NextDue(), 60u);
+}
+
 TEST(ClockNextDue, IsTheEarliestRunningTimer) {
   HeadlessHost host;
   auto slow = host.CreateTimer("slow", 30, [] {});

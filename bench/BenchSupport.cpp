@@ -20,6 +20,11 @@ namespace vorn::bench {
 
 uint64_t Allocations() noexcept { return g_allocations.load(std::memory_order_relaxed); }
 
+void ReportAllocationsPerRepaint(benchmark::State& state, uint64_t before) {
+  state.counters["allocs_per_repaint"] =
+      benchmark::Counter(static_cast<double>(Allocations() - before) / static_cast<double>(state.iterations()));
+}
+
 BenchSite::BenchSite(int32_t width, int32_t height) {
   ambient = std::make_shared<FormAmbient>();
   ambient->font = MakeRef<Font>("DejaVu Sans", 8.0f);

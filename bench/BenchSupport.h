@@ -1,4 +1,6 @@
 #pragma once
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <memory>
 
@@ -8,6 +10,9 @@ namespace vorn::bench {
 
 /// Heap allocations made by this process so far (operator new is counted).
 uint64_t Allocations() noexcept;
+
+/// Reports the heap allocations made since before, per iteration, as "allocs_per_repaint".
+void ReportAllocationsPerRepaint(benchmark::State& state, uint64_t before);
 
 /// A form window and one control site on it, as the benchmarks need them.
 struct BenchSite {

@@ -15,7 +15,8 @@ namespace vorn {
 class vornButton final : public ButtonBase {
  public:
   explicit vornButton(ControlSite& site) : ButtonBase(site) {}
-  const ClassInfo& Class() const override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
 
   Ref<Object> get_Imagelist() const { return Imagelist_; }
   void putref_Imagelist(Ref<Object> imageList);

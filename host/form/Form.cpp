@@ -6,7 +6,8 @@
 #include "host/form/JsonPropertyBag.h"
 #include "host/headless/ValueText.h"
 #include "host/raster/Png.h"
-#include "library/ControlClasses.h"
+#include "library/ComObjects.h"
+#include "library/TypeLibrary.h"
 
 namespace vorn {
 
@@ -62,12 +63,8 @@ Form::~Form() {
     Entry& e = **it;
     if (!e.control) continue;
     e.control->Connections().Unadvise(e.cookie);
-    try {
-      e.control->UserControl_Terminate();
-    } catch (const std::exception&) {
-      // Nothing can be reported while the form goes away.
-    }
     e.control = nullptr;
+    e.handle->lpVtbl->Release(e.handle);  // the last reference: the control terminates
   }
   controls_.clear();
 }
@@ -93,10 +90,28 @@ ImageListNamer Form::Namer() const {
   };
 }
 
+namespace {
+// The text of the error behind a failed library call.
+std::string LastErrorText(HRESULT hr) {
+  int32_t number = 0;
+  BSTR text = nullptr;
+  if (vornGetErrorInfo(&number, &text) == S_OK) {
+    std::string s = std::string(text ? text : "") + " (" + std::to_string(number) + ")";
+    vornSysFreeString(text);
+    return s;
+  }
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "failed (0x%08X)", static_cast<uint32_t>(hr));
+  return buf;
+}
+}  // namespace
+
 void Form::CreateControl(const ControlSpec& spec, std::vector<std::string>& errors) {
   const std::string where = doc_.form.name + ": control " + spec.name;
-  const ControlClass* cls = FindControlClass(spec.cls);
-  if (!cls || !cls->creatable) {
+  // Every control comes from the library's class factory, found by its programmatic identifier.
+  const LibraryClass* cls = FindLibraryClass(spec.cls);
+  IClassFactory* factory = nullptr;
+  if (!cls || DllGetClassObject(cls->clsid, &IID_IClassFactory, reinterpret_cast<void**>(&factory)) != S_OK) {
     errors.push_back(where + ": unknown class \"" + spec.cls + "\"");
     return;
   }
@@ -105,23 +120,26 @@ void Form::CreateControl(const ControlSpec& spec, std::vector<std::string>& erro
   entry->site = std::make_unique<HeadlessSite>(
       host_, window_.get(), spec.name, RectL{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height},
       ambient_);
-  try {
-    entry->control = cls->create(*entry->site);
-  } catch (const std::exception& e) {
-    errors.push_back(where + ": cannot be created: " + e.what());
+  HRESULT hr = factory->lpVtbl->CreateInstance(factory, nullptr, &IID_IVornControl,
+                                                reinterpret_cast<void**>(&entry->handle));
+  factory->lpVtbl->Release(factory);
+  if (hr == S_OK) hr = entry->handle->lpVtbl->SetSite(entry->handle, static_cast<ControlSite*>(entry->site.get()));
+  if (hr == S_OK) entry->control = dynamic_cast<Control*>(ObjectBehind(reinterpret_cast<IUnknown*>(entry->handle)));
+  if (!entry->control) {
+    errors.push_back(where + ": cannot be created: " + LastErrorText(hr));
+    if (entry->handle) entry->handle->lpVtbl->Release(entry->handle);
     return;
   }
   entry->cookie = entry->control->Connections().Advise(*this);
-  JsonPropertyBag bag(spec.stored ? &spec.properties : nullptr, Resolver(), Namer(), where);
-  try {
-    StartControl(*entry->control, spec.stored ? &bag : nullptr);
-    entry->control->UserControl_Show();
-  } catch (const RuntimeError& e) {
-    errors.push_back(where + ": " + e.what() + " (" + std::to_string(e.Number()) + ")");
-  }
-  for (const std::string& e : bag.Errors()) errors.push_back(e);
-  entry->badProperties = bag.BadNames();
+  // Listed before it starts, so that events it raises while loading are printed with its name.
+  Entry& added = *entry;
   controls_.push_back(std::move(entry));
+  JsonPropertyBag bag(spec.stored ? &spec.properties : nullptr, Resolver(), Namer(), where);
+  hr = spec.stored ? added.handle->lpVtbl->Load(added.handle, static_cast<PropertyBag*>(&bag))
+                   : added.handle->lpVtbl->InitNew(added.handle);
+  if (hr != S_OK) errors.push_back(where + ": " + LastErrorText(hr));
+  for (const std::string& e : bag.Errors()) errors.push_back(e);
+  added.badProperties = bag.BadNames();
 }
 
 int Form::RunScript(const std::vector<ScriptCommand>& commands) {
@@ -143,14 +161,14 @@ int Form::RunOnLoad(std::vector<std::string>& errors) {
 
 const Form::Entry* Form::EntryOf(const Object* control) const {
   for (const auto& e : controls_) {
-    if (e->control.get() == control) return e.get();
+    if (e->control == control) return e.get();
   }
   return nullptr;
 }
 
 Control* Form::FindControl(const std::string& name) const {
   for (const auto& e : controls_) {
-    if (e->spec.name == name) return e->control.get();
+    if (e->spec.name == name) return e->control;
   }
   return nullptr;
 }

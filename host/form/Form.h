@@ -12,6 +12,7 @@
 #include "host/form/JsonVariant.h"
 #include "host/headless/HeadlessSite.h"
 #include "host/headless/ReplayScript.h"
+#include "library/vornbutton2.h"
 
 namespace vorn {
 
@@ -65,7 +66,8 @@ class Form final : public ReplayContext, public EventSink {
   struct Entry {
     ControlSpec spec;
     std::unique_ptr<HeadlessSite> site;
-    Ref<Control> control;
+    IVornControl* handle = nullptr;  // the control as the class factory gave it
+    Control* control = nullptr;      // the same control, seen from C++
     std::set<std::string> badProperties;
     uint32_t cookie = 0;
   };

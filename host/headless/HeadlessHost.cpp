@@ -221,8 +221,27 @@ std::unique_ptr<Timer> HeadlessHost::CreateTimer(std::string_view name, uint32_t
 }
 
 void HeadlessHost::DoEvents() {
-  if (clock_.Dispatching()) return;
-  if (RunPendingInput() || buttons_ == 0) return;
+  if (clock_.Dispatching()) {
+    // Input lies in the future of a timer tick, so a handler that waits inside one for the
+    // buttons to come up would wait forever: after many idle calls in the same millisecond,
+    // let go as below. (A hover tick calls DoEvents once and is not affected.)
+    if (buttons_ == 0) return;
+    if (clock_.Now() != idleSpinsAt_) {
+      idleSpinsAt_ = clock_.Now();
+      idleSpins_ = 0;
+    }
+    if (++idleSpins_ < kIdleSpinLimit) return;
+    idleSpins_ = 0;
+    ReleaseHeldButtons();
+    return;
+  }
+  if (RunPendingInput()) return;
+  ReleaseHeldButtons();
+}
+
+void HeadlessHost::ReleaseHeldButtons() {
+  if (buttons_ == 0) return;
+  releasedForWaiter_ = true;
   const char* names[] = {"left", "right", "middle"};
   const int16_t bits[] = {kLeftButton, kRightButton, kMiddleButton};
   for (int i = 0; i < 3; ++i) {

@@ -82,8 +82,11 @@ class HeadlessHost : public ScreenInfo, public Platform {
   std::unique_ptr<Timer> CreateTimer(std::string_view name, uint32_t intervalMs, std::function<void()> onTick);
   /// Runs the next pending input, if any. Timer handlers see none (their input lies in the future).
   /// With nothing pending while a button is held, releases the buttons and says so, so that a
-  /// handler waiting for a release always ends. A host with real input replaces this.
+  /// handler waiting for a release always ends (inside a timer tick, after many idle calls). A host
+  /// with real input replaces this.
   virtual void DoEvents();
+  /// Whether buttons were let go because a waiting control had no input left (and forgets it).
+  bool TakeReleasedForWaiter() noexcept { return std::exchange(releasedForWaiter_, false); }
   /// The source of pending input: runs one item and returns true, or returns false when empty.
   /// Returns the source it replaces.
   std::function<bool()> SetPendingInput(std::function<bool()> source) {
@@ -124,6 +127,8 @@ class HeadlessHost : public ScreenInfo, public Platform {
   HeadlessSurface* HitChild(HeadlessSurface* w, PointL screen) const;
   static bool Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w);
   void ApplyShift(int16_t keyCode, bool down);
+  void ReleaseHeldButtons();
+  static constexpr int kIdleSpinLimit = 1000;
 
   int32_t widthPx_;
   int32_t heightPx_;
@@ -139,6 +144,9 @@ class HeadlessHost : public ScreenInfo, public Platform {
   HeadlessSurface* focus_ = nullptr;
   VirtualClock clock_;
   std::function<bool()> pending_;
+  bool releasedForWaiter_ = false;
+  uint64_t idleSpinsAt_ = 0;  // the millisecond in which DoEvents found nothing to do
+  int idleSpins_ = 0;
   std::function<void(const std::string&)> notes_;
 };
 

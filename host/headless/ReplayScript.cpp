@@ -289,6 +289,9 @@ bool ReplayRunner::RunNext() {
 void ReplayRunner::RunAll() {
   while (RunNext()) {
   }
+  // A control that waited for the buttons when the script ran out was let go by the host; one
+  // more millisecond lets it finish what the release started (a popup menu reports Closed).
+  if (feedsDoEvents_ && ctx_.Host().TakeReleasedForWaiter()) ctx_.Host().Advance(1);
 }
 
 void ReplayRunner::Fail(const std::string& what, const std::string& text, int32_t number) {

@@ -1,30 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "host/raster/Png.h"
+#include "support/VornformCli.h"
 
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
-
-CliRun Vornform(const std::string& args) {
-  const std::string cmd = std::string(VORN_VORNFORM) + " " + args + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buf{};
-  while (size_t n = fread(buf.data(), 1, buf.size(), p)) out.append(buf.data(), n);
-  const int status = pclose(p);
-  return {WEXITSTATUS(status), out};
-}
-
-std::string Example(const std::string& name) { return std::string(VORN_SOURCE_DIR) + "/examples/" + name; }
+using vorn::test::CliRun;
+using vorn::test::Example;
+using vorn::test::Vornform;
 
 TEST(Vornform, RendersTheButtonExample) {
   const std::string out = testing::TempDir() + "button.png";

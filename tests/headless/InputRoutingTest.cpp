@@ -171,6 +171,37 @@ TEST(DoEvents, ReleasesHeldButtonsWhenNothingIsLeftAndSaysSo) {
   EXPECT_NE(notes[0].find("left button"), std::string::npos);
 }
 
+TEST(DoEvents, AWaitForTheButtonsInsideATimerTickEndsByReleasingThem) {
+  HeadlessHost host;
+  std::vector<std::string> notes;
+  host.SetNoteSink([&](const std::string& l) { notes.push_back(l); });
+  host.PressButton(kLeftButton);
+  int pumps = 0;
+  auto t = host.CreateTimer("wait", 1, [&] {
+    while (host.GetAsyncKeyState(VK_LBUTTON) != 0) {
+      host.DoEvents();
+      ++pumps;
+    }
+  });
+  t->SetEnabled(true);
+  host.Advance(1);
+  EXPECT_EQ(host.Buttons(), 0);
+  EXPECT_EQ(pumps, 1000);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_NE(notes[0].find("left button"), std::string::npos);
+}
+
+TEST(DoEvents, OnePumpPerTickLeavesAHeldButtonHeld) {
+  HeadlessHost host;
+  host.PressButton(kLeftButton);
+  auto hover = host.CreateTimer("hover", 1, [&] { host.DoEvents(); });
+  auto second = host.CreateTimer("second", 1, [&] { host.DoEvents(); });
+  hover->SetEnabled(true);
+  second->SetEnabled(true);
+  host.Advance(3000);
+  EXPECT_EQ(host.Buttons(), kLeftButton);
+}
+
 TEST(Snapshot, BlendsTranslucentWindowsOverTheForm) {
   HeadlessHost host;
   HeadlessSurface form(host, WindowKind::Form, "F", nullptr, RectL{0, 0, 20, 20}, MakeRef<Font>(), 0x000000);

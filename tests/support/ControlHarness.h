@@ -1,6 +1,8 @@
 #pragma once
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "foundation/Control.h"
 #include "host/headless/HeadlessSite.h"
@@ -62,5 +64,15 @@ class Harness : public HarnessBase {
   Ref<T> control;
   uint32_t cookie = 0;
 };
+
+/// A harness whose control starts from these stored properties (ReadProperties); the others read
+/// their defaults.
+template <class T>
+std::unique_ptr<Harness<T>> Stored(int32_t width, int32_t height,
+                                   std::initializer_list<std::pair<const char*, Variant>> props) {
+  MemoryPropertyBag bag;
+  for (const auto& [name, value] : props) bag.stored[name] = value;
+  return std::make_unique<Harness<T>>(width, height, &bag);
+}
 
 }  // namespace vorn::test

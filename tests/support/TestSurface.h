@@ -34,4 +34,13 @@ inline RectL TestSurface::InkBounds(Color bg) const {
   return r;
 }
 
+/// Whether two pictures have the same size and every pixel alike.
+inline bool SamePicture(const PixelBuffer& a, const PixelBuffer& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int32_t y = 0; y < a.Height(); ++y)
+    for (int32_t x = 0; x < a.Width(); ++x)
+      if (a.Get(x, y) != b.Get(x, y)) return false;
+  return true;
+}
+
 }  // namespace vorn::test

@@ -7,7 +7,7 @@ namespace vorn {
 std::string DemoDocument() {
   return R"json({
   "vornform": 1,
-  "form": { "name": "Gallery", "caption": "vornButton2 gallery", "left": 20, "top": 20, "width": 560, "height": 200,
+  "form": { "name": "Gallery", "caption": "vornButton2 gallery", "left": 20, "top": 20, "width": 760, "height": 400,
             "backColor": 15790320, "font": { "name": "DejaVu Sans", "size": 8, "bold": false } },
   "controls": [
     { "class": "vornButton2.vornButton", "name": "btnDefault", "left": 12, "top": 12, "width": 100, "height": 30 },
@@ -24,9 +24,55 @@ std::string DemoDocument() {
     { "class": "vornButton2.vornButton", "name": "btnStar", "left": 242, "top": 52, "width": 40, "height": 40,
       "properties": { "Caption": "", "ImageList": { "imageList": "icons16" }, "ImageIndex": 3 } },
     { "class": "vornButton2.vornButton", "name": "btnGear", "left": 292, "top": 52, "width": 110, "height": 40,
-      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } }
+      "properties": { "Caption": "Disabled", "Enabled": false, "ImageList": { "imageList": "icons32" }, "ImageIndex": 4 } },
+    { "class": "vornButton2.vornSlider", "name": "sldPlain", "left": 12, "top": 135, "width": 220, "height": 25 },
+    { "class": "vornButton2.vornSlider", "name": "sldHalf", "left": 12, "top": 165, "width": 220, "height": 25,
+      "properties": { "TickStyle": 1, "Value": 3 } },
+    { "class": "vornButton2.vornSlider", "name": "sldFour", "left": 12, "top": 195, "width": 220, "height": 25,
+      "properties": { "TickStyle": 2, "Value": 8 } },
+    { "class": "vornButton2.vornSlider", "name": "sldHalfValue", "left": 12, "top": 225, "width": 220, "height": 41,
+      "properties": { "TickStyle": 3, "Min": -50, "Max": 50, "Value": 0 } },
+    { "class": "vornButton2.vornSlider", "name": "sldFourValue", "left": 12, "top": 271, "width": 220, "height": 41,
+      "properties": { "TickStyle": 4, "Max": 100, "Value": 75 } },
+    { "class": "vornButton2.vornSlider", "name": "sldDisabled", "left": 12, "top": 317, "width": 220, "height": 25,
+      "properties": { "TickStyle": 2, "Value": 4, "Enabled": false } },
+    { "class": "vornButton2.vornSlider", "name": "sldVertical", "left": 250, "top": 135, "width": 60, "height": 200,
+      "properties": { "Orientation": 2, "TickStyle": 4, "Max": 100, "Value": 40 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbNormal", "left": 332, "top": 135, "width": 200, "height": 24 },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbFull", "left": 332, "top": 169, "width": 200, "height": 24,
+      "properties": { "Value": 100, "ForeColor": 32768 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbSearch", "left": 332, "top": 203, "width": 200, "height": 24,
+      "properties": { "Style": 1, "Value": 40 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbCaption", "left": 332, "top": 237, "width": 200, "height": 24,
+      "properties": { "Value": 70, "Caption": "Copying files" } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbVertical", "left": 332, "top": 271, "width": 24, "height": 110,
+      "properties": { "Orientation": 2, "Value": 65 } },
+    { "class": "vornButton2.vornProgressBar", "name": "pgbVerticalSearch", "left": 366, "top": 271, "width": 24, "height": 110,
+      "properties": { "Orientation": 2, "Style": 1, "Value": 50 } },
+    { "class": "vornButton2.vornTextBox", "name": "txtName", "left": 560, "top": 12, "width": 188, "height": 24 },
+    { "class": "vornButton2.vornScrollBar", "name": "hsbLevel", "left": 560, "top": 48, "width": 188, "height": 17,
+      "properties": { "Orientation": 1, "Value": 30 } },
+    { "class": "vornButton2.vornScrollBar", "name": "vsbLevel", "left": 560, "top": 80, "width": 17, "height": 160 },
+    { "class": "vornButton2.vornButton", "name": "btnMenu", "left": 412, "top": 52, "width": 110, "height": 40,
+      "properties": { "Caption": "Popup menu" } },
+    { "class": "vornButton2.vornPUMenu", "name": "mnuDemo", "left": 501, "top": 340, "width": 47, "height": 47,
+      "properties": { "ImageList": { "imageList": "icons16" } } }
   ],
-  "onLoad": [ "focus btnFocused" ]
+  "onLoad": [
+    "focus txtName",
+    "type \"Typed text\"",
+    "focus btnFocused",
+    "call mnuDemo.MenuItem.Add(\"doc\", \"Document\", 0, true, \"\", \"\", 4)",
+    "call mnuDemo.MenuItem.Add(\"open\", \"Open...\", 1)",
+    "call mnuDemo.MenuItem.Add(\"save\", \"Save\", 2, true, \"\", \"\", 1, false, true)",
+    "call mnuDemo.MenuItem.Add(\"\", \"\", 0, true, \"\", \"\", 3)",
+    "call mnuDemo.MenuItem.Add(\"wrap\", \"Word wrap\", 0, true, \"\", \"\", 2, true)",
+    "call mnuDemo.MenuItem.Add(\"ruler\", \"Ruler\", 0, true, \"\", \"\", 2)",
+    "call mnuDemo.MenuItem.Add(\"\", \"\", 0, true, \"\", \"\", 3)",
+    "call mnuDemo.MenuItem.Add(\"fav\", \"Add to favourites\", 3)",
+    "call mnuDemo.MenuItem.Add(\"settings\", \"Settings\", 4)"
+  ],
+  "handlers": { "btnMenu.Click": [ "call mnuDemo.CreateMenu()" ] }
 })json";
 }
 
@@ -41,6 +87,32 @@ focus btnFocused
 key down 32
 key up 32
 get btnDefault.Caption
+# Press the plain slider at its first quarter, drag the knob, step it with the arrow keys.
+click 72 147
+down
+move 172 147
+up
+focus sldPlain
+key down 39
+get sldPlain.Value
+# The searching bar steps along its run.
+let pgbSearch.Value 60
+let pgbNormal.Value 85
+# Step the horizontal scroll bar with its end arrow, then drag its thumb to the end.
+click 740 56
+get hsbLevel.Value
+move 620 56
+down
+move 900 56
+up
+get hsbLevel.Value
+# Open the popup menu at the pointer, rest on "Word wrap" (a picture of it), choose it.
+click 460 70
+move 480 170
+tick 2
+snapshot vornform-demo-menu.png
+click 480 170
+tick 1
 )";
 }
 

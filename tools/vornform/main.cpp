@@ -12,6 +12,9 @@
 #include "host/form/Form.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/raster/Png.h"
+#include "library/Registry.h"
+#include "library/TypeLibraryText.h"
+#include "library/vornbutton2.h"
 #if VORN_DESKTOP
 #include "host/desktop/DesktopHost.h"
 #endif
@@ -28,7 +31,9 @@ int Usage() {
                "       vornform replay FORM.json SCRIPT.txt\n"
                "       vornform save FORM.json -o OUT.json\n"
                "       vornform run FORM.json\n"
-               "       vornform demo\n";
+               "       vornform demo\n"
+               "       vornform typelib\n"
+               "       vornform register | unregister\n";
   return kUsage;
 }
 
@@ -207,6 +212,13 @@ int Demo() {
   return s.Status(failures);
 }
 
+int Registration(bool add) {
+  const HRESULT hr = add ? DllRegisterServer() : DllUnregisterServer();
+  if (hr != S_OK) return kFailed;  // the library has said why
+  PrintLine(std::string(add ? "registered in " : "unregistered from ") + Registry::DefaultPath());
+  return kOk;
+}
+
 int Main(int argc, char** argv) {
   std::vector<std::string> a(argv + 1, argv + argc);
   if (a.empty()) return Usage();
@@ -218,6 +230,12 @@ int Main(int argc, char** argv) {
 #if VORN_DESKTOP
   if (cmd == "run" && a.size() == 2) return Run(a[1]);
 #endif
+  if (cmd == "typelib" && a.size() == 1) {
+    std::cout << DescribeTypeLibrary();
+    return kOk;
+  }
+  if (cmd == "register" && a.size() == 1) return Registration(true);
+  if (cmd == "unregister" && a.size() == 1) return Registration(false);
   return Usage();
 }
 

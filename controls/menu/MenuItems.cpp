@@ -1,0 +1,58 @@
+#include "controls/menu/MenuItems.h"
+
+#include "foundation/MemberBinding.h"
+
+namespace vorn {
+
+Ref<MenuItem> MenuItems::Add(std::string Key, std::string Caption, int16_t Icon, bool Enabled, std::string Child,
+                             std::string Group, int32_t ItemType, bool Checked, bool Bold) {
+  auto item = MakeRef<MenuItem>();
+  item->put_Icon(Icon);
+  item->put_Caption(std::move(Caption));
+  item->put_Enabled(Enabled);
+  item->put_Child(std::move(Child));
+  item->put_Group(std::move(Group));
+  item->put_ItemType(ItemType);
+  item->put_Checked(Checked);
+  item->put_Bold(Bold);
+  item->put_Key(Key);
+  items_.Add(item, Key);
+  return item;
+}
+
+Ref<MenuItem> MenuItems::Item(Variant vntIndexKey) {
+  // An argument whose text is empty asks for nothing; a number's text never is.
+  if (vntIndexKey.IsEmpty() || (vntIndexKey.IsString() && vntIndexKey.StringValue().empty())) return nullptr;
+  return Ref<MenuItem>(static_cast<MenuItem*>(items_.Item(vntIndexKey).get()));
+}
+
+void MenuItems::Remove(Variant vntIndexKey) { items_.Remove(vntIndexKey); }
+
+Ref<CollectionEnumerator> MenuItems::get_NewEnum() { return MakeRef<CollectionEnumerator>(Ref<Object>(this), items_); }
+
+namespace {
+const ParamInfo kAddParams[] = {
+    {"Key", "String"},
+    {"Caption", "String", true, DefStr("")},
+    {"Icon", "Integer", true, DefInt(0)},
+    {"Enabled", "Boolean", true, DefBool(true)},
+    {"Child", "String", true, DefStr("")},
+    {"Group", "String", true, DefStr("")},
+    {"ItemType", "eItemType", true, DefInt(itNormal)},
+    {"Checked", "Boolean", true, DefBool(false)},
+    {"Bold", "Boolean", true, DefBool(false)},
+};
+const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
+const MemberInfo kMembers[] = {
+    {"Add", 0x60030001, kMethod, "MenuItem", kAddParams, &MethodThunk<&MenuItems::Add>},
+    {"Item", kDispIdValue, kGet, "MenuItem", kIndexParams, &MethodThunk<&MenuItems::Item>},
+    {"Count", 0x68030000, kGet, "Long", {}, &PropertyThunk<&MenuItems::get_Count>},
+    {"Remove", 0x60030002, kMethod, "", kIndexParams, &MethodThunk<&MenuItems::Remove>},
+    {"NewEnum", kDispIdNewEnum, kGet, "IUnknown", {}, &PropertyThunk<&MenuItems::get_NewEnum>, true},
+};
+const ClassInfo kClass{"MenuItems", kMembers};
+}  // namespace
+
+const ClassInfo& MenuItems::StaticClass() { return kClass; }
+
+}  // namespace vorn

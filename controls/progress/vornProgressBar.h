@@ -1,0 +1,69 @@
+#pragma once
+#include <string>
+
+#include "foundation/ColorScheme.h"
+#include "foundation/Control.h"
+#include "foundation/Orientation.h"
+
+namespace vorn {
+
+/// Styles of the progress bar; any other value draws no bar.
+enum MyType : int32_t { tNormal = 0, tSearch = 1 };
+
+/// A passive progress display: Value percent as a row of glass cells (pitch 8) in a bevelled
+/// frame, from the left or from the bottom, with a centred caption on a halo of the back colour;
+/// or, in the searching style, a trail of three fading blocks whose position follows Value. No
+/// input, no events, no timer: it repaints completely on every property change, resize, read
+/// and write.
+///
+/// Caption "%" reads "<Value> %" (tNormal) or "Searching..." (tSearch); any other caption is
+/// shown as it is; vertical bars show none. The Value let keeps 0 .. 100; a stored value is used
+/// as read.
+class vornProgressBar final : public Control {
+ public:
+  explicit vornProgressBar(ControlSite& site) : Control(site) {}
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  Color get_BackColor() const { return BackColor_; }
+  void put_BackColor(Color c);
+  bool get_Enabled() const;
+  void put_Enabled(bool enabled);
+  Ref<Font> get_Font() const;
+  void putref_Font(Ref<Font> font);
+  int32_t get_Orientation() const { return Orientation_; }
+  void put_Orientation(int32_t orientation);
+  int32_t get_Style() const { return Style_; }
+  void put_Style(int32_t style);
+  int16_t get_Value() const { return Value_; }
+  void put_Value(int16_t value);
+  std::string get_Caption() const { return Caption_; }
+  void put_Caption(std::string caption);
+  Color get_ForeColor() const { return ForeColor_; }
+  void put_ForeColor(Color c);
+
+  void UserControl_InitProperties() override;
+  void UserControl_ReadProperties(PropertyBag& bag) override;
+  void UserControl_WriteProperties(PropertyBag& bag) override;
+  void UserControl_Resize() override { Redraw(); }
+
+  /// The one paint routine: frame and background, then (enabled only) bar and caption.
+  void Redraw();
+  const ColorScheme& Scheme() const noexcept { return Scheme_; }
+
+ private:
+  // W and H: the scale size.
+  void DrawCells(DeviceContext& dc, double W, double H);
+  void DrawSearchTrail(DeviceContext& dc, double W, double H);
+  void DrawCaption();
+
+  Color ForeColor_ = 0xC00000;
+  Color BackColor_ = 0xFFFFFF;
+  std::string Caption_ = "%";
+  int16_t Value_ = 50;
+  int32_t Orientation_ = pbHorizontal;
+  int32_t Style_ = tNormal;
+  ColorScheme Scheme_{};
+};
+
+}  // namespace vorn

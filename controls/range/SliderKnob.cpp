@@ -1,0 +1,98 @@
+#include "controls/range/SliderKnob.h"
+
+#include "foundation/Gradient.h"
+#include "foundation/Orientation.h"
+
+namespace vorn {
+
+namespace {
+
+// One step of the knob, in horizontal coordinates: a along the slider (relative to K), c across.
+//   Line      (K + a1, c1) - (K + a2, c2), end point excluded
+//   Pixel     (K + a1, c1)
+//   Gradient  origin (K + a1, c1), size a2 x c2 along x across, from entry to entry2
+// A vertical slider exchanges the two axes, sizes included; gradient modes stay as they are.
+struct KnobStep {
+  enum Kind : uint8_t { Line, Pixel, Gradient } kind;
+  int8_t a1, c1, a2, c2;
+  uint8_t entry;
+  uint8_t entry2 = 0;
+  int16_t mode = 0;
+};
+
+constexpr KnobStep kSteps[] = {
+    {KnobStep::Line, 10, 4, 10, 15, 7},  // right side
+    {KnobStep::Line, 1, 3, 10, 3, 4},    // back
+    {KnobStep::Line, 0, 4, 0, 15, 4},    // left side
+    {KnobStep::Gradient, 1, 4, 9, 3, 3, 4, GRADIENT_FILL_RECT_V},
+    {KnobStep::Gradient, 1, 7, 7, 8, 2, 2, GRADIENT_FILL_RECT_H},
+    {KnobStep::Line, 9, 6, 9, 14, 4},
+    {KnobStep::Line, 8, 7, 8, 14, 3},
+    {KnobStep::Line, 0, 15, 3, 18, 3},  // left flank of the point
+    {KnobStep::Line, 3, 15, 7, 15, 2},
+    {KnobStep::Pixel, 4, 16, 0, 0, 2},
+    {KnobStep::Pixel, 5, 16, 0, 0, 2},
+    {KnobStep::Pixel, 4, 17, 0, 0, 2},
+    {KnobStep::Pixel, 10, 15, 0, 0, 7},
+    {KnobStep::Pixel, 9, 16, 0, 0, 7},
+    {KnobStep::Pixel, 8, 14, 0, 0, 3},
+    {KnobStep::Pixel, 7, 14, 0, 0, 6},
+    {KnobStep::Pixel, 7, 15, 0, 0, 6},
+    {KnobStep::Pixel, 7, 16, 0, 0, 3},
+    {KnobStep::Pixel, 6, 16, 0, 0, 6},
+    {KnobStep::Pixel, 6, 17, 0, 0, 3},
+    {KnobStep::Pixel, 5, 17, 0, 0, 6},
+    {KnobStep::Pixel, 5, 18, 0, 0, 3},
+    {KnobStep::Pixel, 9, 14, 0, 0, 4},  // right flank of the point
+    {KnobStep::Pixel, 8, 15, 0, 0, 4},
+    {KnobStep::Pixel, 7, 17, 0, 0, 4},
+    {KnobStep::Pixel, 6, 18, 0, 0, 4},
+    {KnobStep::Pixel, 8, 17, 0, 0, 4},
+    {KnobStep::Pixel, 6, 19, 0, 0, 4},
+    {KnobStep::Pixel, 9, 15, 0, 0, 7},
+    {KnobStep::Pixel, 8, 16, 0, 0, 7},
+    {KnobStep::Pixel, 7, 18, 0, 0, 7},
+    {KnobStep::Line, 1, 14, 4, 17, 5},  // shine along the left flank
+    {KnobStep::Line, 1, 15, 4, 18, 5},
+    {KnobStep::Pixel, 3, 18, 0, 0, 4},  // the point
+    {KnobStep::Pixel, 4, 19, 0, 0, 4},
+    {KnobStep::Pixel, 5, 20, 0, 0, 4},
+    {KnobStep::Pixel, 4, 18, 0, 0, 3},
+    {KnobStep::Pixel, 5, 19, 0, 0, 3},
+    {KnobStep::Pixel, 4, 17, 0, 0, 6},
+};
+
+}  // namespace
+
+void DrawSliderKnob(Surface& surface, const ColorScheme& scheme, int32_t K, int32_t orientation) {
+  if (orientation != pbHorizontal && orientation != pbVertical) return;
+  const bool vertical = orientation == pbVertical;
+  DeviceContext& dc = surface.hDC();
+  // (along, across) to surface coordinates.
+  auto X = [&](int32_t along, int32_t across) { return static_cast<float>(vertical ? across : along); };
+  auto Y = [&](int32_t along, int32_t across) { return static_cast<float>(vertical ? along : across); };
+  for (const KnobStep& s : kSteps) {
+    const Color c = scheme[s.entry];
+    const int32_t a1 = K + s.a1;
+    switch (s.kind) {
+      case KnobStep::Line: {
+        const int32_t a2 = K + s.a2;
+        surface.Line(X(a1, s.c1), Y(a1, s.c1), X(a2, s.c2), Y(a2, s.c2), c);
+        break;
+      }
+      case KnobStep::Pixel: surface.PSet(X(a1, s.c1), Y(a1, s.c1), c); break;
+      case KnobStep::Gradient: {
+        const VertexColor from = ColorToVertex(c);
+        const VertexColor to = ColorToVertex(scheme[s.entry2]);
+        if (vertical) {
+          GradientRect(dc, s.c1, a1, s.c2, s.a2, from, to, s.mode);
+        } else {
+          GradientRect(dc, a1, s.c1, s.a2, s.c2, from, to, s.mode);
+        }
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace vorn

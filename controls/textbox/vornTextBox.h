@@ -1,0 +1,81 @@
+#pragma once
+#include <string>
+
+#include "foundation/ColorScheme.h"
+#include "foundation/Control.h"
+
+namespace vorn {
+
+/// A hand-painted text field: the buttons' glass face (flat in its top half) and, in the top-left
+/// corner, the characters typed into it. Typing printable characters appends them; Backspace (or
+/// code 127) empties the typed text. The text-box properties (Text, SelStart, PasswordChar, ...)
+/// are stored, persisted and returned, and every setter repaints, but only BackColor, ForeColor
+/// and SelectionColor change the picture. Text and the typed text are independent. It keeps no
+/// caret and no selection, raises none of its declared events, and does not repaint on resize.
+class vornTextBox final : public Control {
+ public:
+  explicit vornTextBox(ControlSite& site) : Control(site) {}
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  Color get_BackColor() const { return BackColor_; }
+  void put_BackColor(Color c);
+  Color get_ForeColor() const { return ForeColor_; }
+  void put_ForeColor(Color c);
+  bool get_Enabled() const { return Enabled_; }
+  void put_Enabled(bool enabled);
+  Ref<Font> get_Font() const { return Font_; }
+  void putref_Font(Ref<Font> font);
+  Color get_SelectionColor() const { return SelectionColor_; }
+  void put_SelectionColor(Color c);
+  int16_t get_Alignment() const { return Alignment_; }
+  void put_Alignment(int16_t v);
+  int16_t get_SelStart() const { return SelStart_; }
+  void put_SelStart(int16_t v);
+  int16_t get_SelLenght() const { return SelLenght_; }
+  void put_SelLenght(int16_t v);
+  Variant get_Text() const { return Text_; }
+  void put_Text(Variant v);
+  bool get_PasswordChar() const { return PasswordChar_; }
+  void put_PasswordChar(bool v);
+  bool get_MultiLine() const { return MultiLine_; }
+  void put_MultiLine(bool v);
+  int16_t get_Scrollbars() const { return Scrollbars_; }
+  void put_Scrollbars(int16_t v);
+  Color get_TabSelectColor() const { return TabSelectColor_; }
+  void put_TabSelectColor(Color c);
+
+  void UserControl_InitProperties() override;
+  void UserControl_ReadProperties(PropertyBag& bag) override;
+  void UserControl_WriteProperties(PropertyBag& bag) override;
+  void UserControl_KeyPress(int16_t& KeyAscii) override;
+
+  /// The characters typed so far (UTF-8), as drawn.
+  const std::string& TypedText() const noexcept { return typed_; }
+  const ColorScheme& Scheme() const noexcept { return Scheme_; }
+
+  void RedrawTextBox();
+
+ private:
+  /// What every setter does: store, mark the property changed under its bag name, repaint.
+  template <class T>
+  void Store(T& field, T value, std::string_view bagName);
+
+  Color TabSelectColor_ = 0x96E7;
+  Color BackColor_ = 0xFFFFFF;
+  Color ForeColor_ = 0xC00000;
+  bool Enabled_ = false;
+  Ref<Font> Font_;
+  Color SelectionColor_ = 0x80FF;
+  int16_t Alignment_ = 0;
+  int16_t SelStart_ = 0;
+  int16_t SelLenght_ = 0;
+  Variant Text_;
+  bool PasswordChar_ = false;
+  bool MultiLine_ = false;
+  int16_t Scrollbars_ = 0;
+  ColorScheme Scheme_{};
+  std::string typed_;
+};
+
+}  // namespace vorn

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "foundation/Control.h"
+#include "library/TypeLibrary.h"
+
+namespace vorn {
+namespace {
+
+std::string DispIdText(DispId id) {
+  if (id > 0xFFFF || id < -1024) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%08X", static_cast<uint32_t>(id));
+    return buf;
+  }
+  return std::to_string(id);
+}
+
+std::string AccessText(uint16_t a) {
+  std::string s;
+  for (auto [bit, letter] : {std::pair{kGet, "G"}, {kLet, "L"}, {kSet, "S"}, {kMethod, "M"}}) {
+    if (!(a & bit)) continue;
+    if (!s.empty()) s += "/";
+    s += letter;
+  }
+  return s;
+}
+
+std::string DefaultText(const DefaultValue& d) {
+  switch (d.kind) {
+    case DefaultValue::Int: return std::to_string(d.i);
+    case DefaultValue::Bool: return d.i ? "True" : "False";
+    case DefaultValue::Str: return "\"" + std::string(d.s) + "\"";
+    case DefaultValue::None: break;
+  }
+  return "?";
+}
+
+// The library as the committed list describes it, produced from the very tables objects dispatch
+// through.
+std::vector<std::string> Listing(const std::set<std::string>& classes) {
+  const TypeLibraryInfo& lib = TypeLibrary();
+  std::vector<std::string> out;
+  out.push_back("library " + std::string(lib.name) + " " + GuidToString(*lib.libid) + " 1.0 0x0409");
+  for (const LibraryClass& c : lib.classes) {
+    if (!classes.count(std::string(c.name))) continue;
+    out.push_back("class " + std::string(c.name) + (c.kind == ClassKind::Control ? " control " : " class ") +
+                  GuidToString(*c.clsid) + " " + std::string(c.defaultInterface) + " " + GuidToString(*c.defaultIid) +
+                  " " + (c.eventIid ? std::string(c.eventInterface) + " " + GuidToString(*c.eventIid) : "- -"));
+    const ClassInfo& t = c.table();
+    for (const MemberInfo& m : t.members) {
+      std::string line = "member " + std::string(c.defaultInterface) + " " + std::string(m.name) + " " +
+                         DispIdText(m.id) + " " + AccessText(m.access) + " " +
+                         (m.type.empty() ? "-" : std::string(m.type));
+      if (m.field) line += " field";
+      if (m.hidden) line += " hidden";
+      out.push_back(line);
+      for (const ParamInfo& p : m.params) {
+        std::string pl = "param " + std::string(c.defaultInterface) + " " + std::string(m.name) + " " +
+                         std::string(p.name) + " " + std::string(p.type);
+        if (p.optional) pl += " = " + DefaultText(p.def);
+        if (!p.byRef) pl += " byval";
+        out.push_back(pl);
+      }
+    }
+    for (const EventInfo& e : t.events) {
+      std::string line = "event " + std::string(c.eventInterface) + " " + std::to_string(e.id) + " " + std::string(e.name);
+      for (const ParamInfo& p : e.params) line += " " + std::string(p.name) + ":" + std::string(p.type);
+      out.push_back(line);
+    }
+  }
+  return out;
+}
+
+// The committed list, limited to the classes named.
+std::vector<std::string> Committed(const std::set<std::string>& classes) {
+  std::ifstream in(std::string(VORN_SOURCE_DIR) + "/tests/data/library-ids.txt");
+  std::vector<std::string> lines;
+  std::string line;
+  bool keep = true;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream w(line);
+    std::string kind, name;
+    w >> kind >> name;
+    if (kind == "class") keep = classes.count(name) > 0;
+    if (kind == "library" || keep) lines.push_back(line);
+  }
+  return lines;
+}
+
+std::set<std::string> BuiltClasses() {
+  std::set<std::string> names;
+  for (const LibraryClass& c : TypeLibrary().classes) {
+    if (!c.table().name.empty()) names.insert(std::string(c.name));
+  }
+  return names;
+}
+
+TEST(TypeLibraryIds, MatchTheCommittedList) {
+  const std::set<std::string> built = BuiltClasses();
+  const std::vector<std::string> expected = Committed(built);
+  const std::vector<std::string> actual = Listing(built);
+  for (size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
+    const std::string e = i < expected.size() ? expected[i] : "(nothing)";
+    const std::string a = i < actual.size() ? actual[i] : "(nothing)";
+    ASSERT_EQ(a, e) << "line " << i + 1 << " of the listing differs from tests/data/library-ids.txt";
+  }
+}
+
+TEST(TypeLibraryIds, EveryClassHasItsOwnIdentifiers) {
+  std::set<std::string> seen;
+  const TypeLibraryInfo& lib = TypeLibrary();
+  seen.insert(GuidToString(*lib.libid));
+  for (const LibraryClass& c : lib.classes) {
+    EXPECT_TRUE(seen.insert(GuidToString(*c.clsid)).second) << c.name;
+    EXPECT_TRUE(seen.insert(GuidToString(*c.defaultIid)).second) << c.name;
+    if (c.eventIid) {
+      EXPECT_TRUE(seen.insert(GuidToString(*c.eventIid)).second) << c.name;
+    }
+    EXPECT_EQ(c.kind == ClassKind::Control, c.eventIid != nullptr) << c.name;
+  }
+  EXPECT_EQ(seen.size(), 34u);
+}
+
+TEST(TypeLibraryIds, ControlsHaveToolboxPicturesAndExtents) {
+  int32_t next = 30000;
+  for (const LibraryClass& c : TypeLibrary().classes) {
+    if (c.kind != ClassKind::Control) continue;
+    EXPECT_EQ(c.toolboxBitmap, next++) << c.name;
+    const bool slider = c.name == "vornSlider";
+    EXPECT_EQ(c.extentX, slider ? 5265 : 4800) << c.name;
+    EXPECT_EQ(c.extentY, slider ? 1815 : 3600) << c.name;
+  }
+  EXPECT_EQ(next, 30007);
+}
+
+TEST(TypeLibraryHelp, GermanHelpStringsSitOnTheListedMembersOnly) {
+  EXPECT_EQ(HelpStringOf("vornButton", "Font", false), "Gibt ein Font-Objekt zurück.");
+  EXPECT_EQ(HelpStringOf("vornScrollBar", "ForeColor", false), "");
+  EXPECT_EQ(HelpStringOf("vornButton", "Click", true), "");
+  EXPECT_NE(HelpStringOf("vornSlider", "Click", true), "");
+  EXPECT_EQ(HelpStringOf("vornButton", "Caption", false), "");
+  for (const HelpString& h : TypeLibrary().helpStrings) {
+    const LibraryClass* c = FindLibraryClass("vornButton2." + std::string(h.cls));
+    ASSERT_NE(c, nullptr) << h.cls;
+    EXPECT_EQ(c->kind, ClassKind::Control) << h.cls << "." << h.member;
+  }
+}
+
+TEST(TypeLibraryClasses, ProgrammaticIdentifiersFindTheirClassesWithoutRegardToCase) {
+  const LibraryClass* c = FindLibraryClass("VORNBUTTON2.VORNSLIDER");
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->name, "vornSlider");
+  EXPECT_EQ(FindLibraryClass(*c->clsid), c);
+  EXPECT_EQ(FindLibraryClass("vornButton2.vornXButton"), nullptr);
+  EXPECT_EQ(FindLibraryClass("vornSlider"), nullptr);
+  GUID g{};
+  EXPECT_TRUE(ParseGuid("{59f7e937-d832-4594-9280-d25361380da6}", g));
+  EXPECT_TRUE(SameGuid(g, *c->clsid));
+  EXPECT_FALSE(ParseGuid("{59f7e937-d832-4594-9280-d25361380da}", g));
+  EXPECT_FALSE(ParseGuid("59f7e937xd832-4594-9280-d25361380da6", g));
+}
+
+}  // namespace
+}  // namespace vorn

@@ -64,11 +64,7 @@ void DesktopHost::SetCaption(WindowHandle window, std::string caption) {
   captions_[window] = std::move(caption);
 }
 
-PointL DesktopHost::GetCursorPos() {
-  PointL p;
-  globalPointer_.Query(p);
-  return p;
-}
+PointL DesktopHost::GetCursorPos() { return globalPointer_.Position(); }
 
 int16_t DesktopHost::GetAsyncKeyState(int32_t virtualKey) {
   constexpr auto kDown = static_cast<int16_t>(0x8000);
@@ -76,8 +72,12 @@ int16_t DesktopHost::GetAsyncKeyState(int32_t virtualKey) {
   if (virtualKey == VK_LBUTTON) mask = SDL_BUTTON_LMASK;
   if (virtualKey == VK_RBUTTON) mask = SDL_BUTTON_RMASK;
   if (virtualKey == VK_MBUTTON) mask = SDL_BUTTON_MMASK;
-  PointL unused;
-  if (mask) return (globalPointer_.Query(unused) & mask) ? kDown : int16_t{0};
+  if (mask) {
+    // Held now, and (the low bit) pressed since the last question, however briefly.
+    const bool held = (globalPointer_.Held() & mask) != 0;
+    const bool pressed = globalPointer_.PressedSinceAsked(mask);
+    return static_cast<int16_t>((held ? kDown : 0) | (pressed ? 1 : 0));
+  }
   const SDL_Keymod mod = SDL_GetModState();
   if (virtualKey == 16) return (mod & KMOD_SHIFT) ? kDown : int16_t{0};
   if (virtualKey == 17) return (mod & KMOD_CTRL) ? kDown : int16_t{0};
@@ -214,7 +214,7 @@ void DesktopHost::PointerTo(uint32_t windowId, int32_t x, int32_t y) {
     const RectL& r = s->window->Plan().rect;
     p = {r.left + x, r.top + y};
   } else {
-    globalPointer_.Query(p);
+    p = globalPointer_.Position();
   }
   if (p != Pointer()) MoveMouse(p);
 }

@@ -38,7 +38,8 @@ class DesktopHost final : public HeadlessHost {
   /// The real window showing a top-level window, if it has one.
   const SdlWindow* RealWindow(WindowHandle window) const;
 
-  // Platform: the global input state.
+  // Platform: the global input state. GetAsyncKeyState's low bit says that the button went
+  // down since the last question about it, as on the platform the controls were written for.
   PointL GetCursorPos() override;
   int16_t GetAsyncKeyState(int32_t virtualKey) override;
 

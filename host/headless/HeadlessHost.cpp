@@ -235,7 +235,7 @@ void HeadlessHost::DoEvents() {
     ReleaseHeldButtons();
     return;
   }
-  if (pending_ && pending_()) return;
+  if (RunPendingInput()) return;
   ReleaseHeldButtons();
 }
 
@@ -351,7 +351,7 @@ bool HeadlessHost::SetLayeredWindowAttributes(WindowHandle window, Color, uint8_
   return true;
 }
 
-void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) const {
+void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) {
   target.Composite(w.Pixels(), ox, oy, 255);
   for (const HeadlessSurface* c : w.children_) {
     if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_);

@@ -348,6 +348,23 @@ TEST_F(DesktopEndToEnd, AClickOutsideAnOpenPopupMenuClosesIt) {
   EXPECT_EQ(Close(), 0);
 }
 
+TEST_F(DesktopEndToEnd, DraggingAScrollBarThumbScrollsAndReportsTheChangedValue) {
+  ASSERT_NO_FATAL_FAILURE(Start({"run", Example("scrollbar.json")}, "Scroll bars"));
+  // HScroll1 (200 x 17 at 10, 10) holds 1: its 82-pixel thumb starts 18 pixels in.
+  MoveTo(50, 18);
+  Press();
+  MoveTo(120, 18);
+  MoveTo(260, 18);  // beyond the end: Max
+  Release();
+  EXPECT_TRUE(PrintsInOrder({"HScroll1.ValueChanged()", "HScroll1.Scroll()", "HScroll1.ValueChanged()",
+                             "HScroll1.Scroll()", "HScroll1.Click()"}));
+  MoveTo(150, 140);
+  const PixelBuffer reference =
+      Headless(Example("scrollbar.json"), "move 50 18\ndown\nmove 120 18\nmove 260 18\nup\nmove 150 140\ntick 5");
+  EXPECT_TRUE(ScreenMatches(reference, {client_.left, client_.top}, {10, 10, 210, 27}));
+  EXPECT_EQ(Close(), 0);
+}
+
 // The popup path runs in this process, with the host on the test's X server, doing what a popup
 // menu does: its window setup and its opening.
 TEST_F(DesktopEndToEnd, APopupIsAnUnmanagedTopmostTranslucentWindowThatSeesPressesOutsideIt) {

@@ -7,6 +7,7 @@
 #include "library/ComObjects.h"
 #include "library/LibraryIds.h"
 #include "library/Registry.h"
+#include "library/ToolboxPicture.h"
 
 extern "C" {
 
@@ -110,6 +111,14 @@ HRESULT DllGetClassObject(const CLSID* clsid, const IID* riid, void** ppv) {
   if (!cls || cls->kind != vorn::ClassKind::Control || !cls->create) return CLASS_E_CLASSNOTAVAILABLE;
   if (!vorn::IsIid(riid, IID_IUnknown) && !vorn::IsIid(riid, IID_IClassFactory)) return E_NOINTERFACE;
   *ppv = vorn::NewClassFactory(*cls);
+  return S_OK;
+}
+
+HRESULT vornGetToolboxPicture(int32_t resourceId, uint32_t pixels[16 * 15]) {
+  if (!pixels) return E_POINTER;
+  vorn::Ref<vorn::Picture> p = vorn::ToolboxPicture(resourceId);
+  if (!p) return E_INVALIDARG;
+  for (int32_t i = 0; i < 16 * 15; ++i) pixels[i] = p->Pixels()[i] & 0xFFFFFF;
   return S_OK;
 }
 

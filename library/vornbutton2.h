@@ -202,6 +202,10 @@ HRESULT DllCanUnloadNow(void);
  * automation's error information gives it; S_FALSE when there is none. Reading it clears it. */
 HRESULT vornGetErrorInfo(int32_t* number, BSTR* description);
 
+/* The 16 x 15 toolbox picture of a control (resource identifiers 30000 to 30006, as the registry's
+ * ToolboxBitmap32 entries name them), row by row, each pixel &HBBGGRR. E_INVALIDARG for another id. */
+HRESULT vornGetToolboxPicture(int32_t resourceId, uint32_t pixels[16 * 15]);
+
 /* Strings and variants. */
 BSTR vornSysAllocString(const char* text);
 void vornSysFreeString(BSTR text);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -163,6 +164,41 @@ TEST(TypeLibraryClasses, ProgrammaticIdentifiersFindTheirClassesWithoutRegardToC
   EXPECT_TRUE(SameGuid(g, *c->clsid));
   EXPECT_FALSE(ParseGuid("{59f7e937-d832-4594-9280-d25361380da}", g));
   EXPECT_FALSE(ParseGuid("59f7e937xd832-4594-9280-d25361380da6", g));
+}
+
+}  // namespace
+}  // namespace vorn
+
+#include "library/ToolboxPicture.h"
+
+namespace vorn {
+namespace {
+
+TEST(ToolboxPictures, EveryPublicControlHasA16By15PictureInTheSixteenColours) {
+  for (const LibraryClass& c : TypeLibrary().classes) {
+    if (c.kind != ClassKind::Control) continue;
+    Ref<Picture> p = ToolboxPicture(c.toolboxBitmap);
+    ASSERT_TRUE(p) << c.name;
+    EXPECT_EQ(p->Width(), 16);
+    EXPECT_EQ(p->Height(), 15);
+    std::set<uint32_t> colours;
+    for (int y = 0; y < 15; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        const uint32_t px = p->At(x, y);
+        EXPECT_EQ(px >> 24, 0xFFu);
+        colours.insert(px & 0xFFFFFF);
+      }
+    }
+    for (uint32_t colour : colours) {
+      EXPECT_NE(std::find(StandardColors16(), StandardColors16() + 16, colour), StandardColors16() + 16);
+    }
+  }
+  uint32_t pixels[16 * 15] = {};
+  EXPECT_EQ(vornGetToolboxPicture(30003, pixels), S_OK);
+  EXPECT_EQ(pixels[16 * 2 + 1], 0xFFFFFFu);  // the button's lit top-left edge
+  EXPECT_EQ(vornGetToolboxPicture(1, pixels), E_INVALIDARG);
+  EXPECT_FALSE(ToolboxPicture(29999));
+  EXPECT_FALSE(ToolboxPicture(30007));
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace vorn {
 
@@ -147,7 +152,35 @@ void PixelBuffer::BlendMask(int32_t x, int32_t y, const uint8_t* mask, int32_t w
   for (int32_t j = ay; j < by; ++j) {
     const uint8_t* m = mask + static_cast<size_t>(j) * pitch;
     uint32_t* dst = Row(y + j) + x;
-    for (int32_t i = ax; i < bx; ++i) {
+    int32_t i = ax;
+#ifdef __SSE2__
+    // Four pixels at a time in 16-bit lanes, with the same arithmetic as Mix: text is blended
+    // many times a repaint (a caption with a halo prints 17 times).
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i src = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int32_t>(c)), zero);
+    const __m128i full = _mm_set1_epi16(255);
+    const __m128i half = _mm_set1_epi16(128);
+    for (; i + 4 <= bx; i += 4) {
+      uint32_t cover;
+      std::memcpy(&cover, m + i, 4);
+      if (cover == 0) continue;
+      __m128i a = _mm_cvtsi32_si128(static_cast<int32_t>(cover));
+      a = _mm_unpacklo_epi8(a, a);   // a0 a0 a1 a1 a2 a2 a3 a3
+      a = _mm_unpacklo_epi16(a, a);  // each coverage four times, one per channel
+      const __m128i aLo = _mm_unpacklo_epi8(a, zero);
+      const __m128i aHi = _mm_unpackhi_epi8(a, zero);
+      const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+      auto blend = [&](__m128i dd, __m128i aa) {
+        __m128i t = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(src, aa), _mm_mullo_epi16(dd, _mm_sub_epi16(full, aa))),
+                                  half);
+        return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+      };
+      const __m128i lo = blend(_mm_unpacklo_epi8(d, zero), aLo);
+      const __m128i hi = blend(_mm_unpackhi_epi8(d, zero), aHi);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
+    }
+#endif
+    for (; i < bx; ++i) {
       const uint32_t a = m[i];
       if (a == 0) continue;
       dst[i] = a == 255 ? c : Mix(dst[i], c, a);

@@ -155,3 +155,46 @@ TEST(Icons, DrawUnscaledWithAlphaAndMonoAsASilhouette) {
 
 }  // namespace
 }  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// Text blending runs four pixels at a time; every pixel must equal the one-pixel formula
+// (src * a + dst * (255 - a) + 128, divided by 255 with rounding, per channel).
+TEST(Text, BlendingManyPixelsAtOnceMatchesThePerPixelFormula) {
+  uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+  for (int round = 0; round < 50; ++round) {
+    const int32_t w = 1 + static_cast<int32_t>(next() % 23), h = 1 + static_cast<int32_t>(next() % 5);
+    std::vector<uint8_t> mask(static_cast<size_t>(w) * h);
+    for (uint8_t& m : mask) {
+      const uint32_t r = next() % 4;
+      m = r == 0 ? 0 : r == 1 ? 255 : static_cast<uint8_t>(next());
+    }
+    PixelBuffer b(40, 8);
+    for (int32_t y = 0; y < 8; ++y)
+      for (int32_t x = 0; x < 40; ++x) b.SetPixel(x, y, next() & 0xFFFFFF);
+    PixelBuffer before = b;
+    const Color c = next() & 0xFFFFFF;
+    const int32_t ox = static_cast<int32_t>(next() % 30) - 5, oy = static_cast<int32_t>(next() % 6) - 2;
+    b.BlendMask(ox, oy, mask.data(), w, h, w, c);
+    for (int32_t y = 0; y < 8; ++y) {
+      for (int32_t x = 0; x < 40; ++x) {
+        uint32_t expected = before.Get(x, y);
+        const int32_t mx = x - ox, my = y - oy;
+        if (mx >= 0 && my >= 0 && mx < w && my < h) {
+          const uint32_t a = mask[static_cast<size_t>(my) * w + mx], d = expected;
+          expected = 0;
+          for (int s = 0; s <= 16; s += 8) {
+            uint32_t t = ((c >> s) & 0xFF) * a + ((d >> s) & 0xFF) * (255 - a) + 128;
+            expected |= ((t + (t >> 8)) >> 8) << s;
+          }
+        }
+        ASSERT_EQ(b.Get(x, y), expected) << "round " << round << " at " << x << ", " << y;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorn

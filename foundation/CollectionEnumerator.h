@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "foundation/Collection.h"
+#include "foundation/Enumerator.h"
 
 namespace vorn {
 
@@ -12,8 +13,9 @@ namespace vorn {
 ///
 /// Automation shape, after the standard enumerator: Next(Item) stores the next entry in its
 /// by-reference argument and returns True, or returns False at the end; Skip(Count), Reset,
-/// Clone; Count is the number of entries in the collection.
-class CollectionEnumerator final : public Object {
+/// Clone; Count is the number of entries in the collection. It is the Enumerator a host's for-each
+/// gets from a NewEnum carrying the enumerator identifier.
+class CollectionEnumerator final : public Enumerator {
  public:
   CollectionEnumerator(Ref<Object> owner, Collection& list);
   ~CollectionEnumerator() override;
@@ -22,10 +24,12 @@ class CollectionEnumerator final : public Object {
   /// The next entry, or null at the end (the C++ way to walk).
   Ref<Object> NextItem();
 
-  bool Next(Variant& Item);
+  bool Next(Variant& Item) override;
+  /// The automation Skip: a negative count is an invalid argument (5).
   bool Skip(int32_t Count);
-  void Reset() { slot_ = 0; }
-  Ref<CollectionEnumerator> Clone() const;
+  bool Skip(uint32_t count) override;
+  void Reset() override { slot_ = 0; }
+  Ref<Enumerator> Clone() const override;
   int32_t get_Count() const { return list_.Count(); }
 
  private:

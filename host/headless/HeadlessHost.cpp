@@ -351,10 +351,13 @@ bool HeadlessHost::SetLayeredWindowAttributes(WindowHandle window, Color, uint8_
   return true;
 }
 
-void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) const {
-  target.Composite(w.Pixels(), ox, oy, 255);
+void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy,
+                                 RectL clip) const {
+  target.Composite(w.Pixels(), ox, oy, 255, clip);
+  const RectL inner{std::max(clip.left, ox), std::max(clip.top, oy), std::min(clip.right, ox + w.Pixels().Width()),
+                    std::min(clip.bottom, oy + w.Pixels().Height())};
   for (const HeadlessSurface* c : w.children_) {
-    if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_);
+    if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_, inner);
   }
 }
 
@@ -372,10 +375,10 @@ PixelBuffer HeadlessHost::Snapshot(const RectL& area) const {
       out.Composite(shade, ox + 3, oy + 3, 48);
     }
     if (w->alpha == 255) {
-      CompositeTree(*w, out, ox, oy);
+      CompositeTree(*w, out, ox, oy, RectL{0, 0, out.Width(), out.Height()});
     } else {
       PixelBuffer layer(r.right - r.left, r.bottom - r.top);
-      CompositeTree(*w, layer, 0, 0);
+      CompositeTree(*w, layer, 0, 0, RectL{0, 0, layer.Width(), layer.Height()});
       out.Composite(layer, ox, oy, w->alpha);
     }
   }

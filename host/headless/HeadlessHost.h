@@ -116,7 +116,10 @@ class HeadlessHost : public ScreenInfo, public Platform {
   void BringToTop(HeadlessSurface* w);
   void ReportHandlerError(HeadlessSurface* w, const std::exception& e) const;
   HeadlessSurface* HitChild(HeadlessSurface* w, PointL screen) const;
-  void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t originX, int32_t originY) const;
+  /// Paints a window and its visible children at (originX, originY) of target, each child
+  /// clipped to its parent's area, as a window system clips child windows.
+  void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t originX, int32_t originY,
+                     RectL clip) const;
   static bool Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w);
   void ApplyShift(int16_t keyCode, bool down);
   void ReleaseHeldButtons();

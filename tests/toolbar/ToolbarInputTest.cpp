@@ -220,6 +220,21 @@ TEST(ToolbarMenu, MovingOntoAnotherMenuItemOpensItsMenuAndOntoAButtonClosesIt) {
   EXPECT_EQ(t.log.Joined(), "ItemClicked(1, \"one\")");
 }
 
+TEST(ToolbarMenu, MovingOntoAnInertItemClosesTheMenu) {
+  for (int32_t inert : {mitPlaceholder, mitSeparator, mitCaption}) {
+    ToolbarFixture t;
+    AddMenu(t, "m");
+    t.Add("i", "Inert", 0, inert);
+    t.PressAndRelease(10, 12);
+    ASSERT_TRUE(t.Popup().Visible());
+    t.MoveTo(static_cast<float>(7 + t.TextWidth("m") + 15 + 3), 12);
+    EXPECT_FALSE(t.Popup().Visible()) << inert;
+    EXPECT_EQ(t->HotItem(), 0) << inert;
+    t.Tick();
+    EXPECT_FALSE(t->ButtonDown()) << inert;
+  }
+}
+
 TEST(ToolbarMenu, ClosingFromOutsideClearsTheHighlight) {
   ToolbarFixture t;
   AddMenu(t, "m");

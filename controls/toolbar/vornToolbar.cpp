@@ -50,44 +50,33 @@ ToolbarItem* vornToolbar::ItemAt(int32_t position) const {
 
 // ---- Properties -----------------------------------------------------------------------------
 
-void vornToolbar::put_BackColor(Color c) {
-  BackColor_ = c;
-  Site().PropertyChanged("BackColor");
-  menu_->put_BackColor(c);
-  ApplyColors();
-  Redraw();
-}
+void vornToolbar::put_BackColor(Color c) { SetColour(BackColor_, c, "BackColor", &vornPUMenu::put_BackColor); }
 
-void vornToolbar::put_ForeColor(Color c) {
-  ForeColor_ = c;
-  Site().PropertyChanged("ForeColor");
-  menu_->put_ForeColor(c);
-  ApplyColors();
-  Redraw();
-}
+void vornToolbar::put_ForeColor(Color c) { SetColour(ForeColor_, c, "ForeColor", &vornPUMenu::put_ForeColor); }
 
 void vornToolbar::put_SelectionColor(Color c) {
-  SelectionColor_ = c;
-  Site().PropertyChanged("SelectionColor");
-  menu_->put_SelectionColor(c);
-  ApplyColors();
-  Redraw();
+  SetColour(SelectionColor_, c, "SelectionColor", &vornPUMenu::put_SelectionColor);
+}
+
+void vornToolbar::SetColour(Color& field, Color c, std::string_view bagName, void (vornPUMenu::*handOn)(Color)) {
+  field = c;
+  Site().PropertyChanged(bagName);
+  ((*menu_).*handOn)(c);
+  Refresh();
 }
 
 void vornToolbar::putref_MenuImageList(Ref<Object> imageList) {
   MenuImageList_ = std::move(imageList);
   Site().PropertyChanged("MenuImageList");
   menu_->putref_Imagelist(MenuImageList_);
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 void vornToolbar::putref_Imagelist(Ref<Object> imageList) {
   Imagelist_ = std::move(imageList);
   icons_.clear();
   Site().PropertyChanged("Imagelist");
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 bool vornToolbar::get_Enabled() const { return UserControl().Enabled(); }
@@ -95,8 +84,7 @@ bool vornToolbar::get_Enabled() const { return UserControl().Enabled(); }
 void vornToolbar::put_Enabled(bool enabled) {
   UserControl().SetEnabled(enabled);
   Site().PropertyChanged("Enabled");
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 Ref<Font> vornToolbar::get_Font() const { return UserControl().GetFont(); }
@@ -106,8 +94,7 @@ void vornToolbar::putref_Font(Ref<Font> font) {
   UserControl().SetFont(font);
   Site().PropertyChanged("Font");
   menu_->get_Font()->SetName(font->Name());
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 // The toolbar has one look: PaletteNormal, also while disabled.
@@ -135,22 +122,19 @@ Ref<ToolbarItem> vornToolbar::Add(std::string Key, std::string Caption, int16_t 
   item->put_Checked(Checked);
   item->put_Enabled(Enabled);
   Items_.Add(item, Key);  // a key already present fails here, before anything is stored
-  ApplyColors();
-  Redraw();
+  Refresh();
   return item;
 }
 
 Ref<ToolbarItem> vornToolbar::Item(Variant vntIndexKey) {
   Ref<ToolbarItem> item(static_cast<ToolbarItem*>(Items_.Item(vntIndexKey).get()));
-  ApplyColors();
-  Redraw();
+  Refresh();
   return item;
 }
 
 void vornToolbar::Remove(Variant vntIndexKey) {
   Items_.Remove(vntIndexKey);
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 Ref<CollectionEnumerator> vornToolbar::get_NewEnum() {
@@ -283,8 +267,7 @@ void vornToolbar::UserControl_InitProperties() {
   ForeColor_ = kForeColor;
   SelectionColor_ = kSelectionColor;
   UserControl().SetFont(Site().AmbientFont());
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 void vornToolbar::UserControl_ReadProperties(PropertyBag& bag) {
@@ -306,8 +289,7 @@ void vornToolbar::UserControl_ReadProperties(PropertyBag& bag) {
     Ref<Font> f = VariantTraits<Ref<Font>>::From(v);
     return f ? f : ambient;
   }));
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 void vornToolbar::UserControl_WriteProperties(PropertyBag& bag) {
@@ -318,15 +300,13 @@ void vornToolbar::UserControl_WriteProperties(PropertyBag& bag) {
   bag.WriteProperty("Imagelist", Variant(Imagelist_), Variant::Nothing());
   bag.WriteProperty("Enabled", Variant(UserControl().Enabled()), Variant(true));
   bag.WriteProperty("Font", Variant(UserControl().GetFont()), Variant(Site().AmbientFont()));
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 void vornToolbar::UserControl_Resize() {
   // One row tall, whatever the host asked for; the width is the host's.
   UserControl().SetHeight(CheckedLong(int64_t{RowHeight_} * Site().Screen().TwipsPerPixelY()));
-  ApplyColors();
-  Redraw();
+  Refresh();
 }
 
 void vornToolbar::UserControl_Terminate() {

@@ -115,6 +115,12 @@ class vornToolbar final : public Control {
   };
 
   void ApplyColors();
+  /// What every property set and collection change ends with.
+  void Refresh() {
+    ApplyColors();
+    Redraw();
+  }
+  void SetColour(Color& field, Color c, std::string_view bagName, void (vornPUMenu::*handOn)(Color));
   void TrackMouse(float X, float Y);
   void OpenItemMenu(ToolbarItem& item, int32_t width);
   /// The walk's measures: text and image sizes (an image list lacking them counts as 0 x 0).

@@ -27,17 +27,13 @@ bool CollectionEnumerator::Next(Variant& Item) {
 
 bool CollectionEnumerator::Skip(int32_t Count) {
   if (Count < 0) Raise(errInvalidProcedureCall, "Skip needs a count of 0 or more");
-  return Skip(static_cast<uint32_t>(Count));
-}
-
-bool CollectionEnumerator::Skip(uint32_t count) {
-  for (uint32_t i = 0; i < count; ++i) {
+  for (int32_t i = 0; i < Count; ++i) {
     if (!NextItem()) return false;
   }
   return true;
 }
 
-Ref<Enumerator> CollectionEnumerator::Clone() const {
+Ref<CollectionEnumerator> CollectionEnumerator::Clone() const {
   auto copy = MakeRef<CollectionEnumerator>(owner_, list_);
   copy->slot_ = slot_;
   return copy;
@@ -46,11 +42,9 @@ Ref<Enumerator> CollectionEnumerator::Clone() const {
 namespace {
 const ParamInfo kNextParams[] = {{"Item", "Variant", true}};
 const ParamInfo kSkipParams[] = {{"Count", "Long", true, DefInt(1)}};
-using AutomationSkip = bool (CollectionEnumerator::*)(int32_t);
 const MemberInfo kMembers[] = {
     {"Next", 0x60030000, kMethod, "Boolean", kNextParams, &MethodThunk<&CollectionEnumerator::Next>},
-    {"Skip", 0x60030001, kMethod, "Boolean", kSkipParams,
-     &MethodThunk<static_cast<AutomationSkip>(&CollectionEnumerator::Skip)>},
+    {"Skip", 0x60030001, kMethod, "Boolean", kSkipParams, &MethodThunk<&CollectionEnumerator::Skip>},
     {"Reset", 0x60030002, kMethod, "", {}, &MethodThunk<&CollectionEnumerator::Reset>},
     {"Clone", 0x60030003, kMethod, "Object", {}, &MethodThunk<&CollectionEnumerator::Clone>},
     {"Count", 0x68030000, kGet, "Long", {}, &PropertyThunk<&CollectionEnumerator::get_Count>},

@@ -13,8 +13,7 @@ namespace vorn {
 ///
 /// Automation shape, after the standard enumerator: Next(Item) stores the next entry in its
 /// by-reference argument and returns True, or returns False at the end; Skip(Count), Reset,
-/// Clone; Count is the number of entries in the collection. It is the Enumerator a host's for-each
-/// gets from a NewEnum carrying the enumerator identifier.
+/// Clone; Count is the number of entries in the collection.
 class CollectionEnumerator final : public Enumerator {
  public:
   CollectionEnumerator(Ref<Object> owner, Collection& list);
@@ -24,13 +23,16 @@ class CollectionEnumerator final : public Enumerator {
   /// The next entry, or null at the end (the C++ way to walk).
   Ref<Object> NextItem();
 
-  bool Next(Variant& Item) override;
-  /// The automation Skip: a negative count is an invalid argument (5).
+  bool Next(Variant& Item);
   bool Skip(int32_t Count);
-  bool Skip(uint32_t count) override;
-  void Reset() override { slot_ = 0; }
-  Ref<Enumerator> Clone() const override;
+  void Reset() { slot_ = 0; }
+  Ref<CollectionEnumerator> Clone() const;
   int32_t get_Count() const { return list_.Count(); }
+
+  // Enumerator
+  bool Advance(Variant& item) override { return Next(item); }
+  void Rewind() override { Reset(); }
+  Ref<Enumerator> Copy() const override { return Clone(); }
 
  private:
   Ref<Object> owner_;

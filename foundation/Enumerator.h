@@ -4,22 +4,23 @@
 
 namespace vorn {
 
-/// Walks a collection in order, as a host's for-each loop does (what a NewEnum member returns).
+/// Walks a collection in order, as a host's for-each loop does: what a member with the
+/// enumerator identifier returns, and what the automation surface hands out as IEnumVARIANT.
 class Enumerator : public Object {
  public:
   /// The next item, or false at the end.
-  virtual bool Next(Variant& item) = 0;
-  virtual void Reset() = 0;
-  /// Skips up to count items; false when the end came first.
-  virtual bool Skip(uint32_t count) {
+  virtual bool Advance(Variant& item) = 0;
+  virtual void Rewind() = 0;
+  /// Moves past up to count items; false when the end came first.
+  virtual bool Pass(uint32_t count) {
     Variant v;
     for (uint32_t i = 0; i < count; ++i) {
-      if (!Next(v)) return false;
+      if (!Advance(v)) return false;
     }
     return true;
   }
   /// An independent enumerator at the same place.
-  virtual Ref<Enumerator> Clone() const = 0;
+  virtual Ref<Enumerator> Copy() const = 0;
 };
 
 }  // namespace vorn

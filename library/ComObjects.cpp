@@ -206,20 +206,20 @@ HRESULT EnNext(IEnumVARIANT* self, uint32_t count, VARIANT* items, uint32_t* fet
   auto* e = reinterpret_cast<EnumObject*>(self);
   uint32_t got = 0;
   Variant v;
-  while (got < count && e->walker->Next(v)) ToVARIANT(v, items[got++]);
+  while (got < count && e->walker->Advance(v)) ToVARIANT(v, items[got++]);
   if (fetched) *fetched = got;
   return got == count ? S_OK : S_FALSE;
 }
 HRESULT EnSkip(IEnumVARIANT* self, uint32_t count) {
-  return reinterpret_cast<EnumObject*>(self)->walker->Skip(count) ? S_OK : S_FALSE;
+  return reinterpret_cast<EnumObject*>(self)->walker->Pass(count) ? S_OK : S_FALSE;
 }
 HRESULT EnReset(IEnumVARIANT* self) {
-  reinterpret_cast<EnumObject*>(self)->walker->Reset();
+  reinterpret_cast<EnumObject*>(self)->walker->Rewind();
   return S_OK;
 }
 HRESULT EnClone(IEnumVARIANT* self, IEnumVARIANT** copy) {
   if (!copy) return E_POINTER;
-  *copy = NewEnum(reinterpret_cast<EnumObject*>(self)->walker->Clone());
+  *copy = NewEnum(reinterpret_cast<EnumObject*>(self)->walker->Copy());
   return S_OK;
 }
 const IEnumVARIANTVtbl kEnumVtbl = {EnQueryInterface, EnAddRef, EnRelease, EnNext, EnSkip, EnReset, EnClone};

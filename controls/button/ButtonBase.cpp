@@ -4,6 +4,7 @@
 
 #include "controls/button/GlassFace.h"
 #include "foundation/MemberBinding.h"
+#include "foundation/SurfaceProperties.h"
 
 namespace vorn {
 
@@ -165,12 +166,7 @@ void ButtonBase::ReadCommonProperties(PropertyBag& bag) {
   auto color = [](const Variant& v) { return v.ToColor(); };
   BackColor_ = ReadPropertyAs<Color>(bag, "BackColor", Variant::FromColor(0xFFFFFF), color);
   ForeColor_ = ReadPropertyAs<Color>(bag, "ForeColor", Variant::FromColor(0xC00000), color);
-  UserControl().SetEnabled(ReadPropertyAs<bool>(bag, "Enabled", Variant(true), [](const Variant& v) { return v.ToBool(); }));
-  Ref<Font> ambient = Site().AmbientFont();
-  UserControl().SetFont(ReadPropertyAs<Ref<Font>>(bag, "Font", Variant(ambient), [&](const Variant& v) {
-    Ref<Font> f = VariantTraits<Ref<Font>>::From(v);
-    return f ? f : ambient;
-  }));
+  ReadSurfaceProperties(bag, Site());
   Caption_ = ReadPropertyAs<std::string>(bag, "Caption", Variant(Site().AmbientDisplayName()),
                                          [](const Variant& v) { return v.ToString(); });
   TabSelectColor_ = ReadPropertyAs<Color>(bag, "TabSelectColor", Variant::FromColor(0x96E7), color);
@@ -179,8 +175,7 @@ void ButtonBase::ReadCommonProperties(PropertyBag& bag) {
 void ButtonBase::WriteCommonProperties(PropertyBag& bag) {
   bag.WriteProperty("BackColor", Variant::FromColor(BackColor_), Variant::FromColor(0xFFFFFF));
   bag.WriteProperty("ForeColor", Variant::FromColor(ForeColor_), Variant::FromColor(0xC00000));
-  bag.WriteProperty("Enabled", Variant(UserControl().Enabled()), Variant(true));
-  bag.WriteProperty("Font", Variant(UserControl().GetFont()), Variant(Site().AmbientFont()));
+  WriteSurfaceProperties(bag, Site());
   bag.WriteProperty("Caption", Variant(Caption_), Variant(Site().AmbientDisplayName()));
   bag.WriteProperty("TabSelectColor", Variant::FromColor(TabSelectColor_), Variant::FromColor(0x96E7));
 }

@@ -1,11 +1,10 @@
 #include "controls/button/ButtonMembers.h"
 
+#include "foundation/EventParams.h"
+
 namespace vorn {
 
 namespace {
-const ParamInfo kKeyParams[] = {{"KeyCode", "Integer"}, {"Shift", "Integer"}};
-const ParamInfo kKeyAsciiParams[] = {{"KeyAscii", "Integer"}};
-const ParamInfo kMouseParams[] = {{"Button", "Integer"}, {"Shift", "Integer"}, {"X", "Single"}, {"Y", "Single"}};
 const EventInfo kEvents[] = {
     {"Click", 1},
     {"KeyDown", 2, kKeyParams},

@@ -4,19 +4,11 @@
 #include "foundation/Convert.h"
 #include "foundation/Dispatch.h"
 #include "foundation/MemberBinding.h"
+#include "foundation/SkipOnError.h"
 
 namespace vorn {
 
 namespace {
-// Icon and caption drawing skip a failing statement and go on with the next one.
-template <class F>
-void Skip(F&& statement) {
-  try {
-    statement();
-  } catch (const RuntimeError&) {
-  }
-}
-
 // Metrics read from the image list by name; a member it lacks leaves the value at 0.
 struct IconMetrics {
   int32_t IW = 0;
@@ -25,8 +17,8 @@ struct IconMetrics {
 
 IconMetrics ReadMetrics(Object& list) {
   IconMetrics m;
-  Skip([&] { m.IW = GetMember(list, "ImageWidth").ToLong(); });
-  Skip([&] { m.IH = GetMember(list, "ImageHeight").ToLong(); });
+  SkipOnError([&] { m.IW = GetMember(list, "ImageWidth").ToLong(); });
+  SkipOnError([&] { m.IH = GetMember(list, "ImageHeight").ToLong(); });
   return m;
 }
 }  // namespace
@@ -56,20 +48,20 @@ void vornButton::DrawButtonIcon(int16_t offset, bool mono) {
   const float SH = s.ScaleHeight();
   const IconMetrics m = ReadMetrics(*Imagelist_);
   float thI = 0;
-  Skip([&] { thI = s.TextHeight("I"); });
+  SkipOnError([&] { thI = s.TextHeight("I"); });
   int16_t x = 0;
   int16_t y = 0;
   if (Caption_.empty()) {
-    Skip([&] { x = CheckedInteger(int64_t{offset} + Fix(SW / 2.0 - m.IW / 2.0)); });
-    Skip([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - m.IH / 2.0)); });
+    SkipOnError([&] { x = CheckedInteger(int64_t{offset} + Fix(SW / 2.0 - m.IW / 2.0)); });
+    SkipOnError([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - m.IH / 2.0)); });
   } else if (m.IH + 1.7 * thI > SH - 6) {
-    Skip([&] { x = CheckedInteger(int64_t{offset} + 12); });
-    Skip([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - m.IH / 2.0)); });
+    SkipOnError([&] { x = CheckedInteger(int64_t{offset} + 12); });
+    SkipOnError([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - m.IH / 2.0)); });
   } else {
-    Skip([&] { x = CheckedInteger(int64_t{offset} + Fix(SW / 2.0 - m.IW / 2.0)); });
-    Skip([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - (m.IH + thI + 5) / 2.0)); });
+    SkipOnError([&] { x = CheckedInteger(int64_t{offset} + Fix(SW / 2.0 - m.IW / 2.0)); });
+    SkipOnError([&] { y = CheckedInteger(int64_t{offset} + Fix(SH / 2.0 - (m.IH + thI + 5) / 2.0)); });
   }
-  Skip([&] {
+  SkipOnError([&] {
     Variant index(ImageIndex_);
     Variant image = InvokeMember(*Imagelist_, "ListImages", kGet | kMethod, std::span<Variant>(&index, 1));
     Object* entry = image.ObjectValue();
@@ -86,24 +78,24 @@ void vornButton::DrawButtonCaption(const Ref<Font>& font, const std::string& tex
   const float SW = s.ScaleWidth();
   const float SH = s.ScaleHeight();
   float TW = 0, TH = 0, thI = 0;
-  Skip([&] { TW = s.TextWidth(text); });
-  Skip([&] { TH = s.TextHeight(text); });
+  SkipOnError([&] { TW = s.TextWidth(text); });
+  SkipOnError([&] { TH = s.TextHeight(text); });
   if (!HasIcon()) {
-    Skip([&] { s.SetCurrentX(static_cast<float>(Fix(SW / 2.0 - TW / 2.0) + offset)); });
-    Skip([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - TH / 2.0) + offset)); });
+    SkipOnError([&] { s.SetCurrentX(static_cast<float>(Fix(SW / 2.0 - TW / 2.0) + offset)); });
+    SkipOnError([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - TH / 2.0) + offset)); });
   } else {
     const IconMetrics m = ReadMetrics(*Imagelist_);
-    Skip([&] { thI = s.TextHeight("I"); });
+    SkipOnError([&] { thI = s.TextHeight("I"); });
     if (m.IH + 1.7 * thI > SH - 6) {
-      Skip([&] { s.SetCurrentX(static_cast<float>(Fix(m.IW + 24.0) + offset)); });
-      Skip([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - TH / 2.0) + offset)); });
+      SkipOnError([&] { s.SetCurrentX(static_cast<float>(Fix(m.IW + 24.0) + offset)); });
+      SkipOnError([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - TH / 2.0) + offset)); });
     } else {
-      Skip([&] { s.SetCurrentX(static_cast<float>(Fix(SW / 2.0 - TW / 2.0) + offset)); });
-      Skip([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - (m.IH + thI + 5) / 2.0 + m.IH + 5) + offset)); });
+      SkipOnError([&] { s.SetCurrentX(static_cast<float>(Fix(SW / 2.0 - TW / 2.0) + offset)); });
+      SkipOnError([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - (m.IH + thI + 5) / 2.0 + m.IH + 5) + offset)); });
     }
   }
   s.SetForeColor(colour);
-  Skip([&] { s.Print(text); });
+  SkipOnError([&] { s.Print(text); });
 }
 
 void vornButton::UserControl_InitProperties() {

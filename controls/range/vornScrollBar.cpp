@@ -7,6 +7,7 @@
 
 #include "controls/range/ArrowButtonBag.h"
 #include "foundation/Convert.h"
+#include "foundation/EventParams.h"
 #include "foundation/MemberBinding.h"
 
 namespace vorn {
@@ -354,8 +355,6 @@ void vornScrollBar::UserControl_WriteProperties(PropertyBag& bag) {
 }
 
 namespace {
-const ParamInfo kKeyParams[] = {{"KeyCode", "Integer"}, {"Shift", "Integer"}};
-const ParamInfo kKeyAsciiParams[] = {{"KeyAscii", "Integer"}};
 const EventInfo kEvents[] = {
     {"Click", 1},
     {"KeyPress", 2, kKeyAsciiParams},

@@ -2,6 +2,7 @@
 
 #include "foundation/Convert.h"
 #include "foundation/DecimalText.h"
+#include "foundation/EventParams.h"
 #include "foundation/MemberBinding.h"
 #include "foundation/SurfaceProperties.h"
 
@@ -294,8 +295,6 @@ void vornSlider::UserControl_Click() { events_->Click(); }
 // Automation surface.
 
 namespace {
-const ParamInfo kKeyParams[] = {{"KeyCode", "Integer"}, {"Shift", "Integer"}};
-const ParamInfo kKeyAsciiParams[] = {{"KeyAscii", "Integer"}};
 const EventInfo kEvents[] = {
     {"Click", 1},
     {"KeyDown", 2, kKeyParams},

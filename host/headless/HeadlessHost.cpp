@@ -235,7 +235,7 @@ void HeadlessHost::DoEvents() {
     ReleaseHeldButtons();
     return;
   }
-  if (pending_ && pending_()) return;
+  if (RunPendingInput()) return;
   ReleaseHeldButtons();
 }
 
@@ -351,8 +351,12 @@ bool HeadlessHost::SetLayeredWindowAttributes(WindowHandle window, Color, uint8_
   return true;
 }
 
+void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) {
+  CompositeTree(w, target, ox, oy, RectL{0, 0, target.Width(), target.Height()});
+}
+
 void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy,
-                                 RectL clip) const {
+                                 RectL clip) {
   target.Composite(w.Pixels(), ox, oy, 255, clip);
   const RectL inner{std::max(clip.left, ox), std::max(clip.top, oy), std::min(clip.right, ox + w.Pixels().Width()),
                     std::min(clip.bottom, oy + w.Pixels().Height())};
@@ -375,10 +379,10 @@ PixelBuffer HeadlessHost::Snapshot(const RectL& area) const {
       out.Composite(shade, ox + 3, oy + 3, 48);
     }
     if (w->alpha == 255) {
-      CompositeTree(*w, out, ox, oy, RectL{0, 0, out.Width(), out.Height()});
+      CompositeTree(*w, out, ox, oy);
     } else {
       PixelBuffer layer(r.right - r.left, r.bottom - r.top);
-      CompositeTree(*w, layer, 0, 0, RectL{0, 0, layer.Width(), layer.Height()});
+      CompositeTree(*w, layer, 0, 0);
       out.Composite(layer, ox, oy, w->alpha);
     }
   }

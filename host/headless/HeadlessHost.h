@@ -70,6 +70,8 @@ class HeadlessHost : public ScreenInfo, public Platform {
   void KeyPress(int16_t keyAscii);
   void SetFocus(HeadlessSurface* window);
   HeadlessSurface* Focus() const noexcept { return focus_; }
+  /// Where the host last moved the pointer (GetCursorPos may read another source).
+  PointL Pointer() const noexcept { return pointer_; }
   HeadlessSurface* Capture() const noexcept { return capture_; }
   int16_t Buttons() const noexcept { return buttons_; }
   int16_t ShiftState() const noexcept { return shift_; }
@@ -80,8 +82,9 @@ class HeadlessHost : public ScreenInfo, public Platform {
   std::unique_ptr<Timer> CreateTimer(std::string_view name, uint32_t intervalMs, std::function<void()> onTick);
   /// Runs the next pending input, if any. Timer handlers see none (their input lies in the future).
   /// With nothing pending while a button is held, releases the buttons and says so, so that a
-  /// handler waiting for a release always ends (inside a timer tick, after many idle calls).
-  void DoEvents();
+  /// handler waiting for a release always ends (inside a timer tick, after many idle calls). A host
+  /// with real input replaces this.
+  virtual void DoEvents();
   /// Whether buttons were let go because a waiting control had no input left (and forgets it).
   bool TakeReleasedForWaiter() noexcept { return std::exchange(releasedForWaiter_, false); }
   /// The source of pending input: runs one item and returns true, or returns false when empty.
@@ -96,6 +99,9 @@ class HeadlessHost : public ScreenInfo, public Platform {
   /// The screen picture of a rectangle: windows in z-order, translucent ones blended, shadows.
   PixelBuffer Snapshot(const RectL& area) const;
   static constexpr Color kDesktopColor = 0x6B5A3A;
+  /// Draws a window and its visible children onto target with the window's top-left at (x, y),
+  /// each child clipped to its parent's area, as a window system clips child windows.
+  static void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t x, int32_t y);
 
   /// Runs f on a window's input handler, reporting a run-time error raised by it.
   template <class F>
@@ -108,6 +114,10 @@ class HeadlessHost : public ScreenInfo, public Platform {
     }
   }
 
+ protected:
+  /// Runs one item of pending input; false when there is none.
+  bool RunPendingInput() { return pending_ && pending_(); }
+
  private:
   friend class HeadlessSurface;
   void Register(HeadlessSurface* w);
@@ -116,10 +126,8 @@ class HeadlessHost : public ScreenInfo, public Platform {
   void BringToTop(HeadlessSurface* w);
   void ReportHandlerError(HeadlessSurface* w, const std::exception& e) const;
   HeadlessSurface* HitChild(HeadlessSurface* w, PointL screen) const;
-  /// Paints a window and its visible children at (originX, originY) of target, each child
-  /// clipped to its parent's area, as a window system clips child windows.
-  void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t originX, int32_t originY,
-                     RectL clip) const;
+  /// CompositeTree inside clip (pixels of target).
+  static void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t x, int32_t y, RectL clip);
   static bool Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w);
   void ApplyShift(int16_t keyCode, bool down);
   void ReleaseHeldButtons();

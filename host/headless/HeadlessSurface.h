@@ -49,12 +49,19 @@ class HeadlessSurface final : public RasterSurface {
   /// Enabled, and every ancestor too.
   bool Reachable() const noexcept;
   void MovePx(int32_t left, int32_t top, int32_t width, int32_t height);
+  /// True when the pixels changed since ClearDirty (a new window starts dirty), so that a host
+  /// showing the screen can skip the windows that are as they were.
+  bool Dirty() const noexcept { return dirty_; }
+  void ClearDirty() noexcept { dirty_ = false; }
 
   int32_t exStyle = 0;
   WindowHandle owner = 0;
   bool topmost = false;
   uint8_t alpha = 255;
   std::string className;
+
+ protected:
+  void Touched() override { dirty_ = true; }
 
  private:
   friend class HeadlessHost;
@@ -68,6 +75,7 @@ class HeadlessSurface final : public RasterSurface {
   int32_t topPx_;
   bool visible_;
   bool enabled_ = true;
+  bool dirty_ = true;
   SurfaceEvents* handler_ = nullptr;
 };
 

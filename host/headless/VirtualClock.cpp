@@ -15,13 +15,13 @@ class VirtualClock::VirtualTimer final : public Timer {
   }
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override {
-    if (enabled && !enabled_) due_ = clock_->now_ + std::max<uint32_t>(interval_, 1);
+    if (enabled && !enabled_) due_ = clock_->Present() + std::max<uint32_t>(interval_, 1);
     enabled_ = enabled;
   }
   uint32_t Interval() const override { return interval_; }
   void SetInterval(uint32_t ms) override {
     interval_ = ms;
-    if (enabled_) due_ = clock_->now_ + std::max<uint32_t>(interval_, 1);
+    if (enabled_) due_ = clock_->Present() + std::max<uint32_t>(interval_, 1);
   }
   void FireIfDue(uint64_t now) {
     if (!enabled_ || interval_ == 0 || now < due_) return;
@@ -29,6 +29,8 @@ class VirtualClock::VirtualTimer final : public Timer {
     onTick_();
   }
   void Detach() noexcept { clock_ = nullptr; }
+  bool Running() const noexcept { return enabled_ && interval_ > 0; }
+  uint64_t Due() const noexcept { return due_; }
 
  private:
   VirtualClock* clock_;
@@ -48,14 +50,34 @@ VirtualClock::~VirtualClock() {
 void VirtualClock::Advance(uint64_t ms) {
   for (uint64_t step = 0; step < ms; ++step) {
     ++now_;
-    struct Guard {
-      int& n;
-      explicit Guard(int& c) : n(c) { ++n; }
-      ~Guard() { --n; }
-    } guard(dispatching_);
-    // By index: a tick may create or destroy timers.
-    for (size_t i = 0; i < timers_.size(); ++i) timers_[i]->FireIfDue(now_);
+    FireDue();
   }
+}
+
+void VirtualClock::Elapse(uint64_t ms) {
+  if (ms == 0) return;
+  now_ += ms;
+  FireDue();
+}
+
+void VirtualClock::FireDue() {
+  struct Guard {
+    int& n;
+    explicit Guard(int& c) : n(c) { ++n; }
+    ~Guard() { --n; }
+  } guard(dispatching_);
+  // By index: a tick may create or destroy timers.
+  for (size_t i = 0; i < timers_.size(); ++i) timers_[i]->FireIfDue(now_);
+}
+
+uint64_t VirtualClock::Present() const { return present_ ? std::max(now_, present_()) : now_; }
+
+std::optional<uint64_t> VirtualClock::NextDue() const {
+  std::optional<uint64_t> next;
+  for (const VirtualTimer* t : timers_) {
+    if (t->Running() && (!next || t->Due() < *next)) next = t->Due();
+  }
+  return next;
 }
 
 std::unique_ptr<Timer> VirtualClock::CreateTimer(std::string name, uint32_t intervalMs, std::function<void()> onTick) {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,15 @@ class VirtualClock {
   uint64_t Now() const noexcept { return now_; }
   /// Advances by ms milliseconds, firing due timers after each millisecond.
   void Advance(uint64_t ms);
+  /// Advances by ms milliseconds at once, as real time passes: each due timer fires once however
+  /// late it is (as window-system timers do), and is next due one interval after now.
+  void Elapse(uint64_t ms);
+  /// When the next enabled timer is due, or nothing when no timer runs.
+  std::optional<uint64_t> NextDue() const;
+  /// For a host on real time: what time it is between two steps, so that a timer armed there
+  /// counts its interval from that moment rather than from the last step. Timers still fire only
+  /// in Advance and Elapse. Null restores counting from the last step.
+  void SetPresent(std::function<uint64_t()> present) { present_ = std::move(present); }
   /// True while timer handlers run (so the host knows not to hand them future input).
   bool Dispatching() const noexcept { return dispatching_ > 0; }
 
@@ -29,9 +39,12 @@ class VirtualClock {
  private:
   class VirtualTimer;
   friend class VirtualTimer;
+  void FireDue();
+  uint64_t Present() const;
   uint64_t now_ = 0;
   int dispatching_ = 0;
   std::vector<VirtualTimer*> timers_;
+  std::function<uint64_t()> present_;
 };
 
 }  // namespace vorn

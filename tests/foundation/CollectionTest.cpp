@@ -163,7 +163,7 @@ TEST(CollectionEnumeration, AutomationShapeWalksResetsSkipsAndClones) {
   Variant v;
   ASSERT_TRUE(e->Next(v));
   EXPECT_EQ(NameOf(v.ToObject()), "a");
-  Ref<CollectionEnumerator> copy = RefCast<CollectionEnumerator>(e->Clone());
+  Ref<CollectionEnumerator> copy = e->Clone();
   EXPECT_TRUE(e->Skip(1));
   ASSERT_TRUE(e->Next(v));
   EXPECT_EQ(NameOf(v.ToObject()), "c");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "AutomatedControl.h"
@@ -166,6 +167,69 @@ TEST(ClassObjects, TheLibraryCanUnloadOnlyWhenNothingIsAlive) {
   EXPECT_EQ(DllCanUnloadNow(), S_FALSE);  // an unsited control is alive
   instance->lpVtbl->Release(instance);
   EXPECT_EQ(DllCanUnloadNow(), S_OK);
+}
+
+}  // namespace
+}  // namespace vorn
+
+#include "controls/menu/MenuItemListings.h"
+#include "controls/menu/MenuItems.h"
+
+namespace vorn {
+namespace {
+
+using test::Call;
+using test::Captions;
+
+TEST(AutomationCollections, MenuItemsIndexThroughTheValueMemberAndEnumerate) {
+  Automated a(kClsid_vornPUMenu);
+  VARIANT list;
+  ASSERT_EQ(a.Get("MenuItem", list), S_OK);
+  ASSERT_EQ(list.vt, VT_DISPATCH);
+  IDispatch* items = list.pdispVal;
+  const DISPID add = 0x60030001;
+  for (const char* key : {"open", "save", "close"}) {
+    VARIANT k = Text(key), c = Text((std::string("Caption ") + key).c_str());
+    VARIANT r;
+    ASSERT_EQ(Call(items, add, DISPATCH_METHOD, {k, c}, &r), S_OK);
+    vornVariantClear(&r);
+  }
+  VARIANT r;
+  ASSERT_EQ(Call(items, DISPID_VALUE, DISPATCH_PROPERTYGET, {Text("SAVE")}, &r), S_OK);  // by key, any case
+  ASSERT_EQ(r.vt, VT_DISPATCH);
+  vornVariantClear(&r);
+  ASSERT_EQ(Call(items, DISPID_VALUE, DISPATCH_PROPERTYGET, {Text("")}, &r), S_OK);  // empty: Nothing
+  EXPECT_EQ(r.vt, VT_DISPATCH);
+  EXPECT_EQ(r.pdispVal, nullptr);
+  EXPECT_EQ(Call(items, add, DISPATCH_METHOD, {Text("Open")}, &r), DISP_E_EXCEPTION);  // duplicate key
+  EXPECT_EQ(Captions(items), (std::vector<std::string>{"Caption open", "Caption save", "Caption close"}));
+  vornVariantClear(&list);
+}
+
+TEST(AutomationCollections, MenuItemListingsEnumerateButFailOnAnEmptyIndex) {
+  auto rows = MakeRef<MenuItemListings>();
+  rows->Add("", 2, 2, 21, true);
+  rows->Add("", 5, 23, 3, false);
+  IDispatch* d = DispatchObject::Wrap(rows);
+  VARIANT r;
+  ASSERT_EQ(Call(d, DISPID_VALUE, DISPATCH_PROPERTYGET, {Long(2)}, &r), S_OK);
+  vornVariantClear(&r);
+  EXPECT_EQ(Call(d, DISPID_VALUE, DISPATCH_PROPERTYGET, {Text("")}, &r), DISP_E_EXCEPTION);
+  VARIANT e;
+  ASSERT_EQ(Call(d, DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &e), S_OK);
+  IEnumVARIANT* walker = reinterpret_cast<IEnumVARIANT*>(e.punkVal);
+  VARIANT two[2];
+  uint32_t got = 0;
+  EXPECT_EQ(walker->lpVtbl->Next(walker, 2, two, &got), S_OK);
+  EXPECT_EQ(got, 2u);
+  vornVariantClear(&two[0]);
+  vornVariantClear(&two[1]);
+  EXPECT_EQ(walker->lpVtbl->Next(walker, 1, two, &got), S_FALSE);
+  EXPECT_EQ(got, 0u);
+  walker->lpVtbl->Reset(walker);
+  EXPECT_EQ(walker->lpVtbl->Skip(walker, 3), S_FALSE);
+  vornVariantClear(&e);
+  d->lpVtbl->Release(d);
 }
 
 }  // namespace

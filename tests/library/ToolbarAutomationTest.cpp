@@ -10,6 +10,9 @@ namespace vorn {
 namespace {
 
 using test::Automated;
+using test::Call;
+using test::CaptionOf;
+using test::Captions;
 using test::Long;
 using test::Text;
 
@@ -18,25 +21,6 @@ DISPID IdOf(IDispatch* d, const char* name) {
   const char* names[] = {name};
   EXPECT_EQ(d->lpVtbl->GetIDsOfNames(d, nullptr, names, 1, 0x409, &id), S_OK) << name;
   return id;
-}
-
-// Invoke with the arguments in their written order (automation wants them last-first); the
-// argument variants are cleared afterwards.
-HRESULT Call(IDispatch* d, DISPID id, uint16_t flags, std::vector<VARIANT> args, VARIANT* out) {
-  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
-  DISPPARAMS p{reversed.data(), nullptr, static_cast<uint32_t>(reversed.size()), 0};
-  if (out) vornVariantInit(out);
-  const HRESULT hr = d->lpVtbl->Invoke(d, id, nullptr, 0x409, flags, &p, out, nullptr, nullptr);
-  for (VARIANT& v : reversed) vornVariantClear(&v);
-  return hr;
-}
-
-std::string CaptionOf(IDispatch* item) {
-  VARIANT caption;
-  EXPECT_EQ(Call(item, IdOf(item, "Caption"), DISPATCH_PROPERTYGET, {}, &caption), S_OK);
-  std::string text = caption.vt == VT_BSTR ? caption.bstrVal : "?";
-  vornVariantClear(&caption);
-  return text;
 }
 
 // A toolbar from the class factory with items "a" (A), "b" (B) and "c" (C); "b" is a menu item
@@ -97,21 +81,7 @@ TEST(ToolbarAutomation, AForEachOverTheToolbarFindsNoEnumeratorWhileItsMenusEnum
   EXPECT_EQ(IdOf(t.disp, "NewEnum"), 0x68030000);
 
   // The same loop over an item's menu list walks its entries in order.
-  VARIANT walker;
-  ASSERT_EQ(Call(t.menu, DISPID_NEWENUM, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {}, &walker), S_OK);
-  ASSERT_EQ(walker.vt, VT_UNKNOWN);
-  IEnumVARIANT* e = nullptr;
-  ASSERT_EQ(walker.punkVal->lpVtbl->QueryInterface(walker.punkVal, &IID_IEnumVARIANT, reinterpret_cast<void**>(&e)),
-            S_OK);
-  VARIANT got[3];
-  uint32_t fetched = 0;
-  EXPECT_EQ(e->lpVtbl->Next(e, 3, got, &fetched), S_FALSE);
-  ASSERT_EQ(fetched, 2u);
-  EXPECT_EQ(CaptionOf(got[0].pdispVal), "One");
-  EXPECT_EQ(CaptionOf(got[1].pdispVal), "Two");
-  for (uint32_t i = 0; i < fetched; ++i) vornVariantClear(&got[i]);
-  e->lpVtbl->Release(e);
-  vornVariantClear(&walker);
+  EXPECT_EQ(Captions(t.menu), (std::vector<std::string>{"One", "Two"}));
 }
 
 TEST(ToolbarAutomation, BadKeysAndPositionsAreErrorResultsThatChangeNothing) {

@@ -1,6 +1,7 @@
 // vornform: the host application of the vornButton2 controls. Loads form documents, renders them,
 // replays scripted input, saves them back, and shows the built-in gallery.
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -14,6 +15,9 @@
 #include "library/Registry.h"
 #include "library/TypeLibraryText.h"
 #include "library/vornbutton2.h"
+#if VORN_DESKTOP
+#include "host/desktop/DesktopHost.h"
+#endif
 
 namespace vorn {
 namespace {
@@ -26,6 +30,7 @@ int Usage() {
   std::cerr << "usage: vornform render FORM.json -o OUT.png\n"
                "       vornform replay FORM.json SCRIPT.txt\n"
                "       vornform save FORM.json -o OUT.json\n"
+               "       vornform run FORM.json\n"
                "       vornform demo\n"
                "       vornform typelib\n"
                "       vornform register | unregister\n";
@@ -44,7 +49,10 @@ void ReportAll(const std::vector<std::string>& errors) {
 // A loaded form in the headless host; notes from the host (handler errors, released buttons)
 // are printed with the events, and handler errors count as failures.
 struct Session {
-  HeadlessHost host;
+  explicit Session(std::unique_ptr<HeadlessHost> h = std::make_unique<HeadlessHost>())
+      : ownHost(std::move(h)), host(*ownHost) {}
+  std::unique_ptr<HeadlessHost> ownHost;
+  HeadlessHost& host;
   std::vector<std::string> errors;
   std::unique_ptr<Form> form;
   int handlerErrors = 0;
@@ -133,8 +141,53 @@ int Save(const std::string& formPath, const std::string& outPath) {
   return s.errors.empty() && saveErrors.empty() ? kOk : kFailed;
 }
 
+#if VORN_DESKTOP
+// The loaded form in real windows until its window is closed; events print as in a replay.
+int ShowInWindow(Session& s, DesktopHost& desktop, int failures) {
+  ReportAll(s.errors);
+  desktop.SetCaption(s.form->Window().hWnd(), s.form->Document().form.caption);
+  desktop.Run();
+  return s.Status(failures);
+}
+
+int Run(const std::string& formPath) {
+  std::string why;
+  std::unique_ptr<DesktopHost> owned = DesktopHost::Open(why);
+  if (!owned) {
+    std::cerr << "vornform: cannot open a window: " << why << '\n';
+    return kFailed;
+  }
+  DesktopHost& desktop = *owned;
+  Session s(std::move(owned));
+  if (!s.Load(formPath)) return kFailed;
+  const int failures = s.form->RunOnLoad(s.errors);
+  return ShowInWindow(s, desktop, failures);
+}
+
+// A window system when there is a display: DISPLAY or WAYLAND_DISPLAY set, and it opens.
+std::unique_ptr<DesktopHost> OpenDisplay() {
+  auto set = [](const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+  };
+  if (!set("DISPLAY") && !set("WAYLAND_DISPLAY")) return nullptr;
+  std::string why;
+  std::unique_ptr<DesktopHost> desktop = DesktopHost::Open(why);
+  if (!desktop) std::cerr << "vornform: no window (" << why << "), rendering the gallery instead\n";
+  return desktop;
+}
+#endif
+
 int Demo() {
-  Session s;
+  std::unique_ptr<HeadlessHost> host = std::make_unique<HeadlessHost>();
+#if VORN_DESKTOP
+  DesktopHost* desktop = nullptr;
+  if (std::unique_ptr<DesktopHost> d = OpenDisplay()) {
+    desktop = d.get();
+    host = std::move(d);
+  }
+#endif
+  Session s(std::move(host));
   try {
     FormDocument doc = ParseFormDocument(DemoDocument(), "gallery", s.errors);
     s.Start(std::move(doc), DemoImageLists());
@@ -143,6 +196,9 @@ int Demo() {
     return kFailed;
   }
   int failures = s.form->RunOnLoad(s.errors);
+#if VORN_DESKTOP
+  if (desktop) return ShowInWindow(s, *desktop, failures);
+#endif
   const std::string out = "vornform-demo.png";
   try {
     WritePng(s.host.Snapshot(s.form->SnapshotArea()), out);
@@ -171,6 +227,9 @@ int Main(int argc, char** argv) {
   if (cmd == "replay" && a.size() == 3) return Replay(a[1], a[2]);
   if (cmd == "save" && a.size() == 4 && a[2] == "-o") return Save(a[1], a[3]);
   if (cmd == "demo" && a.size() == 1) return Demo();
+#if VORN_DESKTOP
+  if (cmd == "run" && a.size() == 2) return Run(a[1]);
+#endif
   if (cmd == "typelib" && a.size() == 1) {
     std::cout << DescribeTypeLibrary();
     return kOk;

@@ -1,0 +1,354 @@
+#include "host/desktop/DesktopHost.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "foundation/CodePage1252.h"
+#include "host/desktop/KeyMap.h"
+#include "host/desktop/WindowPlan.h"
+#include "host/text/FontFace.h"
+
+namespace vorn {
+
+namespace {
+
+int16_t ButtonOf(uint8_t sdlButton) {
+  switch (sdlButton) {
+    case SDL_BUTTON_LEFT: return kLeftButton;
+    case SDL_BUTTON_RIGHT: return kRightButton;
+    case SDL_BUTTON_MIDDLE: return kMiddleButton;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
+  auto filter = std::make_unique<XErrorFilter>();
+  // Pictures go to the window system as they are (X11: shared-memory images), not through an
+  // OpenGL texture, which would load a GPU driver (or a software rasteriser with its threads) to
+  // show a few changed rectangles. Keep a compositing window manager compositing (it draws the
+  // popups' translucency), let the screen saver run, and take the first click on an inactive
+  // window as a click.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    error = SDL_GetError();
+    SDL_Quit();
+    return nullptr;
+  }
+  SDL_Rect screen{0, 0, 1024, 768};
+  SDL_GetDisplayBounds(0, &screen);
+  auto host = std::unique_ptr<DesktopHost>(new DesktopHost(screen.w, screen.h));
+  host->errorFilter_ = std::move(filter);
+  return host;
+}
+
+DesktopHost::DesktopHost(int32_t widthPx, int32_t heightPx)
+    : HeadlessHost(widthPx, heightPx), time_(Clock(), &DesktopHost::NowMs) {}
+
+DesktopHost::~DesktopHost() {
+  shown_.clear();
+  SDL_Quit();
+}
+
+uint64_t DesktopHost::NowMs() { return SDL_GetTicks64(); }
+
+void DesktopHost::SetCaption(WindowHandle window, std::string caption) {
+  auto it = shown_.find(window);
+  if (it != shown_.end()) it->second.window->SetTitle(caption);
+  captions_[window] = std::move(caption);
+}
+
+PointL DesktopHost::GetCursorPos() { return globalPointer_.Position(); }
+
+int16_t DesktopHost::GetAsyncKeyState(int32_t virtualKey) {
+  constexpr auto kDown = static_cast<int16_t>(0x8000);
+  uint32_t mask = 0;
+  if (virtualKey == VK_LBUTTON) mask = SDL_BUTTON_LMASK;
+  if (virtualKey == VK_RBUTTON) mask = SDL_BUTTON_RMASK;
+  if (virtualKey == VK_MBUTTON) mask = SDL_BUTTON_MMASK;
+  if (mask) {
+    // Held now, and (the low bit) pressed since the last question, however briefly.
+    const bool held = (globalPointer_.Held() & mask) != 0;
+    const bool pressed = globalPointer_.PressedSinceAsked(mask);
+    return static_cast<int16_t>((held ? kDown : 0) | (pressed ? 1 : 0));
+  }
+  const SDL_Keymod mod = SDL_GetModState();
+  if (virtualKey == 16) return (mod & KMOD_SHIFT) ? kDown : int16_t{0};
+  if (virtualKey == 17) return (mod & KMOD_CTRL) ? kDown : int16_t{0};
+  if (virtualKey == 18) return (mod & KMOD_ALT) ? kDown : int16_t{0};
+  return 0;  // the controls ask for the mouse buttons only
+}
+
+void DesktopHost::Run() {
+  Refresh();
+  while (!quit_) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, time_.WaitMs()) != 0) {
+      Handle(e);
+      PollAll();
+    }
+    Refresh();
+  }
+}
+
+void DesktopHost::DoEvents() {
+  if (Clock().Dispatching()) {
+    SDL_PumpEvents();
+    return;
+  }
+  if (RunPendingInput()) return;  // a script's input comes first, as in the headless host
+  if (!PollAll()) {
+    SDL_Event e;
+    const int wait = time_.WaitMs();
+    if (wait != 0 && SDL_WaitEventTimeout(&e, 1) != 0) {
+      Handle(e);
+      PollAll();
+    }
+  }
+  Refresh();
+}
+
+bool DesktopHost::PollAll() {
+  bool any = false;
+  SDL_Event e;
+  while (!quit_ && SDL_PollEvent(&e)) {
+    Handle(e);
+    any = true;
+  }
+  return any;
+}
+
+void DesktopHost::Refresh() {
+  time_.CatchUp();
+  SyncWindows();
+  Present();
+}
+
+const SdlWindow* DesktopHost::RealWindow(WindowHandle window) const {
+  auto it = shown_.find(window);
+  return it == shown_.end() ? nullptr : it->second.window.get();
+}
+
+DesktopHost::Shown* DesktopHost::ShownById(uint32_t windowId, WindowHandle* handle) {
+  for (auto& [h, s] : shown_) {
+    if (s.window->Id() != windowId) continue;
+    if (handle) *handle = h;
+    return &s;
+  }
+  return nullptr;
+}
+
+void DesktopHost::Handle(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      quit_ = true;
+      break;
+    case SDL_WINDOWEVENT:
+      HandleWindowEvent(e.window);
+      break;
+    case SDL_MOUSEMOTION:
+      PointerTo(e.motion.windowID, e.motion.x, e.motion.y);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const int16_t button = ButtonOf(e.button.button);
+      if (!button) break;
+      PointerTo(e.button.windowID, e.button.x, e.button.y);
+      if (e.type == SDL_MOUSEBUTTONDOWN) {
+        PressButton(button);
+      } else {
+        ReleaseButton(button);
+      }
+      break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      HandleKey(e.key);
+      break;
+    case SDL_TEXTINPUT:
+      HandleText(e.text.text);
+      break;
+    default:
+      break;
+  }
+}
+
+void DesktopHost::HandleWindowEvent(const SDL_WindowEvent& e) {
+  WindowHandle handle = 0;
+  Shown* s = ShownById(e.windowID, &handle);
+  if (!s) return;
+  switch (e.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      if (s->window->Plan().framed) quit_ = true;
+      break;
+    case SDL_WINDOWEVENT_MOVED:
+      // A form goes where the user or the window manager put it, so that the controls' screen
+      // rectangles stay true; popups stay where their controls put them.
+      if (s->window->Plan().framed) {
+        s->window->Moved({e.data1, e.data2});
+        if (HeadlessSurface* w = Find(handle)) w->MovePx(e.data1, e.data2, w->Pixels().Width(), w->Pixels().Height());
+      }
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:  // a new window surface, blank
+      s->exposed = true;
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      ReleaseStaleModifiers();
+      break;
+    default:
+      break;
+  }
+}
+
+void DesktopHost::PointerTo(uint32_t windowId, int32_t x, int32_t y) {
+  PointL p;
+  if (Shown* s = ShownById(windowId)) {
+    // Event positions are relative to the real window, wherever the window system has it.
+    const RectL& r = s->window->Plan().rect;
+    p = {r.left + x, r.top + y};
+  } else {
+    p = globalPointer_.Position();
+  }
+  if (p != Pointer()) MoveMouse(p);
+}
+
+void DesktopHost::HandleKey(const SDL_KeyboardEvent& e) {
+  const int16_t key = VirtualKeyOf(e.keysym.sym);
+  if (key == 0) return;
+  const int16_t shift = ShiftOf(e.keysym.mod);
+  // Tab (with Shift: backwards) moves the focus between the form's controls.
+  const bool navigation = key == 9 && (shift & ~1) == 0;
+  if (e.type == SDL_KEYDOWN) {
+    if (navigation) {
+      MoveFocus(shift & 1);
+      return;
+    }
+    KeyDown(key, shift);
+    if (const int16_t c = ControlCharOf(key)) KeyPress(c);
+  } else if (!navigation) {
+    KeyUp(key, shift);
+  }
+}
+
+void DesktopHost::HandleText(const char* utf8) {
+  const std::string_view text(utf8);
+  for (size_t i = 0; i < text.size();) {
+    const int32_t code = ToCodePage1252(NextCodePoint(text, i));
+    KeyPress(static_cast<int16_t>(code < 0 ? '?' : code));
+  }
+}
+
+void DesktopHost::ReleaseStaleModifiers() {
+  // A modifier released while another program had the keyboard (Alt after Alt+Tab) would stay
+  // down in the Shift argument of every later mouse event.
+  const int16_t real = ShiftOf(SDL_GetModState());
+  const int16_t codes[] = {16, 17, 18};
+  for (int i = 0; i < 3; ++i) {
+    const auto bit = static_cast<int16_t>(1 << i);
+    if ((ShiftState() & bit) && !(real & bit)) KeyUp(codes[i], real);
+  }
+}
+
+void DesktopHost::MoveFocus(bool backward) {
+  // The form holding the focus, else the topmost visible form.
+  HeadlessSurface* form = Focus();
+  while (form && form->Parent()) form = form->Parent();
+  if (!form) {
+    for (HeadlessSurface* w : ZOrder()) {
+      if (w->Kind() == WindowKind::Form && w->Visible()) form = w;
+    }
+  }
+  if (!form) return;
+  std::vector<HeadlessSurface*> stops;
+  for (HeadlessSurface* c : form->Children()) {
+    if (c->Kind() == WindowKind::Control && c->Showing() && c->Reachable()) stops.push_back(c);
+  }
+  if (stops.empty()) return;
+  // The focused control's own place: the focus may sit in a control inside it.
+  HeadlessSurface* current = Focus();
+  while (current && current->Parent() != form) current = current->Parent();
+  const auto it = std::find(stops.begin(), stops.end(), current);
+  const auto n = static_cast<ptrdiff_t>(stops.size());
+  ptrdiff_t next = 0;
+  if (it != stops.end()) {
+    next = ((it - stops.begin()) + (backward ? n - 1 : 1)) % n;
+  } else if (backward) {
+    next = n - 1;
+  }
+  SetFocus(stops[static_cast<size_t>(next)]);
+}
+
+void DesktopHost::SyncWindows() {
+  const std::vector<WindowPlan> plans = PlanWindows(*this);
+  for (const WindowPlan& p : plans) {
+    auto it = shown_.find(p.handle);
+    if (it != shown_.end() && !it->second.window->Fits(p)) {
+      shown_.erase(it);
+      it = shown_.end();
+    }
+    if (it == shown_.end()) {
+      if (failed_.count(p.handle)) continue;
+      const auto caption = captions_.find(p.handle);
+      const HeadlessSurface* w = Find(p.handle);
+      try {
+        Shown s;
+        s.window = std::make_unique<SdlWindow>(p, caption != captions_.end() ? caption->second : w->Name());
+        it = shown_.emplace(p.handle, std::move(s)).first;
+      } catch (const std::exception& e) {
+        failed_.insert(p.handle);
+        Note("error: " + w->Name() + ": " + e.what());
+        continue;
+      }
+    }
+    Shown& s = it->second;
+    const bool wasShown = s.window->Shown();
+    s.window->Apply(p);
+    if (!wasShown) {
+      s.exposed = true;
+      if (p.framed) {
+        // The window manager may have placed the form elsewhere than asked.
+        const PointL at = s.window->Position();
+        if (at != PointL{p.rect.left, p.rect.top}) {
+          s.window->Moved(at);
+          if (HeadlessSurface* w = Find(p.handle)) w->MovePx(at.x, at.y, w->Pixels().Width(), w->Pixels().Height());
+        }
+      }
+    }
+  }
+  // Hidden top-level windows keep their real window for the next show; the others lose it.
+  for (auto it = shown_.begin(); it != shown_.end();) {
+    const bool planned = std::any_of(plans.begin(), plans.end(), [&](const WindowPlan& p) { return p.handle == it->first; });
+    const HeadlessSurface* w = Find(it->first);
+    if (planned) {
+      ++it;
+    } else if (w && !w->Parent()) {
+      it->second.window->Hide();
+      ++it;
+    } else {
+      it = shown_.erase(it);
+    }
+  }
+}
+
+void DesktopHost::Present() {
+  for (auto& [handle, s] : shown_) {
+    if (!s.window->Shown()) continue;
+    HeadlessSurface* w = Find(handle);
+    if (!w) continue;
+    RectL changed = s.compositor.Update(*w);
+    if (s.exposed) {
+      changed = {0, 0, w->Pixels().Width(), w->Pixels().Height()};
+      s.exposed = false;
+    }
+    if (!IsEmpty(changed)) s.window->Upload(s.compositor.Picture(), changed);
+  }
+}
+
+}  // namespace vorn

@@ -1,0 +1,83 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "host/desktop/GlobalPointer.h"
+#include "host/desktop/RealTimeClock.h"
+#include "host/desktop/SdlWindow.h"
+#include "host/desktop/WindowCompositor.h"
+#include "host/desktop/XErrorFilter.h"
+#include "host/headless/HeadlessHost.h"
+
+union SDL_Event;
+struct SDL_WindowEvent;
+struct SDL_KeyboardEvent;
+
+namespace vorn {
+
+/// The host on a real screen (SDL2). It keeps the headless host's window model (windows, z-order,
+/// input routing with capture, focus, the Click rule, the platform calls) and drives it with real
+/// input and real time: every visible top-level window gets a real window, whose picture is
+/// composed from the window tree and sent to the screen where it changed; the pointer position and
+/// the mouse buttons that controls ask for come from the global input state, so a press anywhere
+/// on the screen is seen; timers fire by the real clock; DoEvents pumps the window system.
+class DesktopHost final : public HeadlessHost {
+ public:
+  /// Opens the window system; null, with the reason in error, when there is none.
+  static std::unique_ptr<DesktopHost> Open(std::string& error);
+  ~DesktopHost() override;
+
+  /// The title of a top-level window (a form's caption).
+  void SetCaption(WindowHandle window, std::string caption);
+  /// Shows the windows and handles events until a form's window is closed or the program is asked
+  /// to quit (SIGINT, SIGTERM).
+  void Run();
+  bool Quitting() const noexcept { return quit_; }
+  /// The real window showing a top-level window, if it has one.
+  const SdlWindow* RealWindow(WindowHandle window) const;
+
+  // Platform: the global input state. GetAsyncKeyState's low bit says that the button went
+  // down since the last question about it, as on the platform the controls were written for.
+  PointL GetCursorPos() override;
+  int16_t GetAsyncKeyState(int32_t virtualKey) override;
+
+  /// Handles the pending window-system events, fires the due timers and brings the screen up to
+  /// date; waits up to a millisecond when nothing happened, so that a handler polling for a
+  /// button release does not spin. Inside a timer handler it only reads the window system's
+  /// events into the queue: input is delivered between timer ticks, as in the headless host.
+  void DoEvents() override;
+
+ private:
+  struct Shown {
+    std::unique_ptr<SdlWindow> window;
+    WindowCompositor compositor;
+    bool exposed = true;  // the window system lost the picture: send all of it
+  };
+
+  DesktopHost(int32_t widthPx, int32_t heightPx);
+  static uint64_t NowMs();
+  bool PollAll();
+  void Handle(const SDL_Event& e);
+  void HandleWindowEvent(const SDL_WindowEvent& e);
+  void HandleKey(const SDL_KeyboardEvent& e);
+  void HandleText(const char* utf8);
+  void PointerTo(uint32_t windowId, int32_t x, int32_t y);
+  void ReleaseStaleModifiers();
+  void MoveFocus(bool backward);
+  void Refresh();
+  void SyncWindows();
+  void Present();
+  Shown* ShownById(uint32_t windowId, WindowHandle* handle = nullptr);
+
+  std::unique_ptr<XErrorFilter> errorFilter_;  // from before SDL_Init until after SDL_Quit
+  RealTimeClock time_;
+  GlobalPointer globalPointer_;
+  std::map<WindowHandle, Shown> shown_;
+  std::map<WindowHandle, std::string> captions_;
+  std::set<WindowHandle> failed_;  // windows the window system refused (reported once)
+  bool quit_ = false;
+};
+
+}  // namespace vorn

@@ -5,6 +5,7 @@
 #include "foundation/Convert.h"
 #include "foundation/Dispatch.h"
 #include "foundation/SkipOnError.h"
+#include "foundation/SurfaceProperties.h"
 
 namespace vorn {
 
@@ -282,13 +283,7 @@ void vornToolbar::UserControl_ReadProperties(PropertyBag& bag) {
   menu_->putref_Imagelist(MenuImageList_);
   Imagelist_ = ReadPropertyAs<Ref<Object>>(bag, "Imagelist", Variant::Nothing(), object);
   icons_.clear();
-  UserControl().SetEnabled(
-      ReadPropertyAs<bool>(bag, "Enabled", Variant(true), [](const Variant& v) { return v.ToBool(); }));
-  Ref<Font> ambient = Site().AmbientFont();
-  UserControl().SetFont(ReadPropertyAs<Ref<Font>>(bag, "Font", Variant(ambient), [&](const Variant& v) {
-    Ref<Font> f = VariantTraits<Ref<Font>>::From(v);
-    return f ? f : ambient;
-  }));
+  ReadSurfaceProperties(bag, Site());
   Refresh();
 }
 
@@ -298,8 +293,7 @@ void vornToolbar::UserControl_WriteProperties(PropertyBag& bag) {
   bag.WriteProperty("SelectionColor", Variant::FromColor(SelectionColor_), Variant::FromColor(kSelectionColor));
   bag.WriteProperty("MenuImageList", Variant(MenuImageList_), Variant::Nothing());
   bag.WriteProperty("Imagelist", Variant(Imagelist_), Variant::Nothing());
-  bag.WriteProperty("Enabled", Variant(UserControl().Enabled()), Variant(true));
-  bag.WriteProperty("Font", Variant(UserControl().GetFont()), Variant(Site().AmbientFont()));
+  WriteSurfaceProperties(bag, Site());
   Refresh();
 }
 

@@ -12,6 +12,8 @@
 #include "controls/range/vornSlider.h"
 #include "controls/range/vornScrollBar.h"
 #include "controls/textbox/vornTextBox.h"
+#include "controls/toolbar/ToolbarItem.h"
+#include "controls/toolbar/vornToolbar.h"
 #include "library/ClsMain.h"
 #include "library/LibraryIds.h"
 
@@ -27,12 +29,6 @@ const ClassInfo& TableOf() {
 template <class T>
 Ref<Control> Create(ControlSite& site) {
   return Ref<Control>(new T(site));
-}
-
-// Controls of this build that are not yet part of it have no table; they are listed all the same.
-const ClassInfo& NoTable() {
-  static const ClassInfo none{"", {}};
-  return none;
 }
 
 constexpr int32_t kExtentX = 4800, kExtentY = 3600;
@@ -60,8 +56,8 @@ const LibraryClass kClasses[] = {
     {"MenuItemListing", ClassKind::Class, &kClsid_MenuItemListing, "_MenuItemListing", &kIid_MenuItemListing, "",
      nullptr, &TableOf<MenuItemListing>, nullptr, 0, 0, 0},
     {"vornToolbar", ClassKind::Control, &kClsid_vornToolbar, "_vornToolbar", &kIid_vornToolbar, "__vornToolbar",
-     &kIidEvents_vornToolbar, &NoTable, nullptr, 30005, kExtentX, kExtentY},
-    {"ToolbarItem", ClassKind::Class, &kClsid_ToolbarItem, "_ToolbarItem", &kIid_ToolbarItem, "", nullptr, &NoTable,
+     &kIidEvents_vornToolbar, &TableOf<vornToolbar>, &Create<vornToolbar>, 30005, kExtentX, kExtentY},
+    {"ToolbarItem", ClassKind::Class, &kClsid_ToolbarItem, "_ToolbarItem", &kIid_ToolbarItem, "", nullptr, &TableOf<ToolbarItem>,
      nullptr, 0, 0, 0},
     {"vornTextBox", ClassKind::Control, &kClsid_vornTextBox, "_vornTextBox", &kIid_vornTextBox, "__vornTextBox",
      &kIidEvents_vornTextBox, &TableOf<vornTextBox>, &Create<vornTextBox>, 30006, kExtentX, kExtentY},

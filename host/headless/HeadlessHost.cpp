@@ -352,9 +352,16 @@ bool HeadlessHost::SetLayeredWindowAttributes(WindowHandle window, Color, uint8_
 }
 
 void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy) {
-  target.Composite(w.Pixels(), ox, oy, 255);
+  CompositeTree(w, target, ox, oy, RectL{0, 0, target.Width(), target.Height()});
+}
+
+void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy,
+                                 RectL clip) {
+  target.Composite(w.Pixels(), ox, oy, 255, clip);
+  const RectL inner{std::max(clip.left, ox), std::max(clip.top, oy), std::min(clip.right, ox + w.Pixels().Width()),
+                    std::min(clip.bottom, oy + w.Pixels().Height())};
   for (const HeadlessSurface* c : w.children_) {
-    if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_);
+    if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_, inner);
   }
 }
 

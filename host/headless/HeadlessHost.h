@@ -99,7 +99,8 @@ class HeadlessHost : public ScreenInfo, public Platform {
   /// The screen picture of a rectangle: windows in z-order, translucent ones blended, shadows.
   PixelBuffer Snapshot(const RectL& area) const;
   static constexpr Color kDesktopColor = 0x6B5A3A;
-  /// Draws a window and its visible children onto target with the window's top-left at (x, y).
+  /// Draws a window and its visible children onto target with the window's top-left at (x, y),
+  /// each child clipped to its parent's area, as a window system clips child windows.
   static void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t x, int32_t y);
 
   /// Runs f on a window's input handler, reporting a run-time error raised by it.
@@ -125,6 +126,8 @@ class HeadlessHost : public ScreenInfo, public Platform {
   void BringToTop(HeadlessSurface* w);
   void ReportHandlerError(HeadlessSurface* w, const std::exception& e) const;
   HeadlessSurface* HitChild(HeadlessSurface* w, PointL screen) const;
+  /// CompositeTree inside clip (pixels of target).
+  static void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t x, int32_t y, RectL clip);
   static bool Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w);
   void ApplyShift(int16_t keyCode, bool down);
   void ReleaseHeldButtons();

@@ -205,12 +205,20 @@ void PixelBuffer::DrawPicture(const Picture& p, int32_t x, int32_t y, int32_t cx
 }
 
 void PixelBuffer::Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_t alpha) noexcept {
-  for (int32_t j = std::max(0, -y); j < src.height_ && y + j < height_; ++j) {
+  Composite(src, x, y, alpha, RectL{0, 0, width_, height_});
+}
+
+void PixelBuffer::Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_t alpha, RectL clip) noexcept {
+  clip.left = std::max(clip.left, 0);
+  clip.top = std::max(clip.top, 0);
+  clip.right = std::min(clip.right, width_);
+  clip.bottom = std::min(clip.bottom, height_);
+  const int32_t i0 = std::max(0, clip.left - x);
+  const int32_t i1 = std::min(src.width_, clip.right - x);
+  if (i0 >= i1) return;
+  for (int32_t j = std::max(0, clip.top - y); j < src.height_ && y + j < clip.bottom; ++j) {
     const uint32_t* s = src.Row(j);
     uint32_t* d = Row(y + j) + x;
-    const int32_t i0 = std::max(0, -x);
-    const int32_t i1 = std::min(src.width_, width_ - x);
-    if (i0 >= i1) continue;
     if (alpha == 255) {
       std::copy(s + i0, s + i1, d + i0);
     } else {

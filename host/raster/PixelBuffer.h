@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "foundation/Color.h"
+#include "foundation/Geometry.h"
 #include "foundation/Picture.h"
 
 namespace vorn {
@@ -50,6 +51,8 @@ class PixelBuffer {
 
   /// Copies (blending by alpha 0..255) another buffer onto this one at (x, y).
   void Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_t alpha) noexcept;
+  /// The same, touching only the pixels inside clip (right and bottom exclusive).
+  void Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_t alpha, RectL clip) noexcept;
 
  private:
   int32_t width_ = 0;

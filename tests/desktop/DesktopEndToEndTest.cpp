@@ -365,6 +365,27 @@ TEST_F(DesktopEndToEnd, DraggingAScrollBarThumbScrollsAndReportsTheChangedValue)
   EXPECT_EQ(Close(), 0);
 }
 
+TEST_F(DesktopEndToEnd, AToolbarMenuOpensUnderItsButtonAndReportsTheChosenEntry) {
+  ASSERT_NO_FATAL_FAILURE(Start({"run", Example("toolbar.json")}, "Toolbar"));
+  MoveTo(30, 15);  // "Open", a menu item
+  Click();
+  EXPECT_TRUE(PrintsInOrder({"vornToolbar1.ItemClicked(1, \"open\")"}));
+  const unsigned long popup = screen_->WaitForWindow("vornPUMenu1.PUMenu", 20s);
+  ASSERT_NE(popup, 0u);
+  // Under the button: the left and bottom edges of its frame (x 8, y 3 + 16 + 6).
+  const RectL r = screen_->Geometry(popup);
+  EXPECT_EQ((PointL{r.left, r.top}), (PointL{client_.left + 8, client_.top + 25}));
+  MoveTo(40, 57);  // "Recent", the second entry
+  Click();
+  EXPECT_TRUE(PrintsInOrder({"vornToolbar1.MenuItemClicked(1, \"open\", 2, \"\")"}));
+  // Closed: the popup has gone and the toolbar shows its normal look again.
+  const PixelBuffer normal = Headless(Example("toolbar.json"), "");
+  EXPECT_TRUE(ScreenMatches(normal, {client_.left, client_.top}, {0, 0, 560, 200}));
+  EXPECT_EQ(screen_->WaitForWindow("vornPUMenu1.PUMenu", 0ms), 0u);
+  for (const std::string& line : printed_) EXPECT_EQ(line.find("vornPUMenu1"), std::string::npos) << line;
+  EXPECT_EQ(Close(), 0);
+}
+
 // The popup path runs in this process, with the host on the test's X server, doing what a popup
 // menu does: its window setup and its opening.
 TEST_F(DesktopEndToEnd, APopupIsAnUnmanagedTopmostTranslucentWindowThatSeesPressesOutsideIt) {

@@ -214,5 +214,19 @@ TEST(Snapshot, BlendsTranslucentWindowsOverTheForm) {
   EXPECT_EQ(shot.Get(10, 10), 0xE6E6E6u);  // 255 * 230 / 255 over black
 }
 
+TEST(Snapshot, ChildWindowsAreClippedToTheirParent) {
+  HeadlessHost host;
+  HeadlessSurface form(host, WindowKind::Form, "F", nullptr, RectL{0, 0, 40, 40}, MakeRef<Font>(), 0x000000);
+  HeadlessSurface panel(host, WindowKind::Control, "P", &form, RectL{20, 20, 30, 30}, MakeRef<Font>(), 0x0000FF);
+  // Mostly left of and above the panel, as a control parks an inner placeholder out of sight.
+  HeadlessSurface inner(host, WindowKind::Control, "I", &panel, RectL{-15, -15, 2, 2}, MakeRef<Font>(), 0x00FF00);
+  const PixelBuffer shot = host.Snapshot({0, 0, 40, 40});
+  EXPECT_EQ(shot.Get(10, 10), 0x000000u);  // on the form, outside the panel: not the inner window
+  EXPECT_EQ(shot.Get(19, 21), 0x000000u);
+  EXPECT_EQ(shot.Get(20, 20), 0x00FF00u);  // the part inside the panel shows
+  EXPECT_EQ(shot.Get(21, 21), 0x00FF00u);
+  EXPECT_EQ(shot.Get(22, 22), 0x0000FFu);
+}
+
 }  // namespace
 }  // namespace vorn

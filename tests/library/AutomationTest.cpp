@@ -3,65 +3,18 @@
 #include <algorithm>
 #include <cstring>
 
+#include "AutomatedControl.h"
 #include "controls/button/vornButton.h"
 #include "library/ComObjects.h"
 #include "library/LibraryIds.h"
 #include "library/TypeLibrary.h"
-#include "support/ControlHarness.h"
 
 namespace vorn {
 namespace {
 
-// A control made through the entry points on a headless site, seen through IDispatch.
-struct Automated : test::HarnessBase {
-  IVornControl* control = nullptr;
-  IDispatch* disp = nullptr;
-  explicit Automated(const GUID& clsid) : HarnessBase(100, 30) {
-    IClassFactory* f = nullptr;
-    EXPECT_EQ(DllGetClassObject(&clsid, &IID_IClassFactory, reinterpret_cast<void**>(&f)), S_OK);
-    EXPECT_EQ(f->lpVtbl->CreateInstance(f, nullptr, &IID_IVornControl, reinterpret_cast<void**>(&control)), S_OK);
-    f->lpVtbl->Release(f);
-    EXPECT_EQ(control->lpVtbl->SetSite(control, static_cast<ControlSite*>(site.get())), S_OK);
-    EXPECT_EQ(control->lpVtbl->InitNew(control), S_OK);
-    control->lpVtbl->QueryInterface(control, &IID_IDispatch, reinterpret_cast<void**>(&disp));
-  }
-  ~Automated() override {
-    if (disp) disp->lpVtbl->Release(disp);
-    if (control) control->lpVtbl->Release(control);
-  }
-  DISPID Id(const char* name) {
-    DISPID id = 0;
-    const char* names[] = {name};
-    EXPECT_EQ(disp->lpVtbl->GetIDsOfNames(disp, nullptr, names, 1, 0x409, &id), S_OK) << name;
-    return id;
-  }
-  HRESULT Put(const char* name, VARIANT v, uint16_t flags = DISPATCH_PROPERTYPUT) {
-    DISPID put = DISPID_PROPERTYPUT;
-    DISPPARAMS p{&v, &put, 1, 1};
-    return disp->lpVtbl->Invoke(disp, Id(name), nullptr, 0x409, flags, &p, nullptr, nullptr, nullptr);
-  }
-  HRESULT Get(const char* name, VARIANT& out) {
-    DISPPARAMS p{nullptr, nullptr, 0, 0};
-    vornVariantInit(&out);
-    return disp->lpVtbl->Invoke(disp, Id(name), nullptr, 0x409, DISPATCH_PROPERTYGET, &p, &out, nullptr, nullptr);
-  }
-};
-
-VARIANT Long(int32_t v) {
-  VARIANT x;
-  vornVariantInit(&x);
-  x.vt = VT_I4;
-  x.lVal = v;
-  return x;
-}
-
-VARIANT Text(const char* s) {
-  VARIANT x;
-  vornVariantInit(&x);
-  x.vt = VT_BSTR;
-  x.bstrVal = vornSysAllocString(s);
-  return x;
-}
+using test::Automated;
+using test::Long;
+using test::Text;
 
 TEST(Automation, NamesResolveWithoutRegardToCase) {
   Automated a(kClsid_vornButton);
@@ -225,39 +178,8 @@ TEST(ClassObjects, TheLibraryCanUnloadOnlyWhenNothingIsAlive) {
 namespace vorn {
 namespace {
 
-// Calls a member through IDispatch with positional arguments given first to last.
-HRESULT Call(IDispatch* d, DISPID id, uint16_t flags, std::vector<VARIANT> args, VARIANT* result) {
-  std::reverse(args.begin(), args.end());  // automation passes the last argument first
-  DISPPARAMS p{args.data(), nullptr, static_cast<uint32_t>(args.size()), 0};
-  if (result) vornVariantInit(result);
-  const HRESULT hr = d->lpVtbl->Invoke(d, id, nullptr, 0x409, flags, &p, result, nullptr, nullptr);
-  for (VARIANT& v : args) vornVariantClear(&v);
-  return hr;
-}
-
-std::vector<std::string> Captions(IDispatch* list) {
-  VARIANT e;
-  EXPECT_EQ(Call(list, DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &e), S_OK);
-  EXPECT_EQ(e.vt, VT_UNKNOWN);
-  IEnumVARIANT* walker = nullptr;
-  EXPECT_EQ(e.punkVal->lpVtbl->QueryInterface(e.punkVal, &IID_IEnumVARIANT, reinterpret_cast<void**>(&walker)), S_OK);
-  vornVariantClear(&e);
-  std::vector<std::string> out;
-  VARIANT item;
-  uint32_t got = 0;
-  while (walker->lpVtbl->Next(walker, 1, &item, &got) == S_OK && got == 1) {
-    VARIANT caption;
-    const char* names[] = {"Caption"};
-    DISPID id = 0;
-    item.pdispVal->lpVtbl->GetIDsOfNames(item.pdispVal, nullptr, names, 1, 0x409, &id);
-    Call(item.pdispVal, id, DISPATCH_PROPERTYGET, {}, &caption);
-    out.push_back(caption.bstrVal);
-    vornVariantClear(&caption);
-    vornVariantClear(&item);
-  }
-  walker->lpVtbl->Release(walker);
-  return out;
-}
+using test::Call;
+using test::Captions;
 
 TEST(AutomationCollections, MenuItemsIndexThroughTheValueMemberAndEnumerate) {
   Automated a(kClsid_vornPUMenu);

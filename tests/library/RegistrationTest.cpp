@@ -20,9 +20,12 @@ std::string Slurp(const std::string& path) {
 }
 
 struct RegistryFile : testing::Test {
-  std::string path = testing::TempDir() + "vorn-registry-test/registry.reg";
+  // A folder per test: ctest runs the tests of this suite side by side.
+  std::string dir = testing::TempDir() + "vorn-registry-" +
+                    testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::string path = dir + "/registry.reg";
   void SetUp() override {
-    std::filesystem::remove_all(testing::TempDir() + "vorn-registry-test");
+    std::filesystem::remove_all(dir);
     setenv("VORN_REGISTRY", path.c_str(), 1);
   }
   void TearDown() override { unsetenv("VORN_REGISTRY"); }

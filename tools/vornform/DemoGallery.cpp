@@ -1,6 +1,7 @@
 #include "DemoGallery.h"
 
 #include "DemoIcons.h"
+#include "foundation/Dispatch.h"
 
 namespace vorn {
 
@@ -149,6 +150,16 @@ tick 1
 up
 get tbrGallery.Count
 )";
+}
+
+void StepGallery(Form& gallery) {
+  // Through the controls' automation surface, as a host would drive them.
+  for (auto [name, step] : {std::pair{"pgbNormal", 1}, {"pgbSearch", 2}, {"pgbVertical", 1}, {"pgbVerticalSearch", 2}}) {
+    Ref<Object> bar = gallery.Resolve(name);
+    if (!bar) continue;
+    const int32_t value = GetMember(*bar, "Value").ToLong();
+    LetMember(*bar, "Value", Variant(static_cast<int16_t>((value + step) % 101)));
+  }
 }
 
 std::vector<Ref<ImageList>> DemoImageLists() {

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "host/form/Form.h"
 #include "host/form/ImageList.h"
 
 namespace vorn {
@@ -10,6 +11,9 @@ namespace vorn {
 std::string DemoDocument();
 /// The script the gallery replays when there is no display.
 std::string DemoScript();
+/// One step of the gallery's live values: the progress bars move on, the searching ones along
+/// their run (called by a timer while the gallery shows).
+void StepGallery(Form& gallery);
 /// The gallery's icon set, drawn by this program ("icons16" and "icons32").
 std::vector<Ref<ImageList>> DemoImageLists();
 

@@ -196,6 +196,9 @@ int Demo() {
     return kFailed;
   }
   int failures = s.form->RunOnLoad(s.errors);
+  // The progress bars move while the gallery shows.
+  std::unique_ptr<Timer> live = s.host.CreateTimer("gallery", 40, [&s] { StepGallery(*s.form); });
+  live->SetEnabled(true);
 #if VORN_DESKTOP
   if (desktop) return ShowInWindow(s, *desktop, failures);
 #endif

@@ -1,0 +1,16 @@
+# Runs PROGRAM with ARGS (separated by |) and fails unless it exits 0, prints exactly the lines of EXPECTED
+cmake_minimum_required(VERSION 3.22)
+# and leaves the file PRODUCES behind.
+file(REMOVE ${PRODUCES})
+string(REPLACE "|" ";" ARGS "${ARGS}")
+execute_process(COMMAND ${PROGRAM} ${ARGS} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+file(READ ${EXPECTED} expected)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} exited with ${status}\n${out}${err}")
+endif()
+if(NOT out STREQUAL expected)
+  message(FATAL_ERROR "output differs from ${EXPECTED}\n--- got:\n${out}--- expected:\n${expected}")
+endif()
+if(NOT EXISTS ${PRODUCES})
+  message(FATAL_ERROR "${PROGRAM} did not write ${PRODUCES}")
+endif()

@@ -9,6 +9,16 @@
 
 namespace vorn {
 
+// The run-time error behind the last failed call, as automation's error information keeps it;
+// every call clears it first, so it never speaks of an earlier call.
+struct LastError {
+  bool set = false;
+  int32_t number = 0;
+  std::string text;
+};
+thread_local LastError t_lastError;
+void ClearErrorInfo() noexcept { t_lastError = {}; }
+
 namespace {
 
 int32_t g_liveComObjects = 0;
@@ -301,6 +311,7 @@ HRESULT DGetIDsOfNames(IDispatch* self, const IID*, const char** names, uint32_t
 }
 HRESULT DInvoke(IDispatch* self, DISPID id, const IID*, uint32_t, uint16_t flags, DISPPARAMS* params,
                 VARIANT* result, EXCEPINFO* excep, uint32_t* argErr) {
+  ClearErrorInfo();
   DispatchObject* d = Owner(self);
   if (!d->object) return E_UNEXPECTED;
   const MemberInfo* m = d->object->Class().Find(id);
@@ -416,6 +427,7 @@ HRESULT VcQueryInterface(IVornControl* self, const IID* riid, void** ppv) {
 uint32_t VcAddRef(IVornControl* self) { return ++Owner(self)->refs; }
 uint32_t VcRelease(IVornControl* self) { return DRelease(reinterpret_cast<IDispatch*>(&Owner(self)->dispatch)); }
 HRESULT VcSetSite(IVornControl* self, void* site) {
+  ClearErrorInfo();
   DispatchObject* d = Owner(self);
   if (!site) return E_POINTER;
   if (d->object || !d->cls || !d->cls->create) return E_UNEXPECTED;
@@ -431,6 +443,7 @@ HRESULT VcSetSite(IVornControl* self, void* site) {
   }
 }
 HRESULT Start(IVornControl* self, PropertyBag* bag) {
+  ClearErrorInfo();
   Control* c = Owner(self)->AsControl();
   if (!c) return E_UNEXPECTED;
   try {
@@ -452,6 +465,7 @@ HRESULT VcLoad(IVornControl* self, void* bag) {
   return Start(self, static_cast<PropertyBag*>(bag));
 }
 HRESULT VcSave(IVornControl* self, void* bag) {
+  ClearErrorInfo();
   Control* c = Owner(self)->AsControl();
   if (!c) return E_UNEXPECTED;
   if (!bag) return E_POINTER;
@@ -516,15 +530,6 @@ int32_t& ServerLocks() noexcept { return g_serverLocks; }
 void CountComObject(int32_t delta) noexcept { g_liveComObjects += delta; }
 
 bool IsIid(const IID* riid, const IID& iid) { return riid && SameGuid(*riid, iid); }
-
-namespace {
-struct LastError {
-  bool set = false;
-  int32_t number = 0;
-  std::string text;
-};
-thread_local LastError t_lastError;
-}  // namespace
 
 HRESULT ErrorResult(const RuntimeError& e, EXCEPINFO* excep) {
   t_lastError = {true, e.Number(), e.what()};

@@ -2,6 +2,7 @@
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "library/ComObjects.h"
@@ -26,8 +27,13 @@ namespace {
 
 // Where this library was loaded from (the shared library, or the program it is linked into).
 std::string ModulePath() {
+  // Absolute, so that the record names the file from any working folder.
   Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&DllGetClassObject), &info) && info.dli_fname) return info.dli_fname;
+  if (dladdr(reinterpret_cast<void*>(&DllGetClassObject), &info) && info.dli_fname) {
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::weakly_canonical(std::filesystem::absolute(info.dli_fname, ec), ec);
+    return ec ? std::string(info.dli_fname) : p.string();
+  }
   return "vornbutton2";
 }
 

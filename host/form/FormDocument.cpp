@@ -74,9 +74,12 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
   try {
     root = Json::parse(text);
   } catch (const Json::parse_error& e) {
+    // The reader's text starts with its own exception name and position; the place is ours.
     std::string what = e.what();
-    const auto colon = what.find("]: ");
-    if (colon != std::string::npos) what = what.substr(colon + 3);
+    if (const auto tag = what.find("] "); tag != std::string::npos) what = what.substr(tag + 2);
+    if (what.rfind("parse error", 0) == 0) {
+      if (const auto colon = what.find(": "); colon != std::string::npos) what = what.substr(colon + 2);
+    }
     throw DocumentError(Where(file, text, e.byte ? e.byte - 1 : 0) + ": broken JSON: " + what);
   }
   if (!root.is_object() || !root.contains("vornform")) {
@@ -276,8 +279,34 @@ void WriteFileAtomically(const std::string& path, const std::string& text) {
   }
 }
 
+namespace {
+// Image paths are relative to the document: saved into another folder, they are made relative to
+// that folder so that they still name the same files.
+FormDocument RebasedFor(const FormDocument& doc, const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path from = fs::weakly_canonical(fs::absolute(doc.baseDir, ec), ec);
+  fs::path to = fs::path(path).parent_path();
+  if (to.empty()) to = ".";
+  to = fs::weakly_canonical(fs::absolute(to, ec), ec);
+  FormDocument out = doc;
+  if (from == to) return out;
+  for (ImageListSpec& list : out.imageLists) {
+    for (std::string& image : list.images) {
+      const fs::path file(image);
+      if (file.is_absolute()) continue;
+      const fs::path target = fs::weakly_canonical(from / file, ec);
+      const fs::path relative = target.lexically_relative(to);
+      image = (relative.empty() ? target : relative).generic_string();
+    }
+  }
+  out.baseDir = to.string();
+  return out;
+}
+}  // namespace
+
 void SaveFormDocument(const FormDocument& doc, const std::string& path) {
-  WriteFileAtomically(path, ToJson(doc).dump(2) + "\n");
+  WriteFileAtomically(path, ToJson(RebasedFor(doc, path)).dump(2) + "\n");
 }
 
 }  // namespace vorn

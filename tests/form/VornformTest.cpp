@@ -46,14 +46,21 @@ TEST(Vornform, ExitCodesSayWhatWentWrong) {
   EXPECT_EQ(r.out, bad + ":1: \"move\" takes 2 argument(s)\n");
 }
 
-TEST(Vornform, SaveRoundTripsTheExample) {
-  const std::string out = testing::TempDir() + "saved.json";
-  EXPECT_EQ(Vornform("save " + Example("button.json") + " -o " + out).status, 0);
-  // The saved copy lives elsewhere, so its image paths no longer resolve: only that is reported.
-  std::filesystem::copy_file(out, Example("saved-copy.json"), std::filesystem::copy_options::overwrite_existing);
-  const CliRun again = Vornform("save " + Example("saved-copy.json") + " -o " + out);
-  std::filesystem::remove(Example("saved-copy.json"));
+TEST(Vornform, SaveIntoAnotherFolderKeepsTheImagesFound) {
+  const std::string dir = testing::TempDir() + "vorn-saved/deeper/";
+  std::filesystem::create_directories(dir);
+  const std::string out = dir + "saved.json";
+  ASSERT_EQ(Vornform("save " + Example("button.json") + " -o " + out).status, 0);
+  // The image paths now lead from the new folder to the same files: the copy loads cleanly and
+  // renders as the original does.
+  const CliRun again = Vornform("render " + out + " -o " + dir + "again.png");
   EXPECT_EQ(again.status, 0) << again.out;
+  const CliRun original = Vornform("render " + Example("button.json") + " -o " + dir + "original.png");
+  EXPECT_EQ(original.status, 0) << original.out;
+  const vorn::PixelBuffer a = vorn::ReadPngBuffer(dir + "again.png");
+  const vorn::PixelBuffer b = vorn::ReadPngBuffer(dir + "original.png");
+  ASSERT_EQ(a.Width(), b.Width());
+  EXPECT_TRUE(std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data()));
 }
 
 }  // namespace

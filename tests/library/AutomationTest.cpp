@@ -36,6 +36,15 @@ TEST(Automation, ArgumentsConvertAsAutomationConvertsThem) {
   EXPECT_EQ(out.vt, VT_I2);
   EXPECT_EQ(out.iVal, 7);
   EXPECT_EQ(a.Put("ImageIndex", Long(40000)), DISP_E_OVERFLOW);
+  int32_t number = 0;
+  BSTR why = nullptr;
+  ASSERT_EQ(vornGetErrorInfo(&number, &why), S_OK);
+  EXPECT_EQ(number, 6);
+  EXPECT_STREQ(why, "Overflow");
+  vornSysFreeString(why);
+  EXPECT_EQ(a.Put("ImageIndex", Long(40000)), DISP_E_OVERFLOW);
+  EXPECT_EQ(a.Put("ImageIndex", Long(7)), S_OK);  // a later call that works leaves nothing behind
+  EXPECT_EQ(vornGetErrorInfo(&number, &why), S_FALSE);
   VARIANT bad = Text("seven");
   EXPECT_EQ(a.Put("ImageIndex", bad), DISP_E_TYPEMISMATCH);
   vornVariantClear(&bad);

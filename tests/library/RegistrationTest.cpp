@@ -37,7 +37,8 @@ TEST_F(RegistryFile, RegisteringWritesClassesControlsInterfacesAndTheTypeLibrary
   const std::string slider = "HKEY_CLASSES_ROOT\\CLSID\\" + GuidToString(kClsid_vornSlider);
   EXPECT_EQ(*reg.Get("HKEY_CLASSES_ROOT\\vornButton2.vornSlider\\CLSID", ""), GuidToString(kClsid_vornSlider));
   EXPECT_NE(reg.Find(slider + "\\Control"), nullptr);
-  EXPECT_NE(reg.Get(slider + "\\InprocServer32", ""), nullptr);
+  ASSERT_NE(reg.Get(slider + "\\InprocServer32", ""), nullptr);
+  EXPECT_TRUE(std::filesystem::path(*reg.Get(slider + "\\InprocServer32", "")).is_absolute());
   EXPECT_EQ(reg.Get(slider + "\\ToolboxBitmap32", "")->substr(reg.Get(slider + "\\ToolboxBitmap32", "")->size() - 5),
             "30002");
   const std::string items = "HKEY_CLASSES_ROOT\\CLSID\\" + GuidToString(kClsid_MenuItems);

@@ -11,14 +11,14 @@
 
 namespace vorn {
 
-Ref<ImageList> LoadImageList(const ImageListSpec& spec, const std::string& baseDir, std::vector<std::string>& errors) {
-  auto list = MakeRef<ImageList>(spec.name, static_cast<int16_t>(spec.imageWidth), static_cast<int16_t>(spec.imageHeight));
-  for (const std::string& file : spec.images) {
+Ref<ImageList> LoadImageList(const ImageListSpec& desc, const std::string& baseDir, std::vector<std::string>& errors) {
+  auto list = MakeRef<ImageList>(desc.name, static_cast<int16_t>(desc.imageWidth), static_cast<int16_t>(desc.imageHeight));
+  for (const std::string& file : desc.images) {
     const std::string path = (std::filesystem::path(baseDir) / file).string();
     try {
       list->Add(ReadPng(path));
     } catch (const std::exception& e) {
-      errors.push_back("image list \"" + spec.name + "\": " + e.what());
+      errors.push_back("image list \"" + desc.name + "\": " + e.what());
       list->Add(nullptr);
     }
   }
@@ -42,7 +42,7 @@ Form::Form(HeadlessHost& host, FormDocument doc, std::function<void(const std::s
   for (Ref<ImageList>& list : builtInLists) imageLists_[list->Name()] = list;
   LoadImageLists(errors);
   ParseHandlers(errors);
-  for (const ControlSpec& spec : doc_.controls) CreateControl(spec, errors);
+  for (const ControlSpec& desc : doc_.controls) CreateControl(desc, errors);
 }
 
 void Form::ParseHandlers(std::vector<std::string>& errors) {
@@ -70,9 +70,9 @@ Form::~Form() {
 }
 
 void Form::LoadImageLists(std::vector<std::string>& errors) {
-  for (const ImageListSpec& spec : doc_.imageLists) {
+  for (const ImageListSpec& desc : doc_.imageLists) {
     std::vector<std::string> listErrors;
-    imageLists_[spec.name] = LoadImageList(spec, doc_.baseDir, listErrors);
+    imageLists_[desc.name] = LoadImageList(desc, doc_.baseDir, listErrors);
     for (const std::string& e : listErrors) errors.push_back(doc_.form.name + ": " + e);
   }
 }
@@ -106,19 +106,19 @@ std::string LastErrorText(HRESULT hr) {
 }
 }  // namespace
 
-void Form::CreateControl(const ControlSpec& spec, std::vector<std::string>& errors) {
-  const std::string where = doc_.form.name + ": control " + spec.name;
+void Form::CreateControl(const ControlSpec& desc, std::vector<std::string>& errors) {
+  const std::string where = doc_.form.name + ": control " + desc.name;
   // Every control comes from the library's class factory, found by its programmatic identifier.
-  const LibraryClass* cls = FindLibraryClass(spec.cls);
+  const LibraryClass* cls = FindLibraryClass(desc.cls);
   IClassFactory* factory = nullptr;
   if (!cls || DllGetClassObject(cls->clsid, &IID_IClassFactory, reinterpret_cast<void**>(&factory)) != S_OK) {
-    errors.push_back(where + ": unknown class \"" + spec.cls + "\"");
+    errors.push_back(where + ": unknown class \"" + desc.cls + "\"");
     return;
   }
   auto entry = std::make_unique<Entry>();
-  entry->spec = spec;
+  entry->desc = desc;
   entry->site = std::make_unique<HeadlessSite>(
-      host_, window_.get(), spec.name, RectL{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height},
+      host_, window_.get(), desc.name, RectL{desc.left, desc.top, desc.left + desc.width, desc.top + desc.height},
       ambient_);
   HRESULT hr = factory->lpVtbl->CreateInstance(factory, nullptr, &IID_IVornControl,
                                                 reinterpret_cast<void**>(&entry->handle));
@@ -134,8 +134,8 @@ void Form::CreateControl(const ControlSpec& spec, std::vector<std::string>& erro
   // Listed before it starts, so that events it raises while loading are printed with its name.
   Entry& added = *entry;
   controls_.push_back(std::move(entry));
-  JsonPropertyBag bag(spec.stored ? &spec.properties : nullptr, Resolver(), Namer(), where);
-  hr = spec.stored ? added.handle->lpVtbl->Load(added.handle, static_cast<PropertyBag*>(&bag))
+  JsonPropertyBag bag(desc.stored ? &desc.properties : nullptr, Resolver(), Namer(), where);
+  hr = desc.stored ? added.handle->lpVtbl->Load(added.handle, static_cast<PropertyBag*>(&bag))
                    : added.handle->lpVtbl->InitNew(added.handle);
   if (hr != S_OK) errors.push_back(where + ": " + LastErrorText(hr));
   for (const std::string& e : bag.Errors()) errors.push_back(e);
@@ -168,14 +168,14 @@ const Form::Entry* Form::EntryOf(const Object* control) const {
 
 Control* Form::FindControl(const std::string& name) const {
   for (const auto& e : controls_) {
-    if (e->spec.name == name) return e->control;
+    if (e->desc.name == name) return e->control;
   }
   return nullptr;
 }
 
 HeadlessSite* Form::FindSite(const std::string& name) const {
   for (const auto& e : controls_) {
-    if (e->spec.name == name) return e->site.get();
+    if (e->desc.name == name) return e->site.get();
   }
   return nullptr;
 }
@@ -220,11 +220,11 @@ RectL Form::SnapshotArea() {
 
 FormDocument Form::Snapshot(std::vector<std::string>& errors) {
   FormDocument doc = doc_;
-  for (ControlSpec& spec : doc.controls) {
-    auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& e) { return e->spec.name == spec.name; });
+  for (ControlSpec& desc : doc.controls) {
+    auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& e) { return e->desc.name == desc.name; });
     if (it == controls_.end() || !(*it)->control) continue;  // not loaded: kept as stored
     Entry& e = **it;
-    const std::string where = doc_.form.name + ": control " + spec.name;
+    const std::string where = doc_.form.name + ": control " + desc.name;
     JsonPropertyBag bag(nullptr, Resolver(), Namer(), where);
     try {
       e.control->UserControl_WriteProperties(bag);
@@ -236,16 +236,16 @@ FormDocument Form::Snapshot(std::vector<std::string>& errors) {
     Json props = bag.Written();
     // A value that could not be loaded stays in the document until the control is given a new one.
     for (const std::string& name : e.badProperties) {
-      if (!props.contains(name) && e.spec.properties.contains(name)) props[name] = e.spec.properties[name];
+      if (!props.contains(name) && e.desc.properties.contains(name)) props[name] = e.desc.properties[name];
     }
     const RectL r = e.site->Window().ScreenRect();
     const RectL f = window_->ScreenRect();
-    spec.left = r.left - f.left;
-    spec.top = r.top - f.top;
-    spec.width = r.right - r.left;
-    spec.height = r.bottom - r.top;
-    spec.stored = true;
-    spec.properties = props;
+    desc.left = r.left - f.left;
+    desc.top = r.top - f.top;
+    desc.width = r.right - r.left;
+    desc.height = r.bottom - r.top;
+    desc.stored = true;
+    desc.properties = props;
   }
   return doc;
 }
@@ -267,14 +267,14 @@ void Form::OnEvent(Object& source, DispId id, std::span<Variant> args) {
   const Entry* e = EntryOf(&source);
   if (!e) return;
   const EventInfo* ev = source.Class().FindEvent(id);
-  std::string line = e->spec.name + "." + (ev ? std::string(ev->name) : "Event" + std::to_string(id)) + "(";
+  std::string line = e->desc.name + "." + (ev ? std::string(ev->name) : "Event" + std::to_string(id)) + "(";
   for (size_t i = 0; i < args.size(); ++i) {
     if (i) line += ", ";
     line += FormatValue(args[i]);
   }
   Print(line + ")");
   if (handlers_.empty()) return;
-  auto h = handlers_.find(e->spec.name + "." + (ev ? std::string(ev->name) : std::string()));
+  auto h = handlers_.find(e->desc.name + "." + (ev ? std::string(ev->name) : std::string()));
   if (h == handlers_.end()) return;
   ReplayRunner runner(*this, h->second, false);
   runner.RunAll();

@@ -64,14 +64,14 @@ class Form final : public ReplayContext, public EventSink {
 
  private:
   struct Entry {
-    ControlSpec spec;
+    ControlSpec desc;
     std::unique_ptr<HeadlessSite> site;
     IVornControl* handle = nullptr;  // the control as the class factory gave it
     Control* control = nullptr;      // the same control, seen from C++
     std::set<std::string> badProperties;
     uint32_t cookie = 0;
   };
-  void CreateControl(const ControlSpec& spec, std::vector<std::string>& errors);
+  void CreateControl(const ControlSpec& desc, std::vector<std::string>& errors);
   void ParseHandlers(std::vector<std::string>& errors);
   void LoadImageLists(std::vector<std::string>& errors);
   ImageListResolver Resolver() const;
@@ -92,6 +92,6 @@ class Form final : public ReplayContext, public EventSink {
 
 /// Builds an image list from its document entry, loading each picture; a picture that cannot be
 /// read keeps its position (and fails when drawn) and is reported.
-Ref<ImageList> LoadImageList(const ImageListSpec& spec, const std::string& baseDir, std::vector<std::string>& errors);
+Ref<ImageList> LoadImageList(const ImageListSpec& desc, const std::string& baseDir, std::vector<std::string>& errors);
 
 }  // namespace vorn

@@ -118,19 +118,19 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
   }
   if (root.contains("imageLists")) {
     if (!root["imageLists"].is_object()) throw DocumentError(file + ": \"imageLists\" must be an object");
-    for (auto& [name, spec] : root["imageLists"].items()) {
+    for (auto& [name, desc] : root["imageLists"].items()) {
       try {
-        if (!spec.is_object()) throw std::runtime_error("must be an object");
+        if (!desc.is_object()) throw std::runtime_error("must be an object");
         ImageListSpec il;
         il.name = name;
-        il.imageWidth = Int(spec, "imageWidth", 16);
-        il.imageHeight = Int(spec, "imageHeight", 16);
+        il.imageWidth = Int(desc, "imageWidth", 16);
+        il.imageHeight = Int(desc, "imageHeight", 16);
         if (il.imageWidth < 1 || il.imageHeight < 1 || il.imageWidth > 256 || il.imageHeight > 256) {
           throw std::runtime_error("image sizes must lie in 1..256");
         }
-        if (spec.contains("images")) {
-          if (!spec["images"].is_array()) throw std::runtime_error("\"images\" must be an array of file names");
-          for (const Json& p : spec["images"]) {
+        if (desc.contains("images")) {
+          if (!desc["images"].is_array()) throw std::runtime_error("\"images\" must be an array of file names");
+          for (const Json& p : desc["images"]) {
             if (!p.is_string()) throw std::runtime_error("\"images\" must be an array of file names");
             il.images.push_back(p.get<std::string>());
           }
@@ -149,28 +149,28 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
       std::string label = "control #" + std::to_string(index);
       try {
         if (!c.is_object()) throw std::runtime_error("must be an object");
-        ControlSpec spec;
-        spec.name = Str(c, "name", "");
-        if (!spec.name.empty()) label = "control " + spec.name;
-        spec.cls = Str(c, "class", "");
-        if (spec.name.empty()) throw std::runtime_error("has no \"name\"");
-        if (spec.cls.empty()) throw std::runtime_error("has no \"class\"");
-        spec.left = Int(c, "left", 0);
-        spec.top = Int(c, "top", 0);
-        spec.width = Int(c, "width", 100);
-        spec.height = Int(c, "height", 30);
-        if (spec.width < 0 || spec.height < 0 || spec.width > 8192 || spec.height > 8192) {
+        ControlSpec desc;
+        desc.name = Str(c, "name", "");
+        if (!desc.name.empty()) label = "control " + desc.name;
+        desc.cls = Str(c, "class", "");
+        if (desc.name.empty()) throw std::runtime_error("has no \"name\"");
+        if (desc.cls.empty()) throw std::runtime_error("has no \"class\"");
+        desc.left = Int(c, "left", 0);
+        desc.top = Int(c, "top", 0);
+        desc.width = Int(c, "width", 100);
+        desc.height = Int(c, "height", 30);
+        if (desc.width < 0 || desc.height < 0 || desc.width > 8192 || desc.height > 8192) {
           throw std::runtime_error("\"width\" and \"height\" must lie in 0..8192");
         }
         if (c.contains("properties")) {
           if (!c["properties"].is_object()) throw std::runtime_error("\"properties\" must be an object");
-          spec.stored = true;
-          spec.properties = c["properties"];
+          desc.stored = true;
+          desc.properties = c["properties"];
         }
         for (const ControlSpec& other : doc.controls) {
-          if (other.name == spec.name) throw std::runtime_error("has the same name as an earlier control");
+          if (other.name == desc.name) throw std::runtime_error("has the same name as an earlier control");
         }
-        doc.controls.push_back(std::move(spec));
+        doc.controls.push_back(std::move(desc));
       } catch (const std::runtime_error& e) {
         errors.push_back(file + ": " + label + ": " + e.what());
       }

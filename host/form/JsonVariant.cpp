@@ -30,9 +30,9 @@ Variant JsonToVariant(const Json& j, const ImageListResolver& lists) {
   }
   if (j.is_object() && j.contains("name")) {
     try {
-      const FontSpec spec = FontFromJson(j);
-      Ref<Font> f = MakeRef<Font>(spec.name, spec.size, spec.bold);
-      f->SetItalic(spec.italic);
+      const FontSpec desc = FontFromJson(j);
+      Ref<Font> f = MakeRef<Font>(desc.name, desc.size, desc.bold);
+      f->SetItalic(desc.italic);
       if (j.contains("underline") && j["underline"].is_boolean()) f->SetUnderline(j["underline"].get<bool>());
       if (j.contains("strikethrough") && j["strikethrough"].is_boolean()) {
         f->SetStrikethrough(j["strikethrough"].get<bool>());

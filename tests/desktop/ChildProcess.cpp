@@ -27,16 +27,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::vector<std::string> Environment(const ChildProcess::Spec& spec) {
+std::vector<std::string> Environment(const ChildProcess::Launch& launch) {
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string entry(*e);
     const std::string name = entry.substr(0, entry.find('='));
-    const bool replaced = spec.setEnv.count(name) ||
-                          std::find(spec.unsetEnv.begin(), spec.unsetEnv.end(), name) != spec.unsetEnv.end();
+    const bool replaced = launch.setEnv.count(name) ||
+                          std::find(launch.unsetEnv.begin(), launch.unsetEnv.end(), name) != launch.unsetEnv.end();
     if (!replaced) env.push_back(entry);
   }
-  for (const auto& [name, value] : spec.setEnv) env.push_back(name + "=" + value);
+  for (const auto& [name, value] : launch.setEnv) env.push_back(name + "=" + value);
   return env;
 }
 
@@ -59,7 +59,7 @@ bool OnPath(const std::string& program) {
   return false;
 }
 
-ChildProcess::ChildProcess(const Spec& spec) {
+ChildProcess::ChildProcess(const Launch& launch) {
   std::string errTemplate = testing::TempDir() + "child-stderr-XXXXXX";
   const int errFd = mkstemp(errTemplate.data());
   if (errFd < 0) throw std::runtime_error("cannot create a file for standard error");
@@ -70,8 +70,8 @@ ChildProcess::ChildProcess(const Spec& spec) {
     throw std::runtime_error("cannot create a pipe");
   }
   // Everything the child needs is prepared before fork: after it, only plain system calls.
-  std::vector<std::string> args = spec.argv;
-  std::vector<std::string> env = Environment(spec);
+  std::vector<std::string> args = launch.argv;
+  std::vector<std::string> env = Environment(launch);
   std::vector<char*> argp = Pointers(args);
   std::vector<char*> envp = Pointers(env);
   const pid_t parent = getpid();
@@ -89,8 +89,8 @@ ChildProcess::ChildProcess(const Spec& spec) {
     dup2(devNull, 0);
     dup2(pipeFds[1], 1);
     dup2(errFd, 2);
-    if (spec.passFd >= 0) dup2(spec.passFd, 3);  // dup2 clears close-on-exec on the copy
-    if (!spec.workDir.empty() && chdir(spec.workDir.c_str()) != 0) _exit(127);
+    if (launch.passFd >= 0) dup2(launch.passFd, 3);  // dup2 clears close-on-exec on the copy
+    if (!launch.workDir.empty() && chdir(launch.workDir.c_str()) != 0) _exit(127);
     // execvpe looks argv[0] up on the PATH of this process.
     execvpe(argp[0], argp.data(), envp.data());
     _exit(127);
@@ -170,8 +170,8 @@ std::string ChildProcess::Errors() const {
   return s.str();
 }
 
-Finished RunToEnd(const ChildProcess::Spec& spec, milliseconds timeout) {
-  ChildProcess p(spec);
+Finished RunToEnd(const ChildProcess::Launch& launch, milliseconds timeout) {
+  ChildProcess p(launch);
   Finished f;
   const auto deadline = Clock::now() + timeout;
   while (auto line = p.ReadLine(std::chrono::duration_cast<milliseconds>(deadline - Clock::now()))) {

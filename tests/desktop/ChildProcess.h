@@ -15,7 +15,7 @@ using std::chrono::milliseconds;
 /// also when the test fails, and it dies with the test program if that is killed.
 class ChildProcess {
  public:
-  struct Spec {
+  struct Launch {
     std::vector<std::string> argv;  // argv[0] is looked up on PATH
     std::map<std::string, std::string> setEnv;
     std::vector<std::string> unsetEnv;
@@ -24,7 +24,7 @@ class ChildProcess {
   };
 
   /// Starts the program; throws std::runtime_error when it cannot.
-  explicit ChildProcess(const Spec& spec);
+  explicit ChildProcess(const Launch& launch);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -57,6 +57,6 @@ struct Finished {
   std::string out;
   std::string err;
 };
-Finished RunToEnd(const ChildProcess::Spec& spec, milliseconds timeout);
+Finished RunToEnd(const ChildProcess::Launch& launch, milliseconds timeout);
 
 }  // namespace vorn::test

@@ -118,22 +118,22 @@ class DesktopEndToEnd : public testing::Test {
     if (!dir_.empty() && !HasFailure()) std::filesystem::remove_all(dir_);
   }
 
-  ChildProcess::Spec OnDisplay(std::vector<std::string> args) const {
-    ChildProcess::Spec spec;
-    spec.argv = std::move(args);
-    spec.setEnv = {
+  ChildProcess::Launch OnDisplay(std::vector<std::string> args) const {
+    ChildProcess::Launch launch;
+    launch.argv = std::move(args);
+    launch.setEnv = {
         {"DISPLAY", server_->Display()}, {"SDL_VIDEODRIVER", "x11"}, {"DBUS_SESSION_BUS_ADDRESS", kNoSessionBus}};
-    spec.unsetEnv = {"WAYLAND_DISPLAY"};
-    return spec;
+    launch.unsetEnv = {"WAYLAND_DISPLAY"};
+    return launch;
   }
 
   /// Starts vornform with these arguments on the test display and waits for its window.
   void Start(const std::vector<std::string>& args, const std::string& title, const std::string& workDir = "") {
     std::vector<std::string> argv{VORN_VORNFORM};
     argv.insert(argv.end(), args.begin(), args.end());
-    ChildProcess::Spec spec = OnDisplay(argv);
-    spec.workDir = workDir.empty() ? dir_ : workDir;
-    app_ = std::make_unique<ChildProcess>(spec);
+    ChildProcess::Launch launch = OnDisplay(argv);
+    launch.workDir = workDir.empty() ? dir_ : workDir;
+    app_ = std::make_unique<ChildProcess>(launch);
     window_ = screen_->WaitForWindow(title, 30s);
     ASSERT_NE(window_, 0u) << "no window \"" << title << "\" appeared; vornform said:\n" << app_->Errors();
     client_ = screen_->Geometry(window_);
@@ -180,9 +180,9 @@ class DesktopEndToEnd : public testing::Test {
     const std::string scriptPath = dir_ + "script.txt";
     const std::string png = dir_ + "headless.png";
     std::ofstream(scriptPath) << script << "\nsnapshot " << png << "\n";
-    ChildProcess::Spec spec;
-    spec.argv = {VORN_VORNFORM, "replay", form, scriptPath};
-    const Finished f = RunToEnd(spec, 60s);
+    ChildProcess::Launch launch;
+    launch.argv = {VORN_VORNFORM, "replay", form, scriptPath};
+    const Finished f = RunToEnd(launch, 60s);
     EXPECT_EQ(f.status, 0) << f.out << f.err;
     return ReadPngBuffer(png);
   }
@@ -289,7 +289,7 @@ TEST_F(DesktopEndToEnd, TheDemoShowsTheGalleryInAWindowWhenThereIsADisplay) {
   // Without a display the demo renders the gallery: that picture is the reference.
   const std::string dir = dir_ + "rendered";
   std::filesystem::create_directories(dir);
-  ChildProcess::Spec headless;
+  ChildProcess::Launch headless;
   headless.argv = {VORN_VORNFORM, "demo"};
   headless.unsetEnv = {"DISPLAY", "WAYLAND_DISPLAY"};
   headless.workDir = dir;
@@ -307,10 +307,10 @@ TEST_F(DesktopEndToEnd, TheDemoShowsTheGalleryInAWindowWhenThereIsADisplay) {
 }
 
 TEST_F(DesktopEndToEnd, TheDemoRendersAPictureWhenTheDisplayCannotBeOpened) {
-  ChildProcess::Spec spec = OnDisplay({VORN_VORNFORM, "demo"});
-  spec.setEnv["DISPLAY"] = ":65533";  // set, but no server there
-  spec.workDir = dir_;
-  const Finished f = RunToEnd(spec, 60s);
+  ChildProcess::Launch launch = OnDisplay({VORN_VORNFORM, "demo"});
+  launch.setEnv["DISPLAY"] = ":65533";  // set, but no server there
+  launch.workDir = dir_;
+  const Finished f = RunToEnd(launch, 60s);
   EXPECT_EQ(f.status, 0) << f.out << f.err;
   EXPECT_NE(f.err.find("vornform: no window ("), std::string::npos) << f.err;
   EXPECT_TRUE(std::filesystem::exists(dir_ + "vornform-demo.png"));
@@ -466,11 +466,11 @@ TEST_F(DesktopEndToEnd, OnlyTheErrorOfAMessageToAVanishedWindowIsIgnored) {
 }
 
 TEST_F(DesktopEndToEnd, RunWithoutAWindowSystemOrWithABrokenFormFailsWithAReason) {
-  ChildProcess::Spec spec;
-  spec.argv = {VORN_VORNFORM, "run", Example("button.json")};
-  spec.unsetEnv = {"DISPLAY", "WAYLAND_DISPLAY"};
-  spec.setEnv = {{"SDL_VIDEODRIVER", "x11"}};
-  const Finished noDisplay = RunToEnd(spec, 60s);
+  ChildProcess::Launch launch;
+  launch.argv = {VORN_VORNFORM, "run", Example("button.json")};
+  launch.unsetEnv = {"DISPLAY", "WAYLAND_DISPLAY"};
+  launch.setEnv = {{"SDL_VIDEODRIVER", "x11"}};
+  const Finished noDisplay = RunToEnd(launch, 60s);
   EXPECT_EQ(noDisplay.status, 1);
   EXPECT_NE(noDisplay.err.find("vornform: cannot open a window: "), std::string::npos) << noDisplay.err;
 

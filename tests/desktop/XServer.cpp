@@ -51,12 +51,12 @@ struct Property {
 Xvfb::Xvfb(int width, int height) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("cannot create a pipe");
-  ChildProcess::Spec spec;
-  spec.argv = {"Xvfb", "-displayfd", "3", "-screen", "0", std::to_string(width) + "x" + std::to_string(height) + "x24",
+  ChildProcess::Launch launch;
+  launch.argv = {"Xvfb", "-displayfd", "3", "-screen", "0", std::to_string(width) + "x" + std::to_string(height) + "x24",
                "-nolisten", "tcp", "-noreset"};
-  spec.passFd = fds[1];
+  launch.passFd = fds[1];
   try {
-    server_ = std::make_unique<ChildProcess>(spec);
+    server_ = std::make_unique<ChildProcess>(launch);
   } catch (...) {
     close(fds[0]);
     close(fds[1]);

@@ -134,7 +134,24 @@ Ref<ToolbarItem> vornToolbar::Item(Variant vntIndexKey) {
 }
 
 void vornToolbar::Remove(Variant vntIndexKey) {
+  const Object* removed = Items_.Item(vntIndexKey).get();  // a bad index raises here, changing nothing
+  int16_t position = 0;
+  for (const Ref<Object>& item : Items_) {
+    ++position;
+    if (item.get() == removed) break;
+  }
   Items_.Remove(vntIndexKey);
+  // The hot item and the menu owner are positions: they follow the items they name, and name
+  // none once their item is gone, so a later release or menu choice never reports another item.
+  auto follow = [position](int16_t& p) {
+    if (p == position) {
+      p = 0;
+    } else if (p > position) {
+      --p;
+    }
+  };
+  follow(HotItem_);
+  follow(MenuOwner_);
   Refresh();
 }
 

@@ -283,10 +283,36 @@ TEST(ToolbarMenu, RemovingTheHotOrOwningItemMeanwhileEndsCleanly) {
   t->Remove(Variant("m"));
   t.ClickOnPopup(30, 12);
   EXPECT_FALSE(t.Popup().Visible());
-  EXPECT_EQ(t.log.Joined(), "ItemClicked(1, \"m\"); MenuItemClicked(1, \"\", 1, \"\")");
+  EXPECT_EQ(t.log.Joined(), "ItemClicked(1, \"m\"); MenuItemClicked(0, \"\", 1, \"\")");
   t.Tick();
   EXPECT_FALSE(t->ButtonDown());
   EXPECT_TRUE(t.notes.empty());
+}
+
+// Removing an item before the hot item or the menu owner: the events still name the item that
+// was pressed or whose menu is open, at its new position.
+TEST(ToolbarMenu, RemovingAnEarlierItemKeepsTheEventsOnThePressedItem) {
+  ToolbarFixture t;
+  t.Add("a", "A");
+  t.Add("b", "B");
+  // "A" takes the hit area from 7 to 7 + TextWidth("A") + 15; "B" follows it.
+  const float inB = 7 + t.Window().TextWidth("A") + 15 + 5;
+  t.MoveTo(inB, 12);
+  t.Press();
+  const int16_t pressed = t->HotItem();
+  t->Remove(Variant(int16_t{1}));
+  EXPECT_EQ(t->HotItem(), pressed - 1);
+  t.Release();
+  EXPECT_EQ(t.log.Joined(), "ItemClicked(1, \"b\")");
+  t.log.Clear();
+  ToolbarFixture u;
+  u.Add("x", "X");
+  AddMenu(u, "m");
+  u.PressAndRelease(7 + u.Window().TextWidth("X") + 15 + 5, 12);
+  ASSERT_TRUE(u.Popup().Visible());
+  u->Remove(Variant("x"));
+  u.ClickOnPopup(30, 12);
+  EXPECT_EQ(u.log.Joined(), "ItemClicked(2, \"m\"); MenuItemClicked(1, \"m\", 1, \"\")");
 }
 
 }  // namespace

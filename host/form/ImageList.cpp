@@ -11,9 +11,19 @@ void ImageList::Add(Ref<Picture> picture) {
   images_.push_back(MakeRef<ListImage>(Count() + 1, std::move(picture)));
 }
 
-Ref<ListImages> ImageList::get_ListImages() { return MakeRef<ListImages>(Ref<ImageList>(this)); }
+ImageList::~ImageList() {
+  if (listImages_) listImages_->owner_ = nullptr;
+}
+
+Ref<ListImages> ImageList::get_ListImages() {
+  if (!listImages_) listImages_ = MakeRef<ListImages>(this);
+  return listImages_;
+}
+
+int32_t ListImages::get_Count() const { return owner_ ? owner_->Count() : 0; }
 
 Ref<ListImage> ListImages::Item(Variant index) {
+  if (!owner_) Raise(errObjectRequired, "The image list has gone");
   if (index.IsString()) Raise(errSubscriptOutOfRange);
   const int32_t i = index.ToLong();
   if (i < 1 || i > owner_->Count()) Raise(errSubscriptOutOfRange);

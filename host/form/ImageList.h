@@ -17,6 +17,7 @@ class ListImages;
 class ImageList : public Object {
  public:
   ImageList(std::string name, int16_t imageWidth, int16_t imageHeight);
+  ~ImageList() override;
   const ClassInfo& Class() const override;
 
   const std::string& Name() const noexcept { return name_; }
@@ -34,18 +35,22 @@ class ImageList : public Object {
   int16_t width_;
   int16_t height_;
   std::vector<Ref<ListImage>> images_;
+  // Made once: controls reach it on every repaint that draws an icon. It names its list without
+  // holding it (that would be a cycle); the list lets go of it when it goes.
+  Ref<ListImages> listImages_;
 };
 
 /// The image list's pictures, 1-based; Item is the default member.
 class ListImages : public Object {
  public:
-  explicit ListImages(Ref<ImageList> owner) : owner_(std::move(owner)) {}
+  explicit ListImages(ImageList* owner) : owner_(owner) {}
   const ClassInfo& Class() const override;
   Ref<ListImage> Item(Variant index);
-  int32_t get_Count() const { return owner_->Count(); }
+  int32_t get_Count() const;
 
  private:
-  Ref<ImageList> owner_;
+  friend class ImageList;
+  ImageList* owner_;  // null once the list has gone
 };
 
 /// One picture of an image list.

@@ -192,3 +192,26 @@ TEST(FormHandlers, BadHandlerLinesAreDocumentErrors) {
 
 }  // namespace
 }  // namespace vorn
+
+namespace vorn {
+namespace {
+
+TEST(ImageLists, ListImagesIsMadeOnceAndOutlivesItsListSafely) {
+  auto list = MakeRef<ImageList>("icons", int16_t{16}, int16_t{16});
+  list->Add(MakeRef<Picture>(1, 1, std::vector<uint32_t>{0xFF0000FF}));
+  Ref<ListImages> images = list->get_ListImages();
+  EXPECT_EQ(list->get_ListImages().get(), images.get());  // no new object per call (per repaint)
+  EXPECT_EQ(images->get_Count(), 1);
+  EXPECT_TRUE(images->Item(Variant(int16_t{1})));
+  list = nullptr;  // the list goes while a host still holds its pictures collection
+  EXPECT_EQ(images->get_Count(), 0);
+  try {
+    images->Item(Variant(int16_t{1}));
+    FAIL();
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Number(), errObjectRequired);
+  }
+}
+
+}  // namespace
+}  // namespace vorn

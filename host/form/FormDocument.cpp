@@ -73,14 +73,16 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
   Json root;
   try {
     root = Json::parse(text);
-  } catch (const Json::parse_error& e) {
+  } catch (const Json::exception& e) {  // a syntax fault, or a number too large to hold
     // The reader's text starts with its own exception name and position; the place is ours.
     std::string what = e.what();
     if (const auto tag = what.find("] "); tag != std::string::npos) what = what.substr(tag + 2);
     if (what.rfind("parse error", 0) == 0) {
       if (const auto colon = what.find(": "); colon != std::string::npos) what = what.substr(colon + 2);
     }
-    throw DocumentError(Where(file, text, e.byte ? e.byte - 1 : 0) + ": broken JSON: " + what);
+    const auto* syntax = dynamic_cast<const Json::parse_error*>(&e);
+    const size_t byte = syntax && syntax->byte ? syntax->byte - 1 : 0;
+    throw DocumentError((syntax ? Where(file, text, byte) : file) + ": broken JSON: " + what);
   }
   if (!root.is_object() || !root.contains("vornform")) {
     throw DocumentError(file + ": not a form document (no \"vornform\" version)");

@@ -67,7 +67,7 @@ std::vector<OJson> ParseArgs(const std::string& inner) {
     if (piece.empty()) throw ScriptError("an empty argument");
     try {
       args.push_back(OJson::parse(piece));
-    } catch (const OJson::parse_error&) {
+    } catch (const OJson::exception&) {  // also numbers too large to hold
       throw ScriptError("argument " + piece + " is not a JSON literal");
     }
     if (comma == std::string::npos) break;
@@ -210,7 +210,7 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
         OJson s;
         try {
           s = OJson::parse(rest);
-        } catch (const OJson::parse_error&) {
+        } catch (const OJson::exception&) {  // also numbers too large to hold
           throw ScriptError("\"type\" needs a double-quoted string");
         }
         if (!s.is_string()) throw ScriptError("\"type\" needs a double-quoted string");
@@ -240,7 +240,7 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
         const std::string value = Trim(rest.substr(gap));
         try {
           c.value = OJson::parse(value);
-        } catch (const OJson::parse_error&) {
+        } catch (const OJson::exception&) {  // also numbers too large to hold
           if (cmd == "let") throw ScriptError("value " + value + " is not a JSON literal");
           c.valueIsPath = true;
           c.valuePath = ParsePath(value);

@@ -36,6 +36,8 @@ TEST(FormDocument, BrokenJsonNamesFileLineAndColumn) {
         << e.what();
   }
   EXPECT_THROW(ParseFormDocument("[1, 2]", "x.json", errors), DocumentError);
+  // A number too large to hold is a fault of the document, not of the program.
+  EXPECT_THROW(ParseFormDocument(R"({"vornform": 1, "form": {"width": 1e999999}})", "x.json", errors), DocumentError);
   EXPECT_THROW(ParseFormDocument(R"({"vornform": 2})", "x.json", errors), DocumentError);
 }
 
@@ -152,6 +154,8 @@ TEST(ScriptSyntax, ErrorsNameFileAndLine) {
   EXPECT_EQ(fails("tick -1"), "s.txt:1: MS must be a whole number in 0..100000000, not \"-1\"");
   EXPECT_EQ(fails("down sideways"), "s.txt:1: unknown mouse button \"sideways\" (left, right or middle)");
   EXPECT_EQ(fails("type abc"), "s.txt:1: \"type\" needs a double-quoted string");
+  EXPECT_EQ(fails("get a.B(1e999999)"), "s.txt:1: argument 1e999999 is not a JSON literal");
+  EXPECT_EQ(fails("let a.B 1e999999"), "s.txt:1: value 1e999999 is not a JSON literal");
   EXPECT_EQ(fails("call a.Add(\"x\", 1, \"y # z\")  # comment"), "");
 }
 

@@ -22,8 +22,7 @@ void BM_ButtonRepaint(benchmark::State& state) {
     b->Redraw();
     benchmark::ClobberMemory();
   }
-  state.counters["allocs_per_repaint"] =
-      benchmark::Counter(static_cast<double>(bench::Allocations() - before) / static_cast<double>(state.iterations()));
+  bench::ReportAllocationsPerRepaint(state, before);
 }
 BENCHMARK(BM_ButtonRepaint);
 
@@ -43,8 +42,7 @@ void BM_ButtonRepaintWithIcon(benchmark::State& state) {
     b->Redraw();
     benchmark::ClobberMemory();
   }
-  state.counters["allocs_per_repaint"] =
-      benchmark::Counter(static_cast<double>(bench::Allocations() - before) / static_cast<double>(state.iterations()));
+  bench::ReportAllocationsPerRepaint(state, before);
 }
 BENCHMARK(BM_ButtonRepaintWithIcon);
 

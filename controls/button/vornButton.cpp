@@ -8,21 +8,6 @@
 
 namespace vorn {
 
-namespace {
-// Metrics read from the image list by name; a member it lacks leaves the value at 0.
-struct IconMetrics {
-  int32_t IW = 0;
-  int32_t IH = 0;
-};
-
-IconMetrics ReadMetrics(Object& list) {
-  IconMetrics m;
-  SkipOnError([&] { m.IW = GetMember(list, "ImageWidth").ToLong(); });
-  SkipOnError([&] { m.IH = GetMember(list, "ImageHeight").ToLong(); });
-  return m;
-}
-}  // namespace
-
 void vornButton::putref_Imagelist(Ref<Object> imageList) {
   Imagelist_ = std::move(imageList);
   Site().PropertyChanged("ImageList");
@@ -37,16 +22,24 @@ void vornButton::put_ImageIndex(int16_t index) {
 
 void vornButton::DrawContent(const ColorScheme& scheme, bool enabled) {
   Ref<Font> font = UserControl().GetFont();
-  DrawButtonIcon(0, !enabled);
-  DrawButtonCaption(font, Caption_, enabled ? scheme[8] : scheme[7], 0);
+  // The icon and the caption both lay out by the picture size: read it once per repaint.
+  const IconMetrics m = HasIcon() ? ReadMetrics() : IconMetrics{};
+  DrawButtonIcon(0, !enabled, m);
+  DrawButtonCaption(font, Caption_, enabled ? scheme[8] : scheme[7], 0, m);
 }
 
-void vornButton::DrawButtonIcon(int16_t offset, bool mono) {
+vornButton::IconMetrics vornButton::ReadMetrics() const {
+  IconMetrics m;
+  SkipOnError([&] { m.IW = GetMember(*Imagelist_, "ImageWidth").ToLong(); });
+  SkipOnError([&] { m.IH = GetMember(*Imagelist_, "ImageHeight").ToLong(); });
+  return m;
+}
+
+void vornButton::DrawButtonIcon(int16_t offset, bool mono, const IconMetrics& m) {
   if (!HasIcon()) return;
   Surface& s = UserControl();
   const float SW = s.ScaleWidth();
   const float SH = s.ScaleHeight();
-  const IconMetrics m = ReadMetrics(*Imagelist_);
   float thI = 0;
   SkipOnError([&] { thI = s.TextHeight("I"); });
   int16_t x = 0;
@@ -72,7 +65,8 @@ void vornButton::DrawButtonIcon(int16_t offset, bool mono) {
   });
 }
 
-void vornButton::DrawButtonCaption(const Ref<Font>& font, const std::string& text, Color colour, int16_t offset) {
+void vornButton::DrawButtonCaption(const Ref<Font>& font, const std::string& text, Color colour, int16_t offset,
+                                   const IconMetrics& m) {
   Surface& s = UserControl();
   s.SetFont(font);
   const float SW = s.ScaleWidth();
@@ -84,7 +78,6 @@ void vornButton::DrawButtonCaption(const Ref<Font>& font, const std::string& tex
     SkipOnError([&] { s.SetCurrentX(static_cast<float>(Fix(SW / 2.0 - TW / 2.0) + offset)); });
     SkipOnError([&] { s.SetCurrentY(static_cast<float>(Fix(SH / 2.0 - TH / 2.0) + offset)); });
   } else {
-    const IconMetrics m = ReadMetrics(*Imagelist_);
     SkipOnError([&] { thI = s.TextHeight("I"); });
     if (m.IH + 1.7 * thI > SH - 6) {
       SkipOnError([&] { s.SetCurrentX(static_cast<float>(Fix(m.IW + 24.0) + offset)); });

@@ -29,8 +29,15 @@ class vornButton final : public ButtonBase {
 
  private:
   void DrawContent(const ColorScheme& scheme, bool enabled) override;
-  void DrawButtonIcon(int16_t offset, bool mono);
-  void DrawButtonCaption(const Ref<Font>& font, const std::string& text, Color colour, int16_t offset);
+  /// The image list's picture size, read by member name (0 for a member it lacks).
+  struct IconMetrics {
+    int32_t IW = 0;
+    int32_t IH = 0;
+  };
+  IconMetrics ReadMetrics() const;
+  void DrawButtonIcon(int16_t offset, bool mono, const IconMetrics& m);
+  void DrawButtonCaption(const Ref<Font>& font, const std::string& text, Color colour, int16_t offset,
+                         const IconMetrics& m);
   bool HasIcon() const noexcept { return Imagelist_ && ImageIndex_ != 0; }
 
   Ref<Object> Imagelist_;

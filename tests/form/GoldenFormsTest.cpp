@@ -1,5 +1,5 @@
-// The example forms and the gallery, rendered and replayed by vornform, against the pictures and
-// outputs committed in tests/data/golden. Any change of a look or of the order of events shows here.
+// The example forms and the gallery, rendered and replayed by vornform, and the type library as it
+// prints it, against the pictures and outputs committed in tests/data/golden. Any change of a look or of the order of events shows here.
 // A deliberate change is accepted by running this program with VORN_UPDATE_GOLDEN=1 and committing
 // the files it writes; a missing reference fails, it is never written silently.
 #include <gtest/gtest.h>
@@ -111,6 +111,12 @@ TEST(GoldenGallery, PicturesAndReplayMatchTheReferences) {
   for (const char* picture : {"vornform-demo.png", "vornform-demo-menu.png", "vornform-demo-toolbar.png"}) {
     ExpectSamePicture(dir + picture, picture);
   }
+}
+
+// Categories, help strings, members and events as `vornform typelib` prints them.
+TEST(GoldenTypeLibrary, TheReadableTypeLibraryMatchesTheReference) {
+  const CliRun r = Vornform("typelib");
+  ExpectSameText(WithStatus(r), "typelib.out");
 }
 
 }  // namespace

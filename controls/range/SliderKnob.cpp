@@ -1,6 +1,6 @@
 #include "controls/range/SliderKnob.h"
 
-#include "controls/range/Axes.h"
+#include "foundation/Axes.h"
 #include "foundation/Gradient.h"
 #include "foundation/Orientation.h"
 

@@ -4,10 +4,10 @@
 
 #include "controls/button/ButtonEvents.h"
 #include "controls/button/vornXButton.h"
-#include "controls/range/Axes.h"
 #include "controls/range/RangeModel.h"
 #include "controls/range/ScrollBarEvents.h"
 #include "controls/range/ScrollBarScale.h"
+#include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
 #include "foundation/Control.h"
 #include "foundation/HoverTracker.h"

@@ -1,10 +1,10 @@
 #pragma once
 #include <memory>
 
-#include "controls/range/Axes.h"
 #include "controls/range/RangeModel.h"
 #include "controls/range/SliderEvents.h"
 #include "controls/range/SliderScale.h"
+#include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
 #include "foundation/Control.h"
 #include "foundation/HoverTracker.h"

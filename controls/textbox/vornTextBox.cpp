@@ -2,6 +2,7 @@
 
 #include "controls/button/GlassFace.h"
 #include "foundation/CodePage1252.h"
+#include "foundation/InputCodes.h"
 
 namespace vorn {
 
@@ -22,7 +23,7 @@ void vornTextBox::UserControl_KeyPress(int16_t& KeyAscii) {
     const char32_t cp = FromCodePage1252(static_cast<uint8_t>(KeyAscii));
     // The five codes 1252 leaves unassigned become the control characters of the same value.
     AppendUtf8(typed_, cp ? cp : static_cast<char32_t>(KeyAscii));
-  } else if (KeyAscii == 8 || KeyAscii == 127) {
+  } else if (KeyAscii == kAsciiBackspace || KeyAscii == kAsciiDelete) {
     typed_.clear();
   }
   RedrawTextBox();

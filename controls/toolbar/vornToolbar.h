@@ -17,6 +17,15 @@
 
 namespace vorn {
 
+/// The looks of a toolbar item's frame.
+enum ItemFrame : uint8_t {
+  ifHover,         // the hot item
+  ifCheckedHover,  // the hot item, a checked check button
+  ifPressed,       // the hot item with the left button down
+  ifMenuOpen,      // the hot menu item with the left button down: its menu is open
+  ifChecked,       // a checked check button that is not hot
+};
+
 /// A one-row strip of ToolbarItem buttons, filled by the host through Add, that makes itself one
 /// row tall. Items of the two menu styles open their ToolbarMenuItems in the inner popup menu
 /// vornPUMenu1 (a child control), under the button. Raises ItemClicked when the left button is
@@ -92,6 +101,8 @@ class vornToolbar final : public Control {
   void Redraw();
   void DrawHotFrame(int32_t T, int32_t L, int32_t height, int32_t width);
   void DrawCheckedFrame(int32_t T, int32_t L, int32_t height, int32_t width);
+  /// The look of the hot item's frame.
+  ItemFrame HotFrame() const;
   void DrawItemIcon(int32_t top, int32_t left, int32_t height, int16_t index);
 
   // State, for hosts and tests that look inside.
@@ -127,6 +138,7 @@ class vornToolbar final : public Control {
   /// The walk's measures: text and image sizes (an image list lacking them counts as 0 x 0).
   ToolbarMetrics ReadMetrics();
   void DrawItem(ToolbarItem& item, int32_t position, const ToolbarMetrics& m, const ItemBox& box);
+  void DrawFrame(ItemFrame look, int32_t T, int32_t L, int32_t height, int32_t width);
   void DrawDropArrow(int32_t captionLeft, int32_t captionTop, float captionWidth);
   /// The picture of an image of the image list; looked up once per list and index.
   Ref<Picture> IconPicture(int16_t index);

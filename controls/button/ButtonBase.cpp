@@ -21,11 +21,7 @@ void ButtonBase::UserControl_Initialize() {
 void ButtonBase::Redraw() {
   Surface& s = UserControl();
   s.Cls();
-  if (!s.Enabled()) {
-    State_ = bsDisabled;
-  } else if (State_ == bsDisabled) {
-    State_ = bsPlain;
-  }
+  State_ = FollowEnabled(State_, s.Enabled(), bsDisabled, bsPlain);
   const Color white = 0xFFFFFF;
   switch (State_) {
     case bsHot: Scheme_ = PaletteHot(BackColor_, ForeColor_, white); break;

@@ -165,11 +165,7 @@ void vornScrollBar::vornButton1_Click(int16_t Index) {
 
 // Hover and a held thumb share the hot look; nothing selects state 1.
 void vornScrollBar::ApplyVisualState() {
-  if (!UserControl().Enabled()) {
-    VisualState_ = rlDisabled;
-  } else if (VisualState_ == rlDisabled) {
-    VisualState_ = rlPlain;
-  }
+  VisualState_ = FollowEnabled(VisualState_, UserControl().Enabled(), rlDisabled, rlPlain);
   switch (VisualState_) {
     case rlHot:
     case rlHeld: Scheme_ = PaletteHot(BackColor_, ForeColor_, kWhite); break;

@@ -49,11 +49,7 @@ void vornSlider::Recolour() {
 }
 
 void vornSlider::ApplyVisualState() {
-  if (!UserControl().Enabled()) {
-    VisualState_ = rlDisabled;
-  } else if (VisualState_ == rlDisabled) {
-    VisualState_ = rlPlain;
-  }
+  VisualState_ = FollowEnabled(VisualState_, UserControl().Enabled(), rlDisabled, rlPlain);
   switch (VisualState_) {
     case rlPlain:
     case rlHeld: Scheme_ = PaletteNormal(BackColor_, ForeColor_, kWhite); break;

@@ -14,8 +14,8 @@ void HoverTracker::Anchor() {
 
 // In 64 bits, so that no pair of screen positions overflows the difference.
 Hover HoverTracker::Measure(bool held) {
-  now_ = site_.GetPlatform().GetCursorPos();
-  const bool left = std::llabs(int64_t{now_.x} - anchor_.x) >= 2 || std::llabs(int64_t{now_.y} - anchor_.y) >= 2;
+  const PointL now = site_.GetPlatform().GetCursorPos();
+  const bool left = std::llabs(int64_t{now.x} - anchor_.x) >= 2 || std::llabs(int64_t{now.y} - anchor_.y) >= 2;
   if (left) return Hover::Left;
   return held ? Hover::Held : Hover::Resting;
 }

@@ -45,15 +45,12 @@ class HoverTracker {
   }
 
   Timer& MousePos() noexcept { return *timer_; }
-  PointL AnchorPoint() const noexcept { return anchor_; }
-  PointL CursorNow() const noexcept { return now_; }
 
  private:
   Hover Measure(bool held);
 
   ControlSite& site_;
   PointL anchor_{};
-  PointL now_{};
   std::unique_ptr<Timer> timer_;
 };
 

@@ -172,14 +172,6 @@ inline constexpr PropertySlot SurfaceEnabled{PropertySlot::SurfaceEnabled, &slot
 inline constexpr PropertySlot SurfaceFont{PropertySlot::SurfaceFont, &slot::GetFont, &slot::PutFont, &slot::ReadFont,
                                           nullptr, true};
 
-/// A property whose let the table makes.
-constexpr PropertyRow Property(std::string_view name, DispId id, std::string_view type, PropertySlot slot,
-                               std::string_view bagName, BagDefault def, Change change,
-                               std::string_view category = {}) {
-  const uint16_t access = slot.byReference ? kGet | kSet : kGet | kLet;
-  return {{name, id, access, type, {}, &InvokeProperty, false, false, category}, slot, bagName, def, change};
-}
-
 /// A stored property whose accessors are its own, for a let that does more than store, mark and
 /// change; the change is the one Let gives when the accessor ends with it.
 constexpr PropertyRow OwnProperty(std::string_view name, DispId id, std::string_view type, InvokeFn accessors,
@@ -187,6 +179,13 @@ constexpr PropertyRow OwnProperty(std::string_view name, DispId id, std::string_
                                   std::string_view category = {}) {
   const uint16_t access = slot.byReference ? kGet | kSet : kGet | kLet;
   return {{name, id, access, type, {}, accessors, false, false, category}, slot, bagName, def, change};
+}
+
+/// A property whose let the table makes.
+constexpr PropertyRow Property(std::string_view name, DispId id, std::string_view type, PropertySlot slot,
+                               std::string_view bagName, BagDefault def, Change change,
+                               std::string_view category = {}) {
+  return OwnProperty(name, id, type, &InvokeProperty, slot, bagName, def, change, category);
 }
 
 /// A method, a public field or a property the bag does not hold: a member and nothing more.

@@ -1,6 +1,5 @@
 #include "controls/range/vornScrollBar.h"
 
-#include <algorithm>
 #include <limits>
 
 #include "controls/range/ArrowButtonBag.h"

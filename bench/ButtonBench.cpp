@@ -52,10 +52,12 @@ void BM_ButtonHoverTick(benchmark::State& state) {
   StartControl(*b, nullptr);
   s.host.MoveMouse({40, 25});  // over the button: the tick repaints the hot look
   s.host.Advance(1);
+  const uint64_t before = bench::Allocations();
   for (auto _ : state) {
     b->MousePos_Timer();
     benchmark::ClobberMemory();
   }
+  bench::ReportAllocationsPerRepaint(state, before);
 }
 BENCHMARK(BM_ButtonHoverTick);
 

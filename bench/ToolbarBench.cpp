@@ -1,5 +1,6 @@
 // Toolbar costs: the full Redraw that every hover tick performs, for a toolbar of 20 items with
-// icons (every style, two drop-down menus), and the hit test every pointer move runs.
+// icons (every style, two drop-down menus), the tick itself, and the hit test every pointer move
+// runs.
 #include <benchmark/benchmark.h>
 
 #include "BenchSupport.h"
@@ -44,6 +45,21 @@ void BM_ToolbarRepaint20Icons(benchmark::State& state) {
   bench::ReportAllocationsPerRepaint(state, before);
 }
 BENCHMARK(BM_ToolbarRepaint20Icons)->Unit(benchmark::kMicrosecond);
+
+// One MousePos tick with the pointer resting on the second item: the cursor poll, the full Redraw
+// and DoEvents.
+void BM_ToolbarHoverTick(benchmark::State& state) {
+  ToolbarBench b;
+  b.s.host.MoveMouse({10 + 100, 10 + 12});  // the move anchors the hover where the pointer rests
+  b.t->MousePos_Timer();
+  const uint64_t before = bench::Allocations();
+  for (auto _ : state) {
+    b.t->MousePos_Timer();
+    benchmark::ClobberMemory();
+  }
+  bench::ReportAllocationsPerRepaint(state, before);
+}
+BENCHMARK(BM_ToolbarHoverTick)->Unit(benchmark::kMicrosecond);
 
 // One pointer move: the hit test walks the items up to the one under the pointer, near the end.
 void BM_ToolbarPointerMoveAtTheRightEnd(benchmark::State& state) {

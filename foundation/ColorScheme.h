@@ -20,4 +20,12 @@ ColorScheme PalettePressed(Color base, Color second, Color third) noexcept;
 /// The focused look: the accent mixed half and half with the third colour stands for the second.
 ColorScheme PaletteFocus(Color base, Color accent, Color third) noexcept;
 
+/// The look a control keeps as its surface's Enabled changes: the disabled one while disabled, the
+/// plain one (normal, never focused) once enabled again, and any other as it is.
+template <class Look>
+constexpr Look FollowEnabled(Look look, bool enabled, Look disabled, Look plain) noexcept {
+  if (!enabled) return disabled;
+  return look == disabled ? plain : look;
+}
+
 }  // namespace vorn

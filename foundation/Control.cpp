@@ -1,5 +1,7 @@
 #include "foundation/Control.h"
 
+#include "foundation/PropertyTable.h"
+
 namespace vorn {
 
 Control::Control(ControlSite& site) : connections_(*this), site_(site), surface_(site.UserControl()) {
@@ -7,6 +9,27 @@ Control::Control(ControlSite& site) : connections_(*this), site_(site), surface_
 }
 
 Control::~Control() { site_.Attach(nullptr); }
+
+void Control::UserControl_InitProperties() {
+  const PropertyTable* table = Class().properties;
+  if (!table) return;
+  InitStoredProperties(*this);
+  if (table->initialised) table->initialised(*this);
+}
+
+void Control::UserControl_ReadProperties(PropertyBag& bag) {
+  const PropertyTable* table = Class().properties;
+  if (!table) return;
+  ReadStoredProperties(*this, bag);
+  if (table->stored) table->stored(*this);
+}
+
+void Control::UserControl_WriteProperties(PropertyBag& bag) {
+  const PropertyTable* table = Class().properties;
+  if (!table) return;
+  WriteStoredProperties(*this, bag);
+  if (table->stored) table->stored(*this);
+}
 
 void StartControl(Control& control, PropertyBag* bag) {
   control.UserControl_Initialize();

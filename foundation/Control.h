@@ -3,14 +3,18 @@
 
 #include "foundation/ControlSite.h"
 #include "foundation/Events.h"
+#include "foundation/MemberBinding.h"
 #include "foundation/Object.h"
 #include "foundation/PropertyBag.h"
 
 namespace vorn {
 
+struct PropertyRow;
+
 /// Base of every control: bound to its host site, answering the host's events with the
-/// UserControl_ handlers (each does nothing unless the control overrides it), and raising its own
-/// events through its connection point.
+/// UserControl_ handlers (each does nothing unless the control overrides it, but for the property
+/// bag's, which follow the control's property table), and raising its own events through its
+/// connection point.
 ///
 /// Lifecycle, driven by the host: construct, UserControl_Initialize, then UserControl_InitProperties
 /// (new instance) or UserControl_ReadProperties (stored one), UserControl_Resize on every size
@@ -27,9 +31,11 @@ class Control : public Object {
   ConnectionPoint& Connections() noexcept { return connections_; }
 
   virtual void UserControl_Initialize() {}
-  virtual void UserControl_InitProperties() {}
-  virtual void UserControl_ReadProperties(PropertyBag&) {}
-  virtual void UserControl_WriteProperties(PropertyBag&) {}
+  /// The defaults, the stored values read and written, from the control's property table
+  /// (foundation/PropertyTable.h), each followed by what the table says it ends with.
+  virtual void UserControl_InitProperties();
+  virtual void UserControl_ReadProperties(PropertyBag& bag);
+  virtual void UserControl_WriteProperties(PropertyBag& bag);
   virtual void UserControl_Resize() {}
   virtual void UserControl_Show() {}
   virtual void UserControl_EnterFocus() {}
@@ -43,10 +49,26 @@ class Control : public Object {
   virtual void UserControl_Click() {}
   virtual void UserControl_Terminate() {}
 
+  /// The let of a row of the control's property table (foundation/PropertyTable.h), for
+  /// automation and the C++ setters alike: store the value, mark the bag name changed, then do
+  /// what the row's change asks.
+  void LetProperty(const PropertyRow& row, const Variant& value);
+
  protected:
+  /// The C++ setters of the properties the table stores: the row is the one of the field, or the
+  /// one of the surface's Enabled or Font.
+  template <class T>
+  void Let(const T& field, T value) {
+    LetProperty(FieldRow(&field), VariantTraits<T>::To(std::move(value)));
+  }
+  void LetEnabled(bool enabled);
+  void LetFont(Ref<Font> font);
+
   ConnectionPoint connections_;
 
  private:
+  const PropertyRow& FieldRow(const void* field) const;
+
   ControlSite& site_;
   Surface& surface_;
 };

@@ -36,6 +36,7 @@ struct ParamInfo {
 };
 
 struct MemberInfo;
+struct PropertyTable;
 using InvokeFn = Variant (*)(Object& self, const MemberInfo& member, uint16_t flags, std::span<Variant> args);
 
 /// One member of a class's automation interface: the single place a member is declared.
@@ -48,6 +49,7 @@ struct MemberInfo {
   InvokeFn invoke = nullptr;
   bool hidden = false;
   bool field = false;  // a public field rather than a property procedure
+  std::string_view category{};  // the property browser's category ("" for none)
 };
 
 struct EventInfo {
@@ -56,11 +58,13 @@ struct EventInfo {
   std::span<const ParamInfo> params{};
 };
 
-/// The member table of a class: its name, members in slot order and events in identifier order.
+/// The member table of a class: its name, members in slot order and events in identifier order;
+/// for a control also the property table the members come from (foundation/PropertyTable.h).
 struct ClassInfo {
   std::string_view name;
   std::span<const MemberInfo> members;
   std::span<const EventInfo> events{};
+  const PropertyTable* properties = nullptr;
 
   const MemberInfo* Find(std::string_view memberName) const noexcept;  // case-insensitive
   const MemberInfo* Find(DispId id) const noexcept;

@@ -1,6 +1,7 @@
 #include "library/TypeLibrary.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "controls/button/vornButton.h"
 #include "controls/menu/MenuItem.h"
@@ -141,38 +142,24 @@ const HelpString kHelp[] = {
     {"vornTextBox", "KeyUp", true, kKeyUp},
 };
 
-constexpr std::string_view kLook = "Darstellung", kBehaviour = "Verhalten", kFontCat = "Schriftart",
-                           kMisc = "Verschiedenes";
-const PropertyCategory kCategories[] = {
-    {"vornButton", kLook, "BackColor"},         {"vornButton", kLook, "Caption"},
-    {"vornButton", kLook, "ForeColor"},         {"vornButton", kLook, "ImageIndex"},
-    {"vornButton", kLook, "Imagelist"},         {"vornButton", kLook, "TabSelectColor"},
-    {"vornButton", kBehaviour, "Enabled"},      {"vornButton", kFontCat, "Font"},
-    {"vornProgressBar", kLook, "BackColor"},    {"vornProgressBar", kLook, "Caption"},
-    {"vornProgressBar", kLook, "ForeColor"},    {"vornProgressBar", kLook, "Orientation"},
-    {"vornProgressBar", kLook, "Style"},        {"vornProgressBar", kBehaviour, "Enabled"},
-    {"vornProgressBar", kFontCat, "Font"},      {"vornProgressBar", kMisc, "Value"},
-    {"vornSlider", kLook, "BackColor"},         {"vornSlider", kLook, "ForeColor"},
-    {"vornSlider", kLook, "Orientation"},       {"vornSlider", kLook, "TabSelectColor"},
-    {"vornSlider", kLook, "TickStyle"},         {"vornSlider", kBehaviour, "Enabled"},
-    {"vornSlider", kFontCat, "Font"},           {"vornSlider", kMisc, "Max"},
-    {"vornSlider", kMisc, "Min"},               {"vornSlider", kMisc, "Value"},
-    {"vornScrollBar", kLook, "BackColor"},      {"vornScrollBar", kLook, "ForeColor"},
-    {"vornScrollBar", kLook, "Orientation"},    {"vornScrollBar", kBehaviour, "Enabled"},
-    {"vornScrollBar", kMisc, "Max"},            {"vornScrollBar", kMisc, "Min"},
-    {"vornScrollBar", kMisc, "Value"},          {"vornToolbar", kLook, "BackColor"},
-    {"vornToolbar", kLook, "ForeColor"},        {"vornToolbar", kLook, "Imagelist"},
-    {"vornToolbar", kLook, "MenuImageList"},    {"vornToolbar", kLook, "SelectionColor"},
-    {"vornToolbar", kBehaviour, "Enabled"},     {"vornToolbar", kFontCat, "Font"},
-    {"vornPUMenu", kLook, "BackColor"},         {"vornPUMenu", kLook, "ForeColor"},
-    {"vornPUMenu", kFontCat, "Font"},           {"vornPUMenu", kMisc, "Imagelist"},
-};
+// The categories are the controls' own: each property row names its category, and the member
+// table carries it.
+std::vector<PropertyCategory> Categories() {
+  std::vector<PropertyCategory> categories;
+  for (const LibraryClass& c : kClasses) {
+    for (const MemberInfo& m : c.table().members) {
+      if (!m.category.empty()) categories.push_back({c.name, m.category, m.name});
+    }
+  }
+  return categories;
+}
 
 }  // namespace
 
 const TypeLibraryInfo& TypeLibrary() {
+  static const std::vector<PropertyCategory> categories = Categories();
   static const TypeLibraryInfo info{"vornButton2", "vornButton2", 1, 0, 0x0409, &kLibId,
-                                    kClasses,      kEnums,        kHelp, kCategories};
+                                    kClasses,      kEnums,        kHelp, categories};
   return info;
 }
 

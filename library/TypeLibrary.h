@@ -47,7 +47,7 @@ struct HelpString {
   std::string_view text;
 };
 
-/// A property's place in the host's property browser.
+/// A property's place in the host's property browser, as the control's property table gives it.
 struct PropertyCategory {
   std::string_view cls;
   std::string_view category;

@@ -52,13 +52,6 @@ std::string Params(std::span<const ParamInfo> params) {
   return s + ")";
 }
 
-std::string CategoryOf(std::string_view cls, std::string_view member) {
-  for (const PropertyCategory& c : TypeLibrary().categories) {
-    if (c.cls == cls && c.member == member) return std::string(c.category);
-  }
-  return {};
-}
-
 }  // namespace
 
 std::string DescribeTypeLibrary() {
@@ -91,8 +84,7 @@ std::string DescribeTypeLibrary() {
       if (!m.params.empty()) out << Params(m.params);
       out << "  " << Access(m);
       if (!m.type.empty()) out << "  As " << m.type;
-      const std::string cat = CategoryOf(c.name, m.name);
-      if (!cat.empty()) out << "  [" << cat << "]";
+      if (!m.category.empty()) out << "  [" << m.category << "]";
       const std::string_view help = HelpStringOf(c.name, m.name, false);
       if (!help.empty()) out << "  \"" << help << "\"";
       out << "\n";

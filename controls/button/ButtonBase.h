@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 
@@ -6,6 +7,8 @@
 #include "foundation/ColorScheme.h"
 #include "foundation/Control.h"
 #include "foundation/Geometry.h"
+#include "foundation/HoverTracker.h"
+#include "foundation/PropertyTable.h"
 
 namespace vorn {
 
@@ -22,11 +25,9 @@ enum ButtonState : int32_t {
 /// glass face, hover tracking with the MousePos timer, mouse, keys, focus and the setters.
 /// Subclasses draw what lies on the face (icon, caption) and say whether focus shows.
 ///
-/// Hover (MousePos, 1 ms, off at start):
-///   MouseMove           last = cursor; timer on; raise MouseMove (no repaint)
-///   tick, |now-last|<=1  state = mouse-down ? bsPressed : bsHot; Redraw
-///   tick, moved >= 2     state = bsNormal; Redraw; timer off
-///   every tick ends with DoEvents
+/// Hover (HoverTracker; every MouseMove anchors, then raises MouseMove without a repaint):
+///   tick, resting        state = mouse-down ? bsPressed : bsHot; Redraw
+///   tick, pointer left   state = bsNormal; Redraw; timer off
 /// Mouse: left down sets the mouse-down flag; left up raises Click if it was set, clears it, then
 /// raises MouseUp. Other buttons raise nothing. Neither repaints; the next tick does.
 /// Keys: KeyDown is raised first; Space or Enter as the handler left it presses (bsPressed,
@@ -39,19 +40,19 @@ class ButtonBase : public Control {
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(ButtonEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
 
-  // Properties shared by both buttons.
+  // Properties shared by both buttons; each let is the property table's (ButtonMembers.h).
   Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c);
+  void put_BackColor(Color c) { Let(BackColor_, c); }
   Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c);
+  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   Color get_TabSelectColor() const { return TabSelectColor_; }
-  void put_TabSelectColor(Color c);
-  bool get_Enabled() const;
-  void put_Enabled(bool enabled);
-  Ref<Font> get_Font() const;
-  void putref_Font(Ref<Font> font);
+  void put_TabSelectColor(Color c) { Let(TabSelectColor_, c); }
+  bool get_Enabled() const { return UserControl().Enabled(); }
+  void put_Enabled(bool enabled) { LetEnabled(enabled); }
+  Ref<Font> get_Font() const { return UserControl().GetFont(); }
+  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
   std::string get_Caption() const { return Caption_; }
-  void put_Caption(std::string caption);
+  void put_Caption(std::string caption) { Let(Caption_, std::move(caption)); }
 
   // Host events.
   void UserControl_Initialize() override;
@@ -69,7 +70,7 @@ class ButtonBase : public Control {
   ButtonState State() const noexcept { return State_; }
   bool MouseDownFlag() const noexcept { return MouseDownFlag_; }
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
-  Timer& MousePos() noexcept { return *MousePos_; }
+  Timer& MousePos() noexcept { return hover_.MousePos(); }
 
   void MousePos_Timer();
   void Redraw();
@@ -81,24 +82,20 @@ class ButtonBase : public Control {
   virtual int32_t FocusFlagOnEnter() const { return 1; }
 
   void DrawFace(const ColorScheme& scheme);
-  /// Defaults and stored values of the properties both buttons persist, in bag order.
-  void InitCommonProperties();
-  void ReadCommonProperties(PropertyBag& bag);
-  void WriteCommonProperties(PropertyBag& bag);
+  /// The six rows of both buttons (ButtonMembers.h), with identifiers counting down from first.
+  static constexpr std::array<PropertyRow, 6> SharedRows(DispId first);
 
   Color TabSelectColor_ = 0x96E7;
   std::string Caption_;
   Color BackColor_ = 0xFFFFFF;
   Color ForeColor_ = 0xC00000;
-  PointL CursorNow_{};
-  PointL CursorLast_{};
   bool MouseDownFlag_ = false;
   ButtonState State_ = bsNormal;
   int32_t FocusFlag_ = 0;
   ColorScheme Scheme_{};
   ButtonEventsDispatch dispatch_;
   ButtonEvents* events_;
-  std::unique_ptr<Timer> MousePos_;
+  HoverTracker hover_;
 };
 
 }  // namespace vorn

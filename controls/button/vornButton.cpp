@@ -1,24 +1,10 @@
 #include "controls/button/vornButton.h"
 
-#include "controls/button/ButtonMembers.h"
 #include "foundation/Convert.h"
 #include "foundation/Dispatch.h"
-#include "foundation/MemberBinding.h"
 #include "foundation/SkipOnError.h"
 
 namespace vorn {
-
-void vornButton::putref_Imagelist(Ref<Object> imageList) {
-  Imagelist_ = std::move(imageList);
-  Site().PropertyChanged("ImageList");
-  Redraw();
-}
-
-void vornButton::put_ImageIndex(int16_t index) {
-  ImageIndex_ = index;
-  Site().PropertyChanged("ImageIndex");
-  Redraw();
-}
 
 void vornButton::DrawContent(const ColorScheme& scheme, bool enabled) {
   Ref<Font> font = UserControl().GetFont();
@@ -90,51 +76,5 @@ void vornButton::DrawButtonCaption(const Ref<Font>& font, const std::string& tex
   s.SetForeColor(colour);
   SkipOnError([&] { s.Print(text); });
 }
-
-void vornButton::UserControl_InitProperties() {
-  InitCommonProperties();
-  ImageIndex_ = 0;
-  Redraw();
-}
-
-void vornButton::UserControl_ReadProperties(PropertyBag& bag) {
-  ReadCommonProperties(bag);
-  Imagelist_ = ReadPropertyAs<Ref<Object>>(bag, "ImageList", Variant::Nothing(),
-                                           [](const Variant& v) { return v.ToObject(); });
-  ImageIndex_ = ReadPropertyAs<int16_t>(bag, "ImageIndex", Variant(int16_t{0}),
-                                        [](const Variant& v) { return v.ToInteger(); });
-  Redraw();
-}
-
-void vornButton::UserControl_WriteProperties(PropertyBag& bag) {
-  WriteCommonProperties(bag);
-  bag.WriteProperty("ImageList", Variant(Imagelist_), Variant::Nothing());
-  bag.WriteProperty("ImageIndex", Variant(ImageIndex_), Variant(int16_t{0}));
-  Redraw();
-}
-
-namespace {
-const MemberInfo kMembers[] = {
-    {"BackColor", 0x68030006, kGet | kLet, "OLE_COLOR", {},
-     &PropertyThunk<&vornButton::get_BackColor, &vornButton::put_BackColor>},
-    {"ForeColor", 0x68030005, kGet | kLet, "OLE_COLOR", {},
-     &PropertyThunk<&vornButton::get_ForeColor, &vornButton::put_ForeColor>},
-    {"Enabled", 0x68030004, kGet | kLet, "Boolean", {},
-     &PropertyThunk<&vornButton::get_Enabled, &vornButton::put_Enabled>},
-    {"Font", kDispIdFont, kGet | kSet, "Font", {},
-     &PropertyThunk<&vornButton::get_Font, nullptr, &vornButton::putref_Font>},
-    {"Caption", 0x68030003, kGet | kLet, "String", {},
-     &PropertyThunk<&vornButton::get_Caption, &vornButton::put_Caption>},
-    {"TabSelectColor", 0x68030002, kGet | kLet, "OLE_COLOR", {},
-     &PropertyThunk<&vornButton::get_TabSelectColor, &vornButton::put_TabSelectColor>},
-    {"Imagelist", 0x68030001, kGet | kSet, "Object", {},
-     &PropertyThunk<&vornButton::get_Imagelist, nullptr, &vornButton::putref_Imagelist>},
-    {"ImageIndex", 0x68030000, kGet | kLet, "Integer", {},
-     &PropertyThunk<&vornButton::get_ImageIndex, &vornButton::put_ImageIndex>},
-};
-const ClassInfo kClass{"vornButton", kMembers, ButtonEventTable()};
-}  // namespace
-
-const ClassInfo& vornButton::StaticClass() { return kClass; }
 
 }  // namespace vorn

@@ -19,15 +19,13 @@ class vornButton final : public ButtonBase {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   Ref<Object> get_Imagelist() const { return Imagelist_; }
-  void putref_Imagelist(Ref<Object> imageList);
+  void putref_Imagelist(Ref<Object> imageList) { Let(Imagelist_, std::move(imageList)); }
   int16_t get_ImageIndex() const { return ImageIndex_; }
-  void put_ImageIndex(int16_t index);
-
-  void UserControl_InitProperties() override;
-  void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
+  void put_ImageIndex(int16_t index) { Let(ImageIndex_, index); }
 
  private:
+  struct Members;  // the member table (vornButtonMembers.cpp)
+
   void DrawContent(const ColorScheme& scheme, bool enabled) override;
   /// The image list's picture size, read by member name (0 for a member it lacks).
   struct IconMetrics {

@@ -13,11 +13,9 @@ class vornXButton final : public ButtonBase {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
-  void UserControl_InitProperties() override;
-  void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
-
  private:
+  struct Members;  // the member table (vornXButtonMembers.cpp)
+
   void DrawContent(const ColorScheme& scheme, bool enabled) override;
   int32_t FocusFlagOnEnter() const override { return 0; }
   void DrawButtonCaption(const Ref<Font>& font, const std::string& text, Color colour, int16_t offset);

@@ -2,7 +2,6 @@
 
 #include "foundation/Convert.h"
 #include "foundation/Dispatch.h"
-#include "foundation/MemberBinding.h"
 #include "foundation/SkipOnError.h"
 #include "foundation/WindowRoutines.h"
 
@@ -48,39 +47,6 @@ const MenuItemListing* vornPUMenu::HoverListing() const {
 }
 
 // ---- Properties -----------------------------------------------------------------------------
-
-void vornPUMenu::put_BackColor(Color c) {
-  BackColor_ = c;
-  Site().PropertyChanged("BackColor");
-  ApplyMenuPalette();
-  Redraw();
-}
-
-void vornPUMenu::put_ForeColor(Color c) {
-  ForeColor_ = c;
-  Site().PropertyChanged("ForeColor");
-  ApplyMenuPalette();
-  Redraw();
-}
-
-void vornPUMenu::put_SelectionColor(Color c) {
-  SelectionColor_ = c;
-  Site().PropertyChanged("SelectionColor");
-  ApplyMenuPalette();
-  Redraw();
-}
-
-void vornPUMenu::putref_Imagelist(Ref<Object> imageList) {
-  Imagelist_ = std::move(imageList);
-  Site().PropertyChanged("ImageList");
-  Redraw();
-}
-
-void vornPUMenu::putref_Font(Ref<Font> font) {
-  if (!font) Raise(errInvalidProcedureCall, "Font cannot be Nothing");
-  Font_ = std::move(font);
-  Site().PropertyChanged("Font");
-}
 
 void vornPUMenu::ApplyMenuPalette() {
   Scheme_ = PaletteNormal(BackColor_, ForeColor_, SelectionColor_);
@@ -257,41 +223,6 @@ void vornPUMenu::UserControl_Initialize() {
   MenuVisible_ = false;
   MenuItem_ = MakeRef<MenuItems>();
   SkipOnError([&] { EnableDropShadow(Site().GetPlatform(), PUMenu_->hWnd()); });
-}
-
-void vornPUMenu::UserControl_InitProperties() {
-  BackColor_ = 0xFFFFFF;
-  ForeColor_ = 0xC00000;
-  Font_ = Site().AmbientFont();
-  SelectionColor_ = 0x80FF;
-  ApplyMenuPalette();
-  Redraw();
-}
-
-void vornPUMenu::UserControl_ReadProperties(PropertyBag& bag) {
-  auto color = [](const Variant& v) { return v.ToColor(); };
-  BackColor_ = ReadPropertyAs<Color>(bag, "BackColor", Variant::FromColor(0xFFFFFF), color);
-  ForeColor_ = ReadPropertyAs<Color>(bag, "ForeColor", Variant::FromColor(0xC00000), color);
-  Ref<Font> ambient = Site().AmbientFont();
-  Font_ = ReadPropertyAs<Ref<Font>>(bag, "Font", Variant(ambient), [&](const Variant& v) {
-    Ref<Font> f = VariantTraits<Ref<Font>>::From(v);
-    return f ? f : ambient;
-  });
-  Imagelist_ = ReadPropertyAs<Ref<Object>>(bag, "ImageList", Variant::Nothing(),
-                                           [](const Variant& v) { return v.ToObject(); });
-  SelectionColor_ = ReadPropertyAs<Color>(bag, "SelectionColor", Variant::FromColor(0x80FF), color);
-  ApplyMenuPalette();
-  Redraw();
-}
-
-void vornPUMenu::UserControl_WriteProperties(PropertyBag& bag) {
-  bag.WriteProperty("BackColor", Variant::FromColor(BackColor_), Variant::FromColor(0xFFFFFF));
-  bag.WriteProperty("ForeColor", Variant::FromColor(ForeColor_), Variant::FromColor(0xC00000));
-  bag.WriteProperty("Font", Variant(Font_), Variant(Site().AmbientFont()));
-  bag.WriteProperty("ImageList", Variant(Imagelist_), Variant::Nothing());
-  bag.WriteProperty("SelectionColor", Variant::FromColor(SelectionColor_), Variant::FromColor(0x80FF));
-  ApplyMenuPalette();
-  Redraw();
 }
 
 void vornPUMenu::UserControl_Resize() {

@@ -52,24 +52,21 @@ class vornPUMenu final : public Control {
   void KillMenu();
   void ClearItems();
 
-  // Properties.
+  // Properties; each let is the property table's (vornPUMenuMembers.cpp).
   Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c);
+  void put_BackColor(Color c) { Let(BackColor_, c); }
   Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c);
+  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   Color get_SelectionColor() const { return SelectionColor_; }
-  void put_SelectionColor(Color c);
+  void put_SelectionColor(Color c) { Let(SelectionColor_, c); }
   Ref<Object> get_Imagelist() const { return Imagelist_; }
-  void putref_Imagelist(Ref<Object> imageList);
+  void putref_Imagelist(Ref<Object> imageList) { Let(Imagelist_, std::move(imageList)); }
   /// Stored and persisted only: the popup draws with its surface's own font.
   Ref<Font> get_Font() const { return Font_; }
-  void putref_Font(Ref<Font> font);
+  void putref_Font(Ref<Font> font) { Let(Font_, std::move(font)); }
 
   // Host events.
   void UserControl_Initialize() override;
-  void UserControl_InitProperties() override;
-  void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
   void UserControl_Resize() override;
   void UserControl_Show() override;
   void UserControl_Terminate() override;
@@ -99,6 +96,7 @@ class vornPUMenu final : public Control {
   Timer& tmrFocus() noexcept { return *tmrFocus_; }
 
  private:
+  struct Members;  // the member table (vornPUMenuMembers.cpp)
   class PUMenuInput;
   void ApplyMenuPalette();
   void CheckOutsideClick();

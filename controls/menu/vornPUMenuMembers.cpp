@@ -1,39 +1,54 @@
 #include "controls/menu/vornPUMenu.h"
-#include "foundation/MemberBinding.h"
+#include "foundation/PropertyTable.h"
 
 namespace vorn {
 
 namespace {
-using M = vornPUMenu;
 const ParamInfo kCreateMenuParams[] = {
     {"X", "Long", true, DefInt(0)},
     {"Y", "Long", true, DefInt(0)},
     {"sGroup", "String", true, DefStr("")},
     {"M_Width", "Integer", true, DefInt(0)},
 };
-const MemberInfo kMembers[] = {
-    {"MenuItem", 0x40030005, kGet | kSet, "MenuItems", {}, &FieldThunk<M, Ref<MenuItems>, &M::MenuItem_>, false,
-     true},
-    {"MenuVisible", 0x40030006, kGet | kLet, "Boolean", {}, &FieldThunk<M, bool, &M::MenuVisible_>, false, true},
-    {"ClearItems", 0x6003000B, kMethod, "", {}, &MethodThunk<&M::ClearItems>},
-    {"CreateMenu", 0x6003000C, kMethod, "", kCreateMenuParams, &MethodThunk<&M::CreateMenu>},
-    {"KillMenu", 0x6003000D, kMethod, "", {}, &MethodThunk<&M::KillMenu>},
-    {"BackColor", 0x68030003, kGet | kLet, "OLE_COLOR", {}, &PropertyThunk<&M::get_BackColor, &M::put_BackColor>},
-    {"ForeColor", 0x68030002, kGet | kLet, "OLE_COLOR", {}, &PropertyThunk<&M::get_ForeColor, &M::put_ForeColor>},
-    {"Font", kDispIdFont, kGet | kSet, "Font", {}, &PropertyThunk<&M::get_Font, nullptr, &M::putref_Font>},
-    {"Imagelist", 0x68030001, kGet | kSet, "Object", {},
-     &PropertyThunk<&M::get_Imagelist, nullptr, &M::putref_Imagelist>},
-    {"SelectionColor", 0x68030000, kGet | kLet, "OLE_COLOR", {},
-     &PropertyThunk<&M::get_SelectionColor, &M::put_SelectionColor>},
-};
 const ParamInfo kItemClickParams[] = {{"ItemIndex", "Integer"}, {"ItemKey", "String"}};
 const EventInfo kEvents[] = {
     {"ItemClick", 1, kItemClickParams},
     {"Closed", 2},
 };
-const ClassInfo kClass{"vornPUMenu", kMembers, kEvents};
 }  // namespace
 
-const ClassInfo& vornPUMenu::StaticClass() { return kClass; }
+struct vornPUMenu::Members {
+  using M = vornPUMenu;
+  static constexpr auto kRows = std::array{
+      Member({"MenuItem", 0x40030005, kGet | kSet, "MenuItems", {}, &FieldThunk<M, Ref<MenuItems>, &M::MenuItem_>,
+              false, true}),
+      Member({"MenuVisible", 0x40030006, kGet | kLet, "Boolean", {}, &FieldThunk<M, bool, &M::MenuVisible_>, false,
+              true}),
+      Member({"ClearItems", 0x6003000B, kMethod, "", {}, &MethodThunk<&M::ClearItems>}),
+      Member({"CreateMenu", 0x6003000C, kMethod, "", kCreateMenuParams, &MethodThunk<&M::CreateMenu>}),
+      Member({"KillMenu", 0x6003000D, kMethod, "", {}, &MethodThunk<&M::KillMenu>}),
+      Property("BackColor", 0x68030003, "OLE_COLOR", Field<&M::BackColor_>(), "BackColor", bag::Colour(0xFFFFFF),
+               Change::Recolour, kLook),
+      Property("ForeColor", 0x68030002, "OLE_COLOR", Field<&M::ForeColor_>(), "ForeColor", bag::Colour(0xC00000),
+               Change::Recolour, kLook),
+      Property("Font", kDispIdFont, "Font", Field<&M::Font_>(), "Font", bag::AmbientFont, Change::None,
+               kFontCategory),
+      Property("Imagelist", 0x68030001, "Object", Field<&M::Imagelist_>(), "ImageList", bag::Nothing,
+               Change::Repaint, kMisc),
+      Property("SelectionColor", 0x68030000, "OLE_COLOR", Field<&M::SelectionColor_>(), "SelectionColor",
+               bag::Colour(0x80FF), Change::Recolour),
+  };
+  static void Recolour(Control& c) {
+    auto& menu = static_cast<M&>(c);
+    menu.ApplyMenuPalette();
+    menu.Redraw();
+  }
+  static constexpr auto kMembers = MemberTable(kRows);
+  static constexpr PropertyTable kTable{
+      .rows = kRows, .repaint = &Call<&M::Redraw>, .recolour = &Recolour, .initialised = &Recolour, .stored = &Recolour};
+  static constexpr ClassInfo kClass{"vornPUMenu", kMembers, kEvents, &kTable};
+};
+
+const ClassInfo& vornPUMenu::StaticClass() { return Members::kClass; }
 
 }  // namespace vorn

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <string>
 
 #include "foundation/ColorScheme.h"
@@ -25,26 +26,26 @@ class vornProgressBar final : public Control {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
+  // Each let is the property table's (vornProgressBarMembers.cpp): store, mark, repaint, also when
+  // the value does not change.
   Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c);
-  bool get_Enabled() const;
-  void put_Enabled(bool enabled);
-  Ref<Font> get_Font() const;
-  void putref_Font(Ref<Font> font);
+  void put_BackColor(Color c) { Let(BackColor_, c); }
+  bool get_Enabled() const { return UserControl().Enabled(); }
+  void put_Enabled(bool enabled) { LetEnabled(enabled); }
+  Ref<Font> get_Font() const { return UserControl().GetFont(); }
+  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
   int32_t get_Orientation() const { return Orientation_; }
-  void put_Orientation(int32_t orientation);
+  void put_Orientation(int32_t orientation) { Let(Orientation_, orientation); }
   int32_t get_Style() const { return Style_; }
-  void put_Style(int32_t style);
+  void put_Style(int32_t style) { Let(Style_, style); }
   int16_t get_Value() const { return Value_; }
-  void put_Value(int16_t value);
+  /// Held to 0 .. 100; a stored value is used as read.
+  void put_Value(int16_t value) { Let(Value_, std::clamp<int16_t>(value, 0, 100)); }
   std::string get_Caption() const { return Caption_; }
-  void put_Caption(std::string caption);
+  void put_Caption(std::string caption) { Let(Caption_, std::move(caption)); }
   Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c);
+  void put_ForeColor(Color c) { Let(ForeColor_, c); }
 
-  void UserControl_InitProperties() override;
-  void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
   void UserControl_Resize() override { Redraw(); }
 
   /// The one paint routine: frame and background, then (enabled only) bar and caption.
@@ -52,6 +53,7 @@ class vornProgressBar final : public Control {
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
 
  private:
+  struct Members;  // the member table (vornProgressBarMembers.cpp)
   // W and H: the scale size.
   void DrawCells(DeviceContext& dc, double W, double H);
   void DrawSearchTrail(DeviceContext& dc, double W, double H);

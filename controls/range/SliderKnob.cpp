@@ -1,5 +1,6 @@
 #include "controls/range/SliderKnob.h"
 
+#include "foundation/Axes.h"
 #include "foundation/Gradient.h"
 #include "foundation/Orientation.h"
 
@@ -66,31 +67,17 @@ constexpr KnobStep kSteps[] = {
 
 void DrawSliderKnob(Surface& surface, const ColorScheme& scheme, int32_t K, int32_t orientation) {
   if (orientation != pbHorizontal && orientation != pbVertical) return;
-  const bool vertical = orientation == pbVertical;
-  DeviceContext& dc = surface.hDC();
-  // (along, across) to surface coordinates.
-  auto X = [&](int32_t along, int32_t across) { return static_cast<float>(vertical ? across : along); };
-  auto Y = [&](int32_t along, int32_t across) { return static_cast<float>(vertical ? along : across); };
+  const Axes ax{orientation == pbVertical};
   for (const KnobStep& s : kSteps) {
     const Color c = scheme[s.entry];
     const int32_t a1 = K + s.a1;
     switch (s.kind) {
-      case KnobStep::Line: {
-        const int32_t a2 = K + s.a2;
-        surface.Line(X(a1, s.c1), Y(a1, s.c1), X(a2, s.c2), Y(a2, s.c2), c);
+      case KnobStep::Line: ax.Line(surface, a1, s.c1, K + s.a2, s.c2, c); break;
+      case KnobStep::Pixel: surface.PSet(ax.X(a1, s.c1), ax.Y(a1, s.c1), c); break;
+      case KnobStep::Gradient:
+        GradientRect(surface.hDC(), ax.X(a1, s.c1), ax.Y(a1, s.c1), ax.X(s.a2, s.c2), ax.Y(s.a2, s.c2),
+                     ColorToVertex(c), ColorToVertex(scheme[s.entry2]), s.mode);
         break;
-      }
-      case KnobStep::Pixel: surface.PSet(X(a1, s.c1), Y(a1, s.c1), c); break;
-      case KnobStep::Gradient: {
-        const VertexColor from = ColorToVertex(c);
-        const VertexColor to = ColorToVertex(scheme[s.entry2]);
-        if (vertical) {
-          GradientRect(dc, s.c1, a1, s.c2, s.a2, from, to, s.mode);
-        } else {
-          GradientRect(dc, a1, s.c1, s.a2, s.c2, from, to, s.mode);
-        }
-        break;
-      }
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/range/RangeModel.h"
 #include "foundation/Convert.h"
 
 namespace vorn {
@@ -24,11 +25,7 @@ int32_t SliderScale::KnobPos(int32_t value) const {
   return static_cast<int32_t>(std::clamp(offset, -double{kFarOffset}, double{kFarOffset}));
 }
 
-int32_t SliderScale::Limit(int64_t value) const {
-  if (value < Min) value = Min;
-  if (value > Max) value = Max;
-  return static_cast<int32_t>(value);
-}
+int32_t SliderScale::Limit(int64_t value) const { return LimitToRange(value, Min, Max); }
 
 int32_t SliderScale::ValueAt(float offset, int32_t current) const {
   if (Travel() <= 0) return Limit(current);

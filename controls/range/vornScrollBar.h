@@ -4,33 +4,31 @@
 
 #include "controls/button/ButtonEvents.h"
 #include "controls/button/vornXButton.h"
-#include "foundation/Orientation.h"
+#include "controls/range/RangeModel.h"
 #include "controls/range/ScrollBarEvents.h"
+#include "controls/range/ScrollBarScale.h"
+#include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
 #include "foundation/Control.h"
-#include "foundation/Geometry.h"
+#include "foundation/HoverTracker.h"
+#include "foundation/InputCodes.h"
+#include "foundation/Orientation.h"
 
 namespace vorn {
 
 /// A horizontal or vertical scroll bar: an arrow button at each end (the glyph buttons
 /// vornButton1(0) and vornButton1(1), child controls with their own surfaces), a track and a thumb
-/// of half the bar's length less one arrow zone. Value lies between Min and Max and moves the thumb
-/// in whole percent of the travel; the arrows step by 5, a press on the track jumps to Min or Max,
-/// the thumb can be dragged. Raises Scroll on every drag move and ValueChanged from the painting
-/// when the value differs from the one last reported.
+/// of half the bar's length less one arrow zone (ScrollBarScale). Value lies between Min and Max
+/// and moves the thumb in whole percent of the travel; the arrows step by 5, a press on the track
+/// jumps to Min or Max, the thumb can be dragged. Raises Scroll on every drag move and, after a
+/// repaint, ValueChanged when the value differs from the one last reported.
 ///
-/// Geometry along the bar (L = SW or SH, B = edge of the arrow buttons):
-///   A (arrow zone) = B + 5; thumb length = L/2 - A; travel = L - thumb length - 2A
-///   the thumb covers A + ThumbPos .. A + ThumbPos + thumb length - 1
-///
-/// Hover (MousePos, 1 ms, off at start), VisualState 0..5:
-///   MouseMove on the thumb or dragging   anchor = cursor; timer on; with the left button held
-///                                        Value follows the pointer, then Scroll
-///   tick, cursor 2 px or more from anchor  state 5 (normal), repaint, timer off
-///   tick, dragging                         state 3 (hot), repaint, Click
-///   tick, otherwise                        state 2 (hot), repaint
-///   every tick ends with DoEvents; state 4 (disabled look) whenever the surface is disabled,
-///   0 (normal) when enabled again
+/// Hover (HoverTracker: a move on the thumb, or any move while dragging, anchors; with the left
+/// button held Value follows the pointer, then Scroll):
+///   tick, pointer left       VisualState rlResting, repaint, timer off
+///   tick, dragging           rlHeld (the hot look), repaint, Click
+///   tick, otherwise          rlHot, repaint
+/// rlDisabled whenever the surface is disabled, rlPlain when enabled again.
 class vornScrollBar final : public Control {
  public:
   explicit vornScrollBar(ControlSite& site);
@@ -41,26 +39,25 @@ class vornScrollBar final : public Control {
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(ScrollBarEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
 
-  bool get_Enabled() const;
-  void put_Enabled(bool enabled);
-  int32_t get_Min() const { return Min_; }
+  // Properties; the lets of Enabled, Orientation and the colours are the property table's
+  // (vornScrollBarMembers.cpp), those of the range the range model's.
+  bool get_Enabled() const { return UserControl().Enabled(); }
+  void put_Enabled(bool enabled) { LetEnabled(enabled); }
+  int32_t get_Min() const { return range_.Min; }
   void put_Min(int32_t v);
-  int32_t get_Max() const { return Max_; }
+  int32_t get_Max() const { return range_.Max; }
   void put_Max(int32_t v);
-  int32_t get_Value() const { return Value_; }
+  int32_t get_Value() const { return range_.Value; }
   void put_Value(int32_t v);
   int32_t get_Orientation() const { return Orientation_; }
-  void put_Orientation(int32_t v);
+  void put_Orientation(int32_t v) { Let(Orientation_, v); }
   Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c);
+  void put_BackColor(Color c) { Let(BackColor_, c); }
   Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c);
+  void put_ForeColor(Color c) { Let(ForeColor_, c); }
 
   // Host events.
   void UserControl_Initialize() override;
-  void UserControl_InitProperties() override;
-  void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
   /// The resize layout: clamps the thickness, places the arrow buttons, repaints.
   void UserControl_Resize() override;
   void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) override { events_->KeyDown(KeyCode, Shift); }
@@ -77,22 +74,24 @@ class vornScrollBar final : public Control {
   void vornButton1_Click(int16_t Index);
 
   // State, for hosts and tests that look inside.
-  int32_t VisualState() const noexcept { return VisualState_; }
+  RangeLook VisualState() const noexcept { return VisualState_; }
   int32_t ThumbPos() const noexcept { return ThumbPos_; }
   bool Dragging() const noexcept { return Dragging_; }
   int32_t GrabOffset() const noexcept { return GrabOffset_; }
-  int32_t LastReportedValue() const noexcept { return LastReportedValue_; }
+  int32_t LastReportedValue() const noexcept { return range_.LastReportedValue; }
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
-  Timer& MousePos() noexcept { return *MousePos_; }
+  Timer& MousePos() noexcept { return hover_.MousePos(); }
   vornXButton& vornButton1(int index) const { return *arrows_[static_cast<size_t>(index)].button; }
-  int32_t ArrowZoneLength() const;
-  int32_t ThumbLength() const;
-  int32_t Travel() const;
+  int32_t ArrowZoneLength() const { return Scale().ArrowZone; }
+  int32_t ThumbLength() const { return Scale().ThumbLength(); }
+  int32_t Travel() const { return Scale().Travel(); }
 
-  /// Repaints the whole bar: track, frames and, while enabled, the thumb.
+  /// Paint, then report: the whole bar (track, frames and, while enabled, the thumb), then
+  /// ValueChanged if the enabled bar shows a value not reported yet.
   void DrawTrack();
 
  private:
+  struct Members;  // the member table (vornScrollBarMembers.cpp)
   /// Forwards an arrow button's Click with its index.
   struct ArrowClick final : ButtonEvents {
     vornScrollBar* bar = nullptr;
@@ -106,44 +105,43 @@ class vornScrollBar final : public Control {
   };
 
   bool LaysOut() const noexcept { return Orientation_ == pbHorizontal || Orientation_ == pbVertical; }
-  double BarLength() const;
+  Axes Along() const noexcept { return {Orientation_ == pbVertical}; }
+  /// The mapping of the current range and size (a bar that lays nothing out has length 0).
+  ScrollBarScale Scale() const;
   /// Edge of arrow button 0 in pixels.
   float ArrowEdge() const;
-  int32_t PercentOfValue(int32_t v) const;
-  int32_t ValueToThumbPos(int32_t v);
-  int32_t ThumbPosToValue(float d) const;
   /// The pointer (surface pixels) lies on the thumb, away from the 2-pixel margins across.
   bool OnThumb(float X, float Y) const;
   void PlaceArrow(int index, float left, float top, float edge);
-  /// The end of the lets that change the look: mark the property changed, new scheme, repaint.
-  void Recolour(std::string_view bagName);
   void ApplyVisualState();
   void SetArrowGlyphs();
-  void DrawThumb();
-  void DrawHorizontalThumb(int32_t T, int32_t L);
-  void DrawVerticalThumb(int32_t T, int32_t L);
+  /// What the lets of the colours and Enabled end with.
+  void Recolour();
+  /// What the Orientation let ends with.
+  void Relayout();
+  /// What InitProperties ends with, and ReadProperties and WriteProperties.
+  void Initialised();
+  void Stored();
 
-  int32_t Min_ = 0;
-  int32_t Max_ = 0;
-  int32_t Value_ = 0;
+  // Painting (vornScrollBarDrawing.cpp).
+  void PaintBar();
+  void PaintThumb(int32_t T, int32_t L);
+
+  RangeModel range_{RangeModel::LimitsValue};
   int32_t Orientation_ = 0;
   Color BackColor_ = 0;
   Color ForeColor_ = 0;
 
   ColorScheme Scheme_{};
-  int32_t VisualState_ = 0;
+  RangeLook VisualState_ = rlPlain;
   int32_t ThumbPos_ = 0;
   bool Dragging_ = false;
   int32_t GrabOffset_ = 0;
-  int32_t LastReportedValue_ = 0;
-  uint32_t repaints_ = 0;  // counts DrawTrack calls, so a repaint can tell a handler repainted
-  PointL HoverAnchor_{};
-  PointL CursorNow_{};
 
   ScrollBarEventsDispatch dispatch_;
   ScrollBarEvents* events_;
   std::array<Arrow, 2> arrows_;
-  std::unique_ptr<Timer> MousePos_;
+  HoverTracker hover_;
 };
 
 }  // namespace vorn

@@ -1,11 +1,13 @@
 #pragma once
 #include <memory>
 
+#include "controls/range/RangeModel.h"
 #include "controls/range/SliderEvents.h"
 #include "controls/range/SliderScale.h"
+#include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
 #include "foundation/Control.h"
-#include "foundation/Geometry.h"
+#include "foundation/HoverTracker.h"
 #include "foundation/Orientation.h"
 
 namespace vorn {
@@ -16,18 +18,17 @@ enum TickStyles : int32_t { Tick_None = 0, Tick_Half = 1, Tick_Four = 2, Tick_Ha
 /// A track bar with a pointed knob: pressing anywhere moves the knob's centre to the pointer,
 /// dragging raises Slide on every move, arrow keys along the orientation step by 1. Value is not
 /// forced into Min .. Max by its own let (a knob beyond the groove shows it); Min and Max keep
-/// Min < Max. ValueChange is raised by the knob painting whenever Value differs from the value
-/// last reported, so every change made while enabled is reported once.
+/// Min < Max. ValueChange is raised after every repaint of the enabled slider that shows a value
+/// not reported yet, so every change made while enabled is reported once.
 ///
-/// Hover (MousePos, 1 ms, off at start), VisualState:
-///   MouseMove on the knob, or while dragging   anchor = cursor; timer on
-///                                              (+ left button: Value from the pointer, Slide)
-///   tick, cursor 2 px or more from the anchor  5 (resting: focus scheme when focused); timer off
-///   tick, cursor near, left press held         3 (normal scheme); Click
-///   tick, cursor near                          2 (hot scheme)
-///   every tick repaints and ends with DoEvents
-/// Disabling gives state 4 (disabled scheme); enabling again gives 0 (normal scheme). The focus
-/// scheme shows only in state 5.
+/// Hover (HoverTracker: a move on the knob, or any move while dragging, anchors; with the left
+/// button held Value follows the pointer, then Slide):
+///   tick, pointer left       VisualState rlResting (the focus scheme when focused), timer off
+///   tick, dragging           rlHeld (the normal scheme), Click
+///   tick, otherwise          rlHot (the hot scheme)
+///   every tick repaints
+/// Disabling gives rlDisabled; enabling again gives rlPlain (normal scheme). The focus scheme shows
+/// only in rlResting.
 /// Mouse: a left press sets Dragging and jumps the knob; the left release raises Click if Dragging
 /// was set and clears it; the surface's own Click raises Click too.
 class vornSlider final : public Control {
@@ -40,32 +41,31 @@ class vornSlider final : public Control {
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(SliderEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
 
+  // Properties; the lets of all but the range are the property table's (vornSliderMembers.cpp),
+  // those of the range the range model's.
   Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c);
+  void put_BackColor(Color c) { Let(BackColor_, c); }
   Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c);
-  bool get_Enabled() const;
-  void put_Enabled(bool enabled);
-  Ref<Font> get_Font() const;
-  void putref_Font(Ref<Font> font);
+  void put_ForeColor(Color c) { Let(ForeColor_, c); }
+  bool get_Enabled() const { return UserControl().Enabled(); }
+  void put_Enabled(bool enabled) { LetEnabled(enabled); }
+  Ref<Font> get_Font() const { return UserControl().GetFont(); }
+  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
   Color get_TabSelectColor() const { return TabSelectColor_; }
-  void put_TabSelectColor(Color c);
+  void put_TabSelectColor(Color c) { Let(TabSelectColor_, c); }
   int32_t get_Orientation() const { return Orientation_; }
-  void put_Orientation(int32_t orientation);
+  void put_Orientation(int32_t orientation) { Let(Orientation_, orientation); }
   int32_t get_TickStyle() const { return TickStyle_; }
-  void put_TickStyle(int32_t style);
-  int32_t get_Min() const { return Min_; }
+  void put_TickStyle(int32_t style) { Let(TickStyle_, style); }
+  int32_t get_Min() const { return range_.Min; }
   void put_Min(int32_t v);
-  int32_t get_Max() const { return Max_; }
+  int32_t get_Max() const { return range_.Max; }
   void put_Max(int32_t v);
-  int32_t get_Value() const { return Value_; }
+  int32_t get_Value() const { return range_.Value; }
   void put_Value(int32_t v);
 
   // Host events.
   void UserControl_Initialize() override;
-  void UserControl_InitProperties() override;
-  void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
   void UserControl_Resize() override;
   void UserControl_EnterFocus() override;
   void UserControl_ExitFocus() override;
@@ -78,53 +78,57 @@ class vornSlider final : public Control {
   void UserControl_Click() override;
 
   void MousePos_Timer();
-  /// Repaints: with full, clears and draws groove, ticks and labels; then the knob if enabled.
+  /// Paint, then report: with full, clears and draws groove, ticks and labels; then the knob if
+  /// enabled; then ValueChange if the enabled slider shows a value not reported yet.
   void RedrawSlider(bool full);
 
   // State, for hosts and tests that look inside.
-  int32_t VisualState() const noexcept { return VisualState_; }
+  RangeLook VisualState() const noexcept { return VisualState_; }
   int32_t HasFocus() const noexcept { return HasFocus_; }
   bool Dragging() const noexcept { return Dragging_; }
   int32_t KnobPos() const noexcept { return KnobPos_; }
+  int32_t LastReportedValue() const noexcept { return range_.LastReportedValue; }
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
-  Timer& MousePos() noexcept { return *MousePos_; }
+  Timer& MousePos() noexcept { return hover_.MousePos(); }
 
  private:
+  struct Members;  // the member table (vornSliderMembers.cpp)
+  bool LaysOut() const noexcept { return Orientation_ == pbHorizontal || Orientation_ == pbVertical; }
+  Axes Along() const noexcept { return {Orientation_ == pbVertical}; }
   SliderScale Scale() const;
   /// The knob offset of a value; remembered in KnobPos_ (the pointer tests use the last one).
   int32_t ValueToKnobPos(int32_t v);
-  int32_t KnobPosToValue(float d) const { return Scale().ValueAt(d, Value_); }
+  int32_t KnobPosToValue(float d) const { return Scale().ValueAt(d, range_.Value); }
   void ApplyVisualState();
+  /// What the lets of the colours and Enabled end with.
+  void Recolour();
+  void Repaint() { RedrawSlider(true); }
   /// Thickness across from the tick style (room for labels), then a full repaint.
   void ApplyResizeRule();
+
+  // Painting (vornSliderDrawing.cpp).
+  void PaintSlider(bool full);
   void DrawGroove();
   void DrawTicks();
   void DrawTick(float position, float length, Color c);
   void DrawLabel(int32_t value, Color c, float position);
-  void DrawKnob();
 
   Color BackColor_ = 0xFFFFFF;
   Color ForeColor_ = 0xC00000;
   Color TabSelectColor_ = 0x96E7;
   int32_t Orientation_ = 0;
   int32_t TickStyle_ = 0;
-  int32_t Min_ = 0;
-  int32_t Max_ = 0;
-  int32_t Value_ = 0;
+  RangeModel range_{RangeModel::KeepsValue};
 
   ColorScheme Scheme_{};
-  int32_t VisualState_ = 5;
+  RangeLook VisualState_ = rlResting;
   int32_t HasFocus_ = 0;
-  PointL CursorNow_{};
-  PointL HoverAnchor_{};
   bool Dragging_ = false;
-  int32_t LastReportedValue_ = 0;
   int32_t KnobPos_ = 0;
-  uint32_t paintCount_ = 0;  // tells DrawKnob whether a ValueChange handler repainted meanwhile
 
   SliderEventsDispatch dispatch_;
   SliderEvents* events_;
-  std::unique_ptr<Timer> MousePos_;
+  HoverTracker hover_;
 };
 
 }  // namespace vorn

@@ -18,36 +18,34 @@ class vornTextBox final : public Control {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
+  // Each let is the property table's (vornTextBoxMembers.cpp): store, mark, repaint.
   Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c);
+  void put_BackColor(Color c) { Let(BackColor_, c); }
   Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c);
+  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   bool get_Enabled() const { return Enabled_; }
-  void put_Enabled(bool enabled);
+  void put_Enabled(bool enabled) { Let(Enabled_, enabled); }
   Ref<Font> get_Font() const { return Font_; }
-  void putref_Font(Ref<Font> font);
+  void putref_Font(Ref<Font> font) { Let(Font_, std::move(font)); }
   Color get_SelectionColor() const { return SelectionColor_; }
-  void put_SelectionColor(Color c);
+  void put_SelectionColor(Color c) { Let(SelectionColor_, c); }
   int16_t get_Alignment() const { return Alignment_; }
-  void put_Alignment(int16_t v);
+  void put_Alignment(int16_t v) { Let(Alignment_, v); }
   int16_t get_SelStart() const { return SelStart_; }
-  void put_SelStart(int16_t v);
+  void put_SelStart(int16_t v) { Let(SelStart_, v); }
   int16_t get_SelLenght() const { return SelLenght_; }
-  void put_SelLenght(int16_t v);
+  void put_SelLenght(int16_t v) { Let(SelLenght_, v); }
   Variant get_Text() const { return Text_; }
-  void put_Text(Variant v);
+  void put_Text(Variant v) { Let(Text_, std::move(v)); }
   bool get_PasswordChar() const { return PasswordChar_; }
-  void put_PasswordChar(bool v);
+  void put_PasswordChar(bool v) { Let(PasswordChar_, v); }
   bool get_MultiLine() const { return MultiLine_; }
-  void put_MultiLine(bool v);
+  void put_MultiLine(bool v) { Let(MultiLine_, v); }
   int16_t get_Scrollbars() const { return Scrollbars_; }
-  void put_Scrollbars(int16_t v);
+  void put_Scrollbars(int16_t v) { Let(Scrollbars_, v); }
   Color get_TabSelectColor() const { return TabSelectColor_; }
-  void put_TabSelectColor(Color c);
+  void put_TabSelectColor(Color c) { Let(TabSelectColor_, c); }
 
-  void UserControl_InitProperties() override;
-  void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
   void UserControl_KeyPress(int16_t& KeyAscii) override;
 
   /// The characters typed so far (UTF-8), as drawn.
@@ -57,9 +55,7 @@ class vornTextBox final : public Control {
   void RedrawTextBox();
 
  private:
-  /// What every setter does: store, mark the property changed under its bag name, repaint.
-  template <class T>
-  void Store(T& field, T value, std::string_view bagName);
+  struct Members;  // the member table (vornTextBoxMembers.cpp)
 
   Color TabSelectColor_ = 0x96E7;
   Color BackColor_ = 0xFFFFFF;

@@ -1,18 +1,14 @@
 #include "controls/toolbar/vornToolbar.h"
 
-#include <cstdlib>
-
 #include "foundation/Convert.h"
 #include "foundation/Dispatch.h"
+#include "foundation/InputCodes.h"
 #include "foundation/SkipOnError.h"
-#include "foundation/SurfaceProperties.h"
+#include "foundation/PropertyTable.h"
 
 namespace vorn {
 
 namespace {
-constexpr Color kBackColor = 0xFFFFFF;
-constexpr Color kForeColor = 0xC00000;
-constexpr Color kSelectionColor = 0x80FF;
 // Where the inner menu's placeholder was left on the toolbar at design time, in pixels: below
 // the row, so that Initialize's move to (-Left - 10, -Top - 10) puts all of it (47 x 47) out of
 // the toolbar.
@@ -25,7 +21,7 @@ vornToolbar::vornToolbar(ControlSite& site)
     : Control(site),
       dispatch_(connections_),
       events_(&dispatch_),
-      MousePos_(site.CreateTimer("MousePos", 1, [this] { MousePos_Timer(); })) {
+      hover_(site, [this] { MousePos_Timer(); }) {
   menuEvents_.bar = this;
   menuSite_ = site.CreateChildSite("vornPUMenu1", 0);
   const int32_t tx = site.Screen().TwipsPerPixelX();
@@ -51,51 +47,15 @@ ToolbarItem* vornToolbar::ItemAt(int32_t position) const {
 
 // ---- Properties -----------------------------------------------------------------------------
 
-void vornToolbar::put_BackColor(Color c) { SetColour(BackColor_, c, "BackColor", &vornPUMenu::put_BackColor); }
-
-void vornToolbar::put_ForeColor(Color c) { SetColour(ForeColor_, c, "ForeColor", &vornPUMenu::put_ForeColor); }
-
-void vornToolbar::put_SelectionColor(Color c) {
-  SetColour(SelectionColor_, c, "SelectionColor", &vornPUMenu::put_SelectionColor);
-}
-
-void vornToolbar::SetColour(Color& field, Color c, std::string_view bagName, void (vornPUMenu::*handOn)(Color)) {
-  field = c;
-  Site().PropertyChanged(bagName);
-  ((*menu_).*handOn)(c);
-  Refresh();
-}
-
 void vornToolbar::putref_MenuImageList(Ref<Object> imageList) {
-  MenuImageList_ = std::move(imageList);
-  Site().PropertyChanged("MenuImageList");
-  menu_->putref_Imagelist(MenuImageList_);
-  Refresh();
+  menu_->putref_Imagelist(imageList);
+  Let(MenuImageList_, std::move(imageList));
 }
 
+// Another list, or the same one set again, is looked up afresh.
 void vornToolbar::putref_Imagelist(Ref<Object> imageList) {
-  Imagelist_ = std::move(imageList);
   icons_.clear();
-  Site().PropertyChanged("Imagelist");
-  Refresh();
-}
-
-bool vornToolbar::get_Enabled() const { return UserControl().Enabled(); }
-
-void vornToolbar::put_Enabled(bool enabled) {
-  UserControl().SetEnabled(enabled);
-  Site().PropertyChanged("Enabled");
-  Refresh();
-}
-
-Ref<Font> vornToolbar::get_Font() const { return UserControl().GetFont(); }
-
-void vornToolbar::putref_Font(Ref<Font> font) {
-  if (!font) Raise(errInvalidProcedureCall, "Font cannot be Nothing");
-  UserControl().SetFont(font);
-  Site().PropertyChanged("Font");
-  menu_->get_Font()->SetName(font->Name());
-  Refresh();
+  Let(Imagelist_, std::move(imageList));
 }
 
 // The toolbar has one look: PaletteNormal, also while disabled.
@@ -162,7 +122,7 @@ Ref<CollectionEnumerator> vornToolbar::get_NewEnum() {
 // ---- Mouse, hover and the menu --------------------------------------------------------------
 
 void vornToolbar::UserControl_MouseDown(int16_t Button, int16_t, float X, float Y) {
-  if (Button != 1) return;
+  if (Button != kLeftButton) return;
   ButtonDown_ = true;
   TrackMouse(X, Y);
 }
@@ -186,8 +146,7 @@ void vornToolbar::UserControl_MouseUp(int16_t, int16_t, float, float) {
 }
 
 void vornToolbar::TrackMouse(float X, float Y) {
-  CursorLast_ = Site().GetPlatform().GetCursorPos();
-  MousePos_->SetEnabled(true);
+  hover_.Anchor();
   vornPUMenu& menu = *menu_;
   if (!menu.MenuVisible_) HotItem_ = 0;
   if (Items_.Count() == 0) return;
@@ -246,11 +205,7 @@ void vornToolbar::OpenItemMenu(ToolbarItem& item, int32_t width) {
 }
 
 void vornToolbar::MousePos_Timer() {
-  CursorNow_ = Site().GetPlatform().GetCursorPos();
-  const bool resting = std::abs(CursorNow_.x - CursorLast_.x) <= 1 && std::abs(CursorNow_.y - CursorLast_.y) <= 1;
-  Redraw();
-  if (!resting) MousePos_->SetEnabled(false);
-  Site().DoEvents();
+  hover_.Tick(false, [this](Hover) { Redraw(); });
 }
 
 void vornToolbar::vornPUMenu1_ItemClick(int16_t& ItemIndex, std::string& ItemKey) {
@@ -280,37 +235,12 @@ void vornToolbar::UserControl_Initialize() {
   m.SetLeft(-m.Left() - 10 * tx);
 }
 
-void vornToolbar::UserControl_InitProperties() {
-  BackColor_ = kBackColor;
-  ForeColor_ = kForeColor;
-  SelectionColor_ = kSelectionColor;
-  UserControl().SetFont(Site().AmbientFont());
-  Refresh();
-}
-
 void vornToolbar::UserControl_ReadProperties(PropertyBag& bag) {
-  auto color = [](const Variant& v) { return v.ToColor(); };
-  auto object = [](const Variant& v) { return v.ToObject(); };
-  BackColor_ = ReadPropertyAs<Color>(bag, "BackColor", Variant::FromColor(kBackColor), color);
-  ForeColor_ = ReadPropertyAs<Color>(bag, "ForeColor", Variant::FromColor(kForeColor), color);
-  SelectionColor_ = ReadPropertyAs<Color>(bag, "SelectionColor", Variant::FromColor(kSelectionColor), color);
-  MenuImageList_ = ReadPropertyAs<Ref<Object>>(bag, "MenuImageList", Variant::Nothing(), object);
+  ReadStoredProperties(*this, bag);
+  icons_.clear();
   // A stored menu image list reaches the menu too, so that a loaded toolbar's menus show their
   // icons as they did when it was saved.
   menu_->putref_Imagelist(MenuImageList_);
-  Imagelist_ = ReadPropertyAs<Ref<Object>>(bag, "Imagelist", Variant::Nothing(), object);
-  icons_.clear();
-  ReadSurfaceProperties(bag, Site());
-  Refresh();
-}
-
-void vornToolbar::UserControl_WriteProperties(PropertyBag& bag) {
-  bag.WriteProperty("BackColor", Variant::FromColor(BackColor_), Variant::FromColor(kBackColor));
-  bag.WriteProperty("ForeColor", Variant::FromColor(ForeColor_), Variant::FromColor(kForeColor));
-  bag.WriteProperty("SelectionColor", Variant::FromColor(SelectionColor_), Variant::FromColor(kSelectionColor));
-  bag.WriteProperty("MenuImageList", Variant(MenuImageList_), Variant::Nothing());
-  bag.WriteProperty("Imagelist", Variant(Imagelist_), Variant::Nothing());
-  WriteSurfaceProperties(bag, Site());
   Refresh();
 }
 
@@ -321,7 +251,7 @@ void vornToolbar::UserControl_Resize() {
 }
 
 void vornToolbar::UserControl_Terminate() {
-  MousePos_->SetEnabled(false);
+  hover_.MousePos().SetEnabled(false);
   while (Items_.Count() > 0) Items_.RemoveAt(Items_.Count());
   icons_.clear();
   menu_->UserControl_Terminate();

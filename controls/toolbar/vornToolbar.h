@@ -12,9 +12,19 @@
 #include "foundation/ColorScheme.h"
 #include "foundation/Control.h"
 #include "foundation/Geometry.h"
+#include "foundation/HoverTracker.h"
 #include "foundation/Picture.h"
 
 namespace vorn {
+
+/// The looks of a toolbar item's frame.
+enum ItemFrame : uint8_t {
+  ifHover,         // the hot item
+  ifCheckedHover,  // the hot item, a checked check button
+  ifPressed,       // the hot item with the left button down
+  ifMenuOpen,      // the hot menu item with the left button down: its menu is open
+  ifChecked,       // a checked check button that is not hot
+};
 
 /// A one-row strip of ToolbarItem buttons, filled by the host through Add, that makes itself one
 /// row tall. Items of the two menu styles open their ToolbarMenuItems in the inner popup menu
@@ -33,8 +43,9 @@ namespace vorn {
 ///   any button up        HotItem set: ItemClicked when ButtonDown; ButtonDown ends unless the
 ///                        item is a menu item (so moving onto another menu item opens its menu)
 ///   menu Closed          ButtonDown ends, HotItem = 0, repaint
-/// Hover (MousePos, 1 ms, off at start): a move switches it on; each tick repaints, and switches
-/// it off once the cursor is 2 pixels or more from where the last move saw it; DoEvents last.
+/// Hover (HoverTracker; every move anchors): each tick repaints, and the timer stops once the cursor
+/// is 2 pixels or more from where the last move saw it. The press shows from ButtonDown, so the
+/// toolbar holds nothing.
 class vornToolbar final : public Control {
  public:
   explicit vornToolbar(ControlSite& site);
@@ -45,22 +56,23 @@ class vornToolbar final : public Control {
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(ToolbarEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
 
-  // Properties. Each set repaints; the colours, the menu image list and the font's name are
-  // handed on to the inner menu.
+  // Properties. Each let is the property table's (vornToolbarMembers.cpp): store, mark, then the
+  // colours, the font's name and the menu image list go on to the inner menu and the toolbar
+  // repaints.
   Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c);
+  void put_BackColor(Color c) { Let(BackColor_, c); }
   Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c);
+  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   Color get_SelectionColor() const { return SelectionColor_; }
-  void put_SelectionColor(Color c);
+  void put_SelectionColor(Color c) { Let(SelectionColor_, c); }
   Ref<Object> get_MenuImageList() const { return MenuImageList_; }
   void putref_MenuImageList(Ref<Object> imageList);
   Ref<Object> get_Imagelist() const { return Imagelist_; }
   void putref_Imagelist(Ref<Object> imageList);
-  bool get_Enabled() const;
-  void put_Enabled(bool enabled);
-  Ref<Font> get_Font() const;
-  void putref_Font(Ref<Font> font);
+  bool get_Enabled() const { return UserControl().Enabled(); }
+  void put_Enabled(bool enabled) { LetEnabled(enabled); }
+  Ref<Font> get_Font() const { return UserControl().GetFont(); }
+  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
 
   // The items (errors are the collection's: 457 duplicate key, 9 bad position, 5 missing key).
   /// Appends a new item under Key (none when empty) and repaints.
@@ -74,9 +86,7 @@ class vornToolbar final : public Control {
 
   // Host events.
   void UserControl_Initialize() override;
-  void UserControl_InitProperties() override;
   void UserControl_ReadProperties(PropertyBag& bag) override;
-  void UserControl_WriteProperties(PropertyBag& bag) override;
   void UserControl_Resize() override;
   void UserControl_MouseDown(int16_t Button, int16_t Shift, float X, float Y) override;
   void UserControl_MouseMove(int16_t Button, int16_t Shift, float X, float Y) override;
@@ -91,6 +101,8 @@ class vornToolbar final : public Control {
   void Redraw();
   void DrawHotFrame(int32_t T, int32_t L, int32_t height, int32_t width);
   void DrawCheckedFrame(int32_t T, int32_t L, int32_t height, int32_t width);
+  /// The look of the hot item's frame.
+  ItemFrame HotFrame() const;
   void DrawItemIcon(int32_t top, int32_t left, int32_t height, int16_t index);
 
   // State, for hosts and tests that look inside.
@@ -101,12 +113,13 @@ class vornToolbar final : public Control {
   int16_t MenuDrop() const noexcept { return MenuDrop_; }
   int16_t RowHeight() const noexcept { return RowHeight_; }
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
-  Timer& MousePos() noexcept { return *MousePos_; }
+  Timer& MousePos() noexcept { return hover_.MousePos(); }
   vornPUMenu& vornPUMenu1() const noexcept { return *menu_; }
   /// The item at a position, or null outside 1..Count.
   ToolbarItem* ItemAt(int32_t position) const;
 
  private:
+  struct Members;  // the member table (vornToolbarMembers.cpp)
   /// Turns the inner menu's events into the toolbar's.
   struct MenuEvents final : PUMenuEvents {
     vornToolbar* bar = nullptr;
@@ -120,12 +133,12 @@ class vornToolbar final : public Control {
     ApplyColors();
     Redraw();
   }
-  void SetColour(Color& field, Color c, std::string_view bagName, void (vornPUMenu::*handOn)(Color));
   void TrackMouse(float X, float Y);
   void OpenItemMenu(ToolbarItem& item, int32_t width);
   /// The walk's measures: text and image sizes (an image list lacking them counts as 0 x 0).
   ToolbarMetrics ReadMetrics();
   void DrawItem(ToolbarItem& item, int32_t position, const ToolbarMetrics& m, const ItemBox& box);
+  void DrawFrame(ItemFrame look, int32_t T, int32_t L, int32_t height, int32_t width);
   void DrawDropArrow(int32_t captionLeft, int32_t captionTop, float captionWidth);
   /// The picture of an image of the image list; looked up once per list and index.
   Ref<Picture> IconPicture(int16_t index);
@@ -143,8 +156,6 @@ class vornToolbar final : public Control {
   int16_t MenuOwner_ = 0;
   int16_t MenuLeft_ = 0;
   int16_t MenuDrop_ = 0;
-  PointL CursorNow_{};
-  PointL CursorLast_{};
   std::vector<Ref<Picture>> icons_;  // by image index - 1; null until drawn once
   std::string savedFontName_;        // the caption font's name while the arrow is printed
 
@@ -153,7 +164,7 @@ class vornToolbar final : public Control {
   MenuEvents menuEvents_;
   std::unique_ptr<ControlSite> menuSite_;
   Ref<vornPUMenu> menu_;
-  std::unique_ptr<Timer> MousePos_;
+  HoverTracker hover_;
 };
 
 }  // namespace vorn

@@ -21,20 +21,11 @@
 namespace vorn {
 
 namespace {
-// The frame's fill runs top to bottom; the outline is the same for every frame.
-void FramedBox(Surface& s, const ColorScheme& scheme, int32_t T, int32_t L, int32_t height, int32_t width,
-               Color top, Color bottom) {
-  GradientRect(s.hDC(), L, T, width, height, ColorToVertex(top), ColorToVertex(bottom), GRADIENT_FILL_RECT_V);
-  const Color line = scheme[7];
-  const auto l = static_cast<float>(L);
-  const auto t = static_cast<float>(T);
-  const auto r = static_cast<float>(L + width);
-  const auto b = static_cast<float>(T + height);
-  s.Line(l, t, r, t, line);
-  s.Line(l, t, l, b, line);
-  s.Line(r, t, r, b, line);
-  s.Line(l, b, r + 1, b, line);
-}
+// The fill's scheme entries, top to bottom, by ItemFrame.
+struct FrameFill {
+  int8_t top, bottom;
+};
+constexpr FrameFill kFrameFills[] = {{9, 10}, {9, 11}, {11, 9}, {2, 7}, {9, 10}};
 }  // namespace
 
 ToolbarMetrics vornToolbar::ReadMetrics() {
@@ -117,24 +108,36 @@ void vornToolbar::DrawDropArrow(int32_t captionLeft, int32_t captionTop, float c
   font->SetName(savedFontName_);
 }
 
-void vornToolbar::DrawHotFrame(int32_t T, int32_t L, int32_t height, int32_t width) {
+ItemFrame vornToolbar::HotFrame() const {
   const ToolbarItem* hot = ItemAt(HotItem_);
-  Color top = Scheme_[9];
-  Color bottom = Scheme_[10];
-  if (ButtonDown_ && hot && hot->IsMenu()) {
-    top = Scheme_[2];  // pressed, its menu open
-    bottom = Scheme_[7];
-  } else if (ButtonDown_) {
-    top = Scheme_[11];  // pressed
-    bottom = Scheme_[9];
-  } else if (hot && hot->Style() == mitCheckButton && hot->Checked()) {
-    bottom = Scheme_[11];  // checked, under the mouse
-  }
-  FramedBox(UserControl(), Scheme_, T, L, height, width, top, bottom);
+  if (ButtonDown_) return hot && hot->IsMenu() ? ifMenuOpen : ifPressed;
+  return hot && hot->Style() == mitCheckButton && hot->Checked() ? ifCheckedHover : ifHover;
+}
+
+void vornToolbar::DrawHotFrame(int32_t T, int32_t L, int32_t height, int32_t width) {
+  DrawFrame(HotFrame(), T, L, height, width);
 }
 
 void vornToolbar::DrawCheckedFrame(int32_t T, int32_t L, int32_t height, int32_t width) {
-  FramedBox(UserControl(), Scheme_, T, L, height, width, Scheme_[9], Scheme_[10]);
+  DrawFrame(ifChecked, T, L, height, width);
+}
+
+// A fill from top to bottom, and an outline in entry 7 whose right and bottom sides lie on the far
+// edges; the bottom line runs one pixel further to close the corner.
+void vornToolbar::DrawFrame(ItemFrame look, int32_t T, int32_t L, int32_t height, int32_t width) {
+  Surface& s = UserControl();
+  const FrameFill fill = kFrameFills[look];
+  GradientRect(s.hDC(), L, T, width, height, ColorToVertex(Scheme_[fill.top]), ColorToVertex(Scheme_[fill.bottom]),
+               GRADIENT_FILL_RECT_V);
+  const Color line = Scheme_[7];
+  const auto l = static_cast<float>(L);
+  const auto t = static_cast<float>(T);
+  const auto r = static_cast<float>(L + width);
+  const auto b = static_cast<float>(T + height);
+  s.Line(l, t, r, t, line);
+  s.Line(l, t, l, b, line);
+  s.Line(r, t, r, b, line);
+  s.Line(l, b, r + 1, b, line);
 }
 
 // Touches the host's image list: a failing step is skipped.

@@ -1,10 +1,9 @@
 #include "controls/toolbar/vornToolbar.h"
-#include "foundation/MemberBinding.h"
+#include "foundation/PropertyTable.h"
 
 namespace vorn {
 
 namespace {
-using B = vornToolbar;
 const ParamInfo kAddParams[] = {
     {"Key", "String"},
     {"Caption", "String", true, DefStr("")},
@@ -14,25 +13,6 @@ const ParamInfo kAddParams[] = {
     {"Enabled", "Boolean", true, DefBool(true)},
 };
 const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
-// Item and NewEnum carry ordinary property identifiers, not the value and enumerator ones: the
-// toolbar is indexed and enumerated by name only, and a host's for-each over it finds nothing.
-const MemberInfo kMembers[] = {
-    {"BackColor", 0x68030008, kGet | kLet, "OLE_COLOR", {}, &PropertyThunk<&B::get_BackColor, &B::put_BackColor>},
-    {"ForeColor", 0x68030007, kGet | kLet, "OLE_COLOR", {}, &PropertyThunk<&B::get_ForeColor, &B::put_ForeColor>},
-    {"SelectionColor", 0x68030006, kGet | kLet, "OLE_COLOR", {},
-     &PropertyThunk<&B::get_SelectionColor, &B::put_SelectionColor>},
-    {"MenuImageList", 0x68030005, kGet | kSet, "Object", {},
-     &PropertyThunk<&B::get_MenuImageList, nullptr, &B::putref_MenuImageList>},
-    {"Imagelist", 0x68030004, kGet | kSet, "Object", {},
-     &PropertyThunk<&B::get_Imagelist, nullptr, &B::putref_Imagelist>},
-    {"Enabled", 0x68030003, kGet | kLet, "Boolean", {}, &PropertyThunk<&B::get_Enabled, &B::put_Enabled>},
-    {"Font", kDispIdFont, kGet | kSet, "Font", {}, &PropertyThunk<&B::get_Font, nullptr, &B::putref_Font>},
-    {"Add", 0x6003001B, kMethod, "ToolbarItem", kAddParams, &MethodThunk<&B::Add>},
-    {"Item", 0x68030002, kGet, "ToolbarItem", kIndexParams, &MethodThunk<&B::Item>},
-    {"Count", 0x68030001, kGet, "Long", {}, &PropertyThunk<&B::get_Count>},
-    {"Remove", 0x6003001C, kMethod, "", kIndexParams, &MethodThunk<&B::Remove>},
-    {"NewEnum", 0x68030000, kGet, "IUnknown", {}, &PropertyThunk<&B::get_NewEnum>},
-};
 const ParamInfo kItemClickedParams[] = {{"ItemIndex", "Integer"}, {"ItemKey", "String"}};
 const ParamInfo kMenuItemClickedParams[] = {
     {"ItemIndex", "Integer"}, {"ItemKey", "String"}, {"MenuItemIndex", "Integer"}, {"MenuItemKey", "String"}};
@@ -40,9 +20,44 @@ const EventInfo kEvents[] = {
     {"ItemClicked", 1, kItemClickedParams},
     {"MenuItemClicked", 2, kMenuItemClickedParams},
 };
-const ClassInfo kClass{"vornToolbar", kMembers, kEvents};
 }  // namespace
 
-const ClassInfo& vornToolbar::StaticClass() { return kClass; }
+// Every let ends with ApplyColors and Redraw, which also hand the colours and the font's name on to
+// the inner menu. Item and NewEnum carry ordinary property identifiers, not the value and enumerator
+// ones: the toolbar is indexed and enumerated by name only, and a host's for-each over it finds
+// nothing.
+struct vornToolbar::Members {
+  using B = vornToolbar;
+  static constexpr auto kRows = std::array{
+      Property("BackColor", 0x68030008, "OLE_COLOR", Field<&B::BackColor_>(), "BackColor", bag::Colour(0xFFFFFF),
+               Change::Recolour, kLook),
+      Property("ForeColor", 0x68030007, "OLE_COLOR", Field<&B::ForeColor_>(), "ForeColor", bag::Colour(0xC00000),
+               Change::Recolour, kLook),
+      Property("SelectionColor", 0x68030006, "OLE_COLOR", Field<&B::SelectionColor_>(), "SelectionColor",
+               bag::Colour(0x80FF), Change::Recolour, kLook),
+      OwnProperty("MenuImageList", 0x68030005, "Object",
+                  &PropertyThunk<&B::get_MenuImageList, nullptr, &B::putref_MenuImageList>,
+                  Field<&B::MenuImageList_>(), "MenuImageList", bag::Nothing, Change::Recolour, kLook),
+      OwnProperty("Imagelist", 0x68030004, "Object", &PropertyThunk<&B::get_Imagelist, nullptr, &B::putref_Imagelist>,
+                  Field<&B::Imagelist_>(), "Imagelist", bag::Nothing, Change::Recolour, kLook),
+      Property("Enabled", 0x68030003, "Boolean", SurfaceEnabled, "Enabled", bag::Boolean(true), Change::Recolour,
+               kBehaviour),
+      Property("Font", kDispIdFont, "Font", SurfaceFont, "Font", bag::AmbientFont, Change::Recolour, kFontCategory),
+      Member({"Add", 0x6003001B, kMethod, "ToolbarItem", kAddParams, &MethodThunk<&B::Add>}),
+      Member({"Item", 0x68030002, kGet, "ToolbarItem", kIndexParams, &MethodThunk<&B::Item>}),
+      Member({"Count", 0x68030001, kGet, "Long", {}, &PropertyThunk<&B::get_Count>}),
+      Member({"Remove", 0x6003001C, kMethod, "", kIndexParams, &MethodThunk<&B::Remove>}),
+      Member({"NewEnum", 0x68030000, kGet, "IUnknown", {}, &PropertyThunk<&B::get_NewEnum>}),
+  };
+  static constexpr auto kMembers = MemberTable(kRows);
+  static constexpr PropertyTable kTable{.rows = kRows,
+                                        .repaint = &Call<&B::Redraw>,
+                                        .recolour = &Call<&B::Refresh>,
+                                        .initialised = &Call<&B::Refresh>,
+                                        .stored = &Call<&B::Refresh>};
+  static constexpr ClassInfo kClass{"vornToolbar", kMembers, kEvents, &kTable};
+};
+
+const ClassInfo& vornToolbar::StaticClass() { return Members::kClass; }
 
 }  // namespace vorn

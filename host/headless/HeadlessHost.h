@@ -6,16 +6,12 @@
 #include <vector>
 
 #include "foundation/ControlSite.h"
+#include "foundation/InputCodes.h"
 #include "foundation/Platform.h"
 #include "host/headless/HeadlessSurface.h"
 #include "host/headless/VirtualClock.h"
 
 namespace vorn {
-
-/// Mouse buttons as the Button argument counts them.
-constexpr int16_t kLeftButton = 1;
-constexpr int16_t kRightButton = 2;
-constexpr int16_t kMiddleButton = 4;
 
 /// The deterministic virtual screen: windows with z-order, visibility and opacity; a pointer and
 /// mouse buttons with capture while a button is held; keyboard focus; Click after a left press and

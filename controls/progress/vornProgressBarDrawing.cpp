@@ -14,6 +14,7 @@
 
 #include "controls/button/GlassFace.h"
 #include "controls/progress/vornProgressBar.h"
+#include "foundation/Axes.h"
 #include "foundation/Convert.h"
 #include "foundation/DecimalText.h"
 #include "foundation/Gradient.h"
@@ -57,24 +58,27 @@ void vornProgressBar::Redraw() {
   DrawCaption();
 }
 
+// A vertical bar fills from the bottom: its cells stand where a horizontal bar's lie, exchanged
+// and counted up from y H-6.
 void vornProgressBar::DrawCells(DeviceContext& dc, double W, double H) {
-  const bool vertical = Orientation_ == pbVertical;
-  const int32_t L = Nearest((vertical ? H : W) - 6);
+  const Axes ax{Orientation_ == pbVertical};
+  const double across = ax.vertical ? W : H;
+  const int32_t L = Nearest((ax.vertical ? H : W) - 6);
   int32_t M = Fix(L / 8.0);
   if (int64_t{M} * 8 > L) --M;
   const int32_t F = PercentOf(L, Value_);
   const int32_t N = std::min(M, Fix(F / 8.0) + 1);
   const CellColors c = Blend(BackColor_, ForeColor_, 180, 140, 80);
+  const int32_t depth = Nearest(across - 3);
   for (int32_t i = 1; i <= N; ++i) {
     const int32_t k = 4 + 8 * (i - 1);
-    if (vertical) {
-      GlassGradient(dc, 3, Nearest(H - 6 - k), Nearest(W - 3), 6, c.c1, c.c2, c.c3, 2);
-    } else {
-      GlassGradient(dc, k, 3, 6, Nearest(H - 3), c.c1, c.c2, c.c3, 1);
-    }
+    const int32_t a = ax.vertical ? Nearest(H - 6 - k) : k;
+    GlassGradient(dc, ax.X(a, 3), ax.Y(a, 3), ax.X(6, depth), ax.Y(6, depth), c.c1, c.c2, c.c3, ax.vertical ? 2 : 1);
   }
 }
 
+// The trail's two orientations are not an exchange of axes: a vertical trail rises from the bottom
+// and rounds its fractional top, so each keeps its own clipping at the ends.
 void vornProgressBar::DrawSearchTrail(DeviceContext& dc, double W, double H) {
   const bool vertical = Orientation_ == pbVertical;
   const int32_t P = PercentOf(Nearest((vertical ? H : W) - 6 + 24 + 1), Value_);

@@ -1,0 +1,19 @@
+#include "controls/button/ButtonMembers.h"
+#include "controls/button/vornXButton.h"
+
+namespace vorn {
+
+// Not part of the type library; the identifiers follow the library's numbering all the same.
+struct vornXButton::Members {
+  static constexpr auto kRows = SharedRows(0x68030004);
+  static constexpr auto kMembers = MemberTable(kRows);
+  static constexpr PropertyTable kTable{.rows = kRows,
+                                        .repaint = &Call<&vornXButton::Redraw>,
+                                        .initialised = &Call<&vornXButton::Redraw>,
+                                        .stored = &Call<&vornXButton::Redraw>};
+  static constexpr ClassInfo kClass{"vornXButton", kMembers, kButtonEvents, &kTable};
+};
+
+const ClassInfo& vornXButton::StaticClass() { return Members::kClass; }
+
+}  // namespace vorn

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "host/files/UserFile.h"
+#include "support/FileText.h"
 #include "library/vornbutton2.h"
 
 namespace vorn {
@@ -24,13 +24,6 @@ std::string Fresh(const std::string& name) {
   return dir;
 }
 
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(ReplaceUserFile, APlantedTemporaryLinkIsNotFollowedAndThePermissionsStay) {
   const std::string dir = Fresh("vorn-replace");
   const std::string out = dir + "OUT.json";
@@ -39,8 +32,8 @@ TEST(ReplaceUserFile, APlantedTemporaryLinkIsNotFollowedAndThePermissionsStay) {
   std::ofstream(out) << "old";
   ASSERT_EQ(chmod(out.c_str(), 0640), 0);
   ReplaceUserFile(out, "new");
-  EXPECT_EQ(Contents(out), "new");
-  EXPECT_EQ(Contents(dir + "victim"), "precious");
+  EXPECT_EQ(test::FileText(out), "new");
+  EXPECT_EQ(test::FileText(dir + "victim"), "precious");
   struct stat st {};
   ASSERT_EQ(stat(out.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -68,7 +61,7 @@ TEST(ReplaceUserFile, ALinkAFolderOrAPipeIsRefusedAndLeftAlone) {
       EXPECT_EQ(e.what(), dir + name + ": " + why);
     }
   }
-  EXPECT_EQ(Contents(dir + "target"), "kept");
+  EXPECT_EQ(test::FileText(dir + "target"), "kept");
   EXPECT_TRUE(fs::is_symlink(dir + "link"));
   EXPECT_TRUE(fs::is_fifo(dir + "pipe"));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "support/FileText.h"
 #include "support/VornformCli.h"
 
 namespace {
@@ -16,22 +16,15 @@ using vorn::test::CliRun;
 using vorn::test::Example;
 using vorn::test::Vornform;
 
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(VornformFiles, PicturesAreNeverWrittenOverTheDocumentOrTheScript) {
   const std::string dir = testing::TempDir() + "vorn-overwrite/";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   std::filesystem::copy_file(Example("button.json"), dir + "form.json");
-  const std::string form = Contents(dir + "form.json");
+  const std::string form = vorn::test::FileText(dir + "form.json");
   std::ofstream(dir + "script.txt") << "snapshot " << dir << "script.txt\nsnapshot " << dir
                                     << "form.json\nsave " << dir << "script.txt\necho done\n";
-  const std::string script = Contents(dir + "script.txt");
+  const std::string script = vorn::test::FileText(dir + "script.txt");
 
   const CliRun render = Vornform("render " + dir + "form.json -o " + dir + "form.json");
   EXPECT_EQ(render.status, 1);
@@ -48,8 +41,8 @@ TEST(VornformFiles, PicturesAreNeverWrittenOverTheDocumentOrTheScript) {
   EXPECT_NE(replay.out.find("error: save: " + dir + "script.txt: is a file this run reads; not saving over it"),
             std::string::npos);
   EXPECT_NE(replay.out.find("done"), std::string::npos);
-  EXPECT_EQ(Contents(dir + "form.json"), form);
-  EXPECT_EQ(Contents(dir + "script.txt"), script);
+  EXPECT_EQ(vorn::test::FileText(dir + "form.json"), form);
+  EXPECT_EQ(vorn::test::FileText(dir + "script.txt"), script);
 }
 
 TEST(VornformFiles, PipesFoldersAndDevicesFailAtOnceWithTheirReason) {

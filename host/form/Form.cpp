@@ -274,10 +274,10 @@ FormDocument Form::Snapshot(std::vector<std::string>& errors) {
     }
     const RectL r = e.site->Window().ScreenRect();
     const RectL f = window_->ScreenRect();
-    desc.left = r.left - f.left;
-    desc.top = r.top - f.top;
-    desc.width = r.right - r.left;
-    desc.height = r.bottom - r.top;
+    desc.left = AddCoord(r.left, -int64_t{f.left});
+    desc.top = AddCoord(r.top, -int64_t{f.top});
+    desc.width = e.site->Window().Pixels().Width();
+    desc.height = e.site->Window().Pixels().Height();
     desc.stored = true;
     desc.properties = props;
   }

@@ -341,7 +341,7 @@ WindowHandle HeadlessHost::SetParent(WindowHandle child, WindowHandle parent) {
   HeadlessSurface* c = Find(child);
   if (!c) return 0;
   HeadlessSurface* p = parent ? Find(parent) : nullptr;
-  if (parent && !p) return 0;
+  if ((parent && !p) || Contains(c, p)) return 0;  // a window cannot go inside itself
   HeadlessSurface* old = c->parent_;
   if (old == p) return old ? old->handle_ : 0;
   // The window keeps its place on the screen.
@@ -355,8 +355,8 @@ WindowHandle HeadlessHost::SetParent(WindowHandle child, WindowHandle parent) {
   if (p) {
     p->children_.push_back(c);
     const RectL pr = p->ScreenRect();
-    c->leftPx_ = screen.left - pr.left;
-    c->topPx_ = screen.top - pr.top;
+    c->leftPx_ = AddCoord(screen.left, -int64_t{pr.left});
+    c->topPx_ = AddCoord(screen.top, -int64_t{pr.top});
   } else {
     topLevels_.push_back(c);
     c->leftPx_ = screen.left;

@@ -17,4 +17,11 @@ struct RectL {
   friend bool operator==(const RectL&, const RectL&) = default;
 };
 
+/// Coordinates added in 64 bits and brought back into 32, saturating: arithmetic on screen
+/// rectangles must not wrap (a window at -2147483648 plus an offset stays far off the screen).
+constexpr int32_t AddCoord(int64_t a, int64_t b) noexcept {
+  const int64_t v = a + b;
+  return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : static_cast<int32_t>(v);
+}
+
 }  // namespace vorn

@@ -6,8 +6,10 @@ const char* StandardErrorText(int32_t number) noexcept {
   switch (number) {
     case errInvalidProcedureCall: return "Invalid procedure call or argument";
     case errOverflow: return "Overflow";
+    case errOutOfMemory: return "Out of memory";
     case errSubscriptOutOfRange: return "Subscript out of range";
     case errTypeMismatch: return "Type mismatch";
+    case errOutOfStackSpace: return "Out of stack space";
     case errInvalidUseOfNull: return "Invalid use of Null";
     case errObjectRequired: return "Object required";
     case errNotSupported: return "Object doesn't support this property or method";

@@ -9,8 +9,10 @@ namespace vorn {
 enum ErrorNumber : int32_t {
   errInvalidProcedureCall = 5,
   errOverflow = 6,
+  errOutOfMemory = 7,
   errSubscriptOutOfRange = 9,
   errTypeMismatch = 13,
+  errOutOfStackSpace = 28,
   errInvalidUseOfNull = 94,
   errObjectRequired = 424,
   errNotSupported = 438,

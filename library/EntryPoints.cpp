@@ -88,6 +88,9 @@ void AddLibrary(Registry& reg) {
 HRESULT Update(bool add) {
   const std::string path = Registry::DefaultPath();
   try {
+    // Nothing to remove from a registry that does not exist, and no file is made for it.
+    std::error_code ec;
+    if (!add && !std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return S_OK;
     Registry reg = Registry::Load(path);
     RemoveLibrary(reg);  // so that registering twice gives the same file
     if (add) AddLibrary(reg);

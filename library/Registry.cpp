@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <strings.h>
+
+#include "host/Limits.h"
+#include "host/files/UserFile.h"
 
 namespace vorn {
 
@@ -64,11 +66,9 @@ std::string Registry::DefaultPath() {
 
 Registry Registry::Load(const std::string& path) {
   Registry reg;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (std::filesystem::exists(path)) throw std::runtime_error(path + ": cannot read the registry file");
-    return reg;
-  }
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return reg;
+  std::istringstream in(ReadUserFile(path, limits::kRegistryBytes));
   std::string line;
   int lineNo = 0;
   std::string current;
@@ -113,24 +113,7 @@ void Registry::Save(const std::string& path) const {
   }
   const std::filesystem::path target(path);
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path());
-  const std::string tmp = path + ".tmp";
-  {
-    std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-    if (!f) throw std::runtime_error(path + ": cannot write the registry file");
-    f << out.str();
-    f.flush();
-    if (!f) {
-      f.close();
-      std::filesystem::remove(tmp);
-      throw std::runtime_error(path + ": cannot write the registry file");
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, target, ec);
-  if (ec) {
-    std::filesystem::remove(tmp);
-    throw std::runtime_error(path + ": cannot replace the registry file");
-  }
+  ReplaceUserFile(path, out.str());
 }
 
 void Registry::Touch(const std::string& path) {

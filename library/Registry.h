@@ -25,9 +25,11 @@ class Registry {
   static std::string DefaultPath();
 
   /// Reads a file (a missing file is an empty registry). Throws std::runtime_error naming the file
-  /// and line when it cannot be read as a registry, so that nothing overwrites what it holds.
+  /// and line when it cannot be read as a registry (or is not a regular file), so that nothing
+  /// overwrites what it holds.
   static Registry Load(const std::string& path);
-  /// Writes atomically (a temporary file renamed over it), creating the folder if needed.
+  /// Writes atomically (a temporary file renamed over it), creating the folder if needed. A path
+  /// that is a link, a folder or a device is refused and left alone.
   void Save(const std::string& path) const;
 
   void Set(const std::string& path, const std::string& name, const std::string& data);

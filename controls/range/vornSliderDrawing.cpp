@@ -63,14 +63,17 @@ void vornSlider::DrawTicks() {
   const Color S4 = Scheme_[4];
   const Color S8 = Scheme_[8];
 
-  const int32_t m = Min + static_cast<int32_t>(std::trunc(R / 2));
+  // Min plus a share of R, added in double precision: R / 4 x 3 need not fit 32 bits (the sum,
+  // lying between Min and Max, does).
+  const auto at = [&](double share) { return static_cast<int32_t>(Min + std::trunc(share)); };
+  const int32_t m = at(R / 2);
   DrawTick(C(m), 10, S8);
   DrawTick(10, 10, S8);
   DrawTick(L - 10, 10, S8);
   DrawLabel(m, S8, C(m));
   if (four) {
-    const int32_t q1 = Min + static_cast<int32_t>(std::trunc(R / 4));
-    const int32_t q3 = Min + static_cast<int32_t>(std::trunc(R / 4 * 3));
+    const int32_t q1 = at(R / 4);
+    const int32_t q3 = at(R / 4 * 3);
     DrawTick(C(q1), 5, S4);
     DrawLabel(q1, S8, C(q1));
     DrawTick(C(q3), 5, S4);

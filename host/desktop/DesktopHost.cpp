@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "foundation/CodePage1252.h"
@@ -38,6 +39,18 @@ std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
+    SDL_Quit();
+    return nullptr;
+  }
+  // Without a window system SDL falls back to drivers that show nothing and never close a window;
+  // a host waiting for its window to close would wait forever. Unless such a driver was asked for
+  // (tests ask for "dummy"), that is no display.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  const bool invisible = driver && (std::string_view(driver) == "offscreen" || std::string_view(driver) == "dummy");
+  if (invisible && !(asked && *asked)) {
+    error = std::string("no display (SDL found no window system and fell back to its \"") + driver +
+            "\" driver; is DISPLAY or WAYLAND_DISPLAY set?)";
     SDL_Quit();
     return nullptr;
   }

@@ -22,7 +22,7 @@ RectL Intersect(const RectL& a, const RectL& b) noexcept {
 }
 
 void WindowCompositor::Walk(HeadlessSurface& w, int32_t x, int32_t y, RectL& damage) {
-  const RectL rect{x, y, x + w.Pixels().Width(), y + w.Pixels().Height()};
+  const RectL rect{x, y, AddCoord(x, w.Pixels().Width()), AddCoord(y, w.Pixels().Height())};
   const uint32_t order = order_++;
   auto [it, added] = placed_.try_emplace(w.hWnd(), Placement{rect, order, frame_});
   Placement& p = it->second;
@@ -34,7 +34,7 @@ void WindowCompositor::Walk(HeadlessSurface& w, int32_t x, int32_t y, RectL& dam
   p.frame = frame_;
   w.ClearDirty();  // what is composed below is on screen; drawing on it again makes it dirty again
   for (HeadlessSurface* c : w.Children()) {
-    if (c->Visible()) Walk(*c, x + c->LeftPx(), y + c->TopPx(), damage);
+    if (c->Visible()) Walk(*c, AddCoord(x, c->LeftPx()), AddCoord(y, c->TopPx()), damage);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "host/files/UserFile.h"
 #include "host/form/JsonPropertyBag.h"
 #include "host/headless/ValueText.h"
 #include "host/raster/Png.h"
@@ -45,12 +46,40 @@ Form::Form(HeadlessHost& host, FormDocument doc, std::function<void(const std::s
   for (const ControlSpec& desc : doc_.controls) CreateControl(desc, errors);
 }
 
+namespace {
+// Why a handler key "NAME.Event" names nothing that can ever raise it; empty when it can.
+std::string UnknownHandlerTarget(const FormDocument& doc, const std::string& key) {
+  const size_t dot = key.find('.');
+  const std::string name = key.substr(0, dot);
+  const std::string event = key.substr(dot + 1);
+  auto control = std::find_if(doc.controls.begin(), doc.controls.end(),
+                              [&](const ControlSpec& c) { return c.name == name; });
+  if (control == doc.controls.end()) return "no control named \"" + name + "\"";
+  const LibraryClass* cls = FindLibraryClass(control->cls);
+  if (!cls) return {};  // its unknown class is reported with the control
+  const ClassInfo& info = cls->table();
+  std::string events;
+  for (const EventInfo& e : info.events) {
+    if (e.name == event) return {};
+    events += (events.empty() ? "" : ", ") + std::string(e.name);
+  }
+  return std::string(info.name) + " has no event \"" + event + "\" (" +
+         (events.empty() ? std::string("it raises none") : "its events: " + events) + ")";
+}
+}  // namespace
+
 void Form::ParseHandlers(std::vector<std::string>& errors) {
+  // One fault a handler: its lines first, then what it names.
   for (const auto& [key, lines] : doc_.handlers) {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
     try {
-      handlers_[key] = ParseScript(text, doc_.form.name + ": handler " + key);
+      std::vector<ScriptCommand> script = ParseScript(text, doc_.form.name + ": handler " + key);
+      if (const std::string why = UnknownHandlerTarget(doc_, key); !why.empty()) {
+        errors.push_back(doc_.form.name + ": handler \"" + key + "\": " + why);
+        continue;
+      }
+      handlers_[key] = std::move(script);
     } catch (const ScriptError& e) {
       errors.push_back(e.what());
     }
@@ -140,6 +169,7 @@ void Form::CreateControl(const ControlSpec& desc, std::vector<std::string>& erro
   if (hr != S_OK) errors.push_back(where + ": " + LastErrorText(hr));
   for (const std::string& e : bag.Errors()) errors.push_back(e);
   added.badProperties = bag.BadNames();
+  added.readProperties = bag.ReadNames();
 }
 
 int Form::RunScript(const std::vector<ScriptCommand>& commands) {
@@ -238,19 +268,37 @@ FormDocument Form::Snapshot(std::vector<std::string>& errors) {
     for (const std::string& name : e.badProperties) {
       if (!props.contains(name) && e.desc.properties.contains(name)) props[name] = e.desc.properties[name];
     }
+    // So does a value the control never asked for (a name it does not know).
+    for (const auto& [name, value] : e.desc.properties.items()) {
+      if (!props.contains(name) && !e.readProperties.contains(name)) props[name] = value;
+    }
     const RectL r = e.site->Window().ScreenRect();
     const RectL f = window_->ScreenRect();
-    desc.left = r.left - f.left;
-    desc.top = r.top - f.top;
-    desc.width = r.right - r.left;
-    desc.height = r.bottom - r.top;
+    desc.left = AddCoord(r.left, -int64_t{f.left});
+    desc.top = AddCoord(r.top, -int64_t{f.top});
+    desc.width = e.site->Window().Pixels().Width();
+    desc.height = e.site->Window().Pixels().Height();
     desc.stored = true;
     desc.properties = props;
   }
   return doc;
 }
 
+void Form::ProtectFile(const std::string& path) { protected_.push_back(path); }
+
+void Form::CheckOutput(const std::string& path) const {
+  for (const std::string& input : protected_) {
+    if (SameFile(path, input)) throw FileError(path + ": is a file this run reads; not writing over it");
+  }
+  if (!doc_.source.empty() && SameFile(path, doc_.source)) {
+    throw FileError(path + ": is the form document being read; not writing a picture over it");
+  }
+}
+
 void Form::Save(const std::string& path) {
+  for (const std::string& input : protected_) {
+    if (SameFile(path, input)) throw FileError(path + ": is a file this run reads; not saving over it");
+  }
   std::vector<std::string> errors;
   FormDocument doc = Snapshot(errors);
   for (const std::string& e : errors) Print("error: " + e);
@@ -276,6 +324,10 @@ void Form::OnEvent(Object& source, DispId id, std::span<Variant> args) {
   if (handlers_.empty()) return;
   auto h = handlers_.find(e->desc.name + "." + (ev ? std::string(ev->name) : std::string()));
   if (h == handlers_.end()) return;
+  // A handler that raises its own event again (a Click handler that clicks) ends here with
+  // Out of stack space, raised to the handler line that raised the event; so do handlers that
+  // raise events in a fan beyond the host's budget.
+  const HeadlessHost::Nested nested(host_, HeadlessHost::Nested::Handler);
   ReplayRunner runner(*this, h->second, false);
   runner.RunAll();
   handlerFailures_ += runner.Failures();

@@ -49,8 +49,13 @@ class Form final : public ReplayContext, public EventSink {
   /// could not use is kept as it was while the control still holds the default.
   FormDocument Snapshot(std::vector<std::string>& errors);
 
+  /// A file this run reads (a replay script): snapshots and saves never write over it. The
+  /// document itself may be saved over, but no picture is written over it.
+  void ProtectFile(const std::string& path);
+
   // ReplayContext
   HeadlessHost& Host() override { return host_; }
+  void CheckOutput(const std::string& path) const override;
   Ref<Object> Resolve(const std::string& name) override;
   HeadlessSurface* Window(const std::string& name) override;
   PointL ClientOrigin() override;
@@ -69,6 +74,7 @@ class Form final : public ReplayContext, public EventSink {
     IVornControl* handle = nullptr;  // the control as the class factory gave it
     Control* control = nullptr;      // the same control, seen from C++
     std::set<std::string> badProperties;
+    std::set<std::string> readProperties;
     uint32_t cookie = 0;
   };
   void CreateControl(const ControlSpec& desc, std::vector<std::string>& errors);
@@ -88,6 +94,7 @@ class Form final : public ReplayContext, public EventSink {
   std::vector<std::string> changed_;
   std::map<std::string, std::vector<ScriptCommand>> handlers_;  // "NAME.Event" -> lines
   int handlerFailures_ = 0;
+  std::vector<std::string> protected_;
 };
 
 /// Builds an image list from its document entry, loading each picture; a picture that cannot be

@@ -1,9 +1,12 @@
 #include "host/form/FormDocument.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "host/Limits.h"
+#include "host/files/UserFile.h"
+#include "host/headless/TextNesting.h"
 
 namespace vorn {
 
@@ -22,19 +25,59 @@ std::string Where(const std::string& file, const std::string& text, size_t byte)
   return file + ":" + std::to_string(line) + ":" + std::to_string(col);
 }
 
-int32_t Int(const Json& j, const char* key, int32_t fallback) {
+// A whole number of a field within lo..hi. The reader keeps numbers beyond int64 as unsigned, so
+// they are compared as such (18446744073709551615 is not -1).
+int32_t Int(const Json& j, const char* key, int32_t fallback, int32_t lo = INT32_MIN, int32_t hi = INT32_MAX) {
   if (!j.contains(key)) return fallback;
   const Json& v = j.at(key);
   if (!v.is_number_integer()) throw std::runtime_error(std::string("\"") + key + "\" must be a whole number");
-  const auto n = v.get<int64_t>();
-  if (n < INT32_MIN || n > INT32_MAX) throw std::runtime_error(std::string("\"") + key + "\" is out of range");
-  return static_cast<int32_t>(n);
+  const bool fits = v.is_number_unsigned() ? hi >= 0 && v.get<uint64_t>() <= static_cast<uint64_t>(hi)
+                                           : v.get<int64_t>() >= lo && v.get<int64_t>() <= hi;
+  if (!fits) {
+    throw std::runtime_error(std::string("\"") + key + "\" is " + v.dump() + "; it must lie in " + std::to_string(lo) +
+                             ".." + std::to_string(hi));
+  }
+  return static_cast<int32_t>(v.get<int64_t>());
 }
 
 std::string Str(const Json& j, const char* key, const std::string& fallback) {
   if (!j.contains(key)) return fallback;
   if (!j.at(key).is_string()) throw std::runtime_error(std::string("\"") + key + "\" must be a string");
   return j.at(key).get<std::string>();
+}
+
+// The keys of an entry this program does not read.
+Json Unknown(const Json& entry, std::initializer_list<std::string_view> known) {
+  Json out = Json::object();
+  for (const auto& [key, value] : entry.items()) {
+    if (std::find(known.begin(), known.end(), key) == known.end()) out[key] = value;
+  }
+  return out;
+}
+
+void AddUnknown(Json& entry, const Json& unknown) {
+  for (const auto& [key, value] : unknown.items()) {
+    if (!entry.contains(key)) entry[key] = value;
+  }
+}
+
+// Names that a replay path or a focus command can name: letters, digits and underscores.
+bool ReachableName(const std::string& name) {
+  if (name.empty()) return false;
+  return std::all_of(name.begin(), name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
+}
+
+// The reader stops at a NUL byte as if the text ended there; nothing after it may go unread.
+// Deeply nested arrays and objects would be copied and freed recursively: refused up front.
+void CheckText(const std::string& text, const std::string& file) {
+  if (const size_t nul = text.find('\0'); nul != std::string::npos) {
+    throw DocumentError(Where(file, text, nul) + ": broken JSON: a NUL byte (JSON text cannot hold one)");
+  }
+  if (const size_t deep = FindTooDeep(text, limits::kJsonDepth); deep != std::string::npos) {
+    throw DocumentError(Where(file, text, deep) + ": arrays and objects nest deeper than " +
+                        std::to_string(limits::kJsonDepth) + " levels");
+  }
 }
 
 }  // namespace
@@ -70,6 +113,7 @@ Json FontToJson(const FontSpec& f) {
 }
 
 FormDocument ParseFormDocument(const std::string& text, const std::string& file, std::vector<std::string>& errors) {
+  CheckText(text, file);
   Json root;
   try {
     root = Json::parse(text);
@@ -87,33 +131,39 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
   if (!root.is_object() || !root.contains("vornform")) {
     throw DocumentError(file + ": not a form document (no \"vornform\" version)");
   }
-  if (!root["vornform"].is_number_integer() || root["vornform"].get<int>() != 1) {
-    throw DocumentError(file + ": unsupported document version (this program reads version 1)");
+  // Exactly 1: a larger number must not wrap around to it.
+  const Json& version = root["vornform"];
+  if (!version.is_number_unsigned() || version.get<uint64_t>() != 1) {
+    throw DocumentError(file + ": unsupported document version " + version.dump() +
+                        " (this program reads version 1)");
   }
   FormDocument doc;
   doc.baseDir = std::filesystem::path(file).parent_path().string();
   if (doc.baseDir.empty()) doc.baseDir = ".";
+  doc.unknown = Unknown(root, {"vornform", "form", "imageLists", "controls", "onLoad", "handlers"});
   if (root.contains("form")) {
     const Json& f = root["form"];
     try {
       if (!f.is_object()) throw std::runtime_error("must be an object");
       doc.form.name = Str(f, "name", doc.form.name);
       doc.form.caption = Str(f, "caption", doc.form.caption);
-      doc.form.left = Int(f, "left", 0);
-      doc.form.top = Int(f, "top", 0);
+      doc.form.left = Int(f, "left", 0, -limits::kPosition, limits::kPosition);
+      doc.form.top = Int(f, "top", 0, -limits::kPosition, limits::kPosition);
       doc.form.width = Int(f, "width", doc.form.width);
       doc.form.height = Int(f, "height", doc.form.height);
-      if (doc.form.width <= 0 || doc.form.height <= 0 || doc.form.width > 8192 || doc.form.height > 8192) {
-        throw std::runtime_error("\"width\" and \"height\" must lie in 1..8192");
+      if (doc.form.width <= 0 || doc.form.height <= 0 || doc.form.width > limits::kSize ||
+          doc.form.height > limits::kSize) {
+        throw std::runtime_error("\"width\" and \"height\" must lie in 1.." + std::to_string(limits::kSize));
       }
       if (f.contains("backColor")) {
         const Json& c = f["backColor"];
-        if (!c.is_number_integer() || c.get<int64_t>() < INT32_MIN || c.get<int64_t>() > 0xFFFFFFFFLL) {
-          throw std::runtime_error("\"backColor\" must be a colour number");
-        }
+        const bool colour = c.is_number_unsigned() ? c.get<uint64_t>() <= 0xFFFFFFFFu
+                                                   : c.is_number_integer() && c.get<int64_t>() >= INT32_MIN;
+        if (!colour) throw std::runtime_error("\"backColor\" must be a colour number");
         doc.form.backColor = static_cast<Color>(c.get<int64_t>());
       }
       if (f.contains("font")) doc.form.font = FontFromJson(f["font"]);
+      doc.form.unknown = Unknown(f, {"name", "caption", "left", "top", "width", "height", "backColor", "font"});
     } catch (const std::runtime_error& e) {
       throw DocumentError(file + ": form: " + e.what());
     }
@@ -137,15 +187,17 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
             il.images.push_back(p.get<std::string>());
           }
         }
+        il.unknown = Unknown(desc, {"imageWidth", "imageHeight", "images"});
         doc.imageLists.push_back(std::move(il));
       } catch (const std::runtime_error& e) {
         errors.push_back(file + ": image list \"" + name + "\": " + e.what());
+        doc.unreadImageLists[name] = desc;
       }
     }
   }
   if (root.contains("controls")) {
     if (!root["controls"].is_array()) throw DocumentError(file + ": \"controls\" must be an array");
-    int index = 0;
+    size_t index = 0;
     for (const Json& c : root["controls"]) {
       ++index;
       std::string label = "control #" + std::to_string(index);
@@ -153,16 +205,19 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
         if (!c.is_object()) throw std::runtime_error("must be an object");
         ControlSpec desc;
         desc.name = Str(c, "name", "");
-        if (!desc.name.empty()) label = "control " + desc.name;
+        if (!desc.name.empty()) label = "control " + (ReachableName(desc.name) ? desc.name : Json(desc.name).dump());
         desc.cls = Str(c, "class", "");
         if (desc.name.empty()) throw std::runtime_error("has no \"name\"");
+        if (!ReachableName(desc.name)) {
+          throw std::runtime_error("a name may hold only letters, digits and underscores (scripts could not reach it)");
+        }
         if (desc.cls.empty()) throw std::runtime_error("has no \"class\"");
-        desc.left = Int(c, "left", 0);
-        desc.top = Int(c, "top", 0);
+        desc.left = Int(c, "left", 0, -limits::kPosition, limits::kPosition);
+        desc.top = Int(c, "top", 0, -limits::kPosition, limits::kPosition);
         desc.width = Int(c, "width", 100);
         desc.height = Int(c, "height", 30);
-        if (desc.width < 0 || desc.height < 0 || desc.width > 8192 || desc.height > 8192) {
-          throw std::runtime_error("\"width\" and \"height\" must lie in 0..8192");
+        if (desc.width < 0 || desc.height < 0 || desc.width > limits::kSize || desc.height > limits::kSize) {
+          throw std::runtime_error("\"width\" and \"height\" must lie in 0.." + std::to_string(limits::kSize));
         }
         if (c.contains("properties")) {
           if (!c["properties"].is_object()) throw std::runtime_error("\"properties\" must be an object");
@@ -172,9 +227,11 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
         for (const ControlSpec& other : doc.controls) {
           if (other.name == desc.name) throw std::runtime_error("has the same name as an earlier control");
         }
+        desc.unknown = Unknown(c, {"class", "name", "left", "top", "width", "height", "properties"});
         doc.controls.push_back(std::move(desc));
       } catch (const std::runtime_error& e) {
         errors.push_back(file + ": " + label + ": " + e.what());
+        doc.unreadControls.emplace_back(index - 1, c);
       }
     }
   }
@@ -191,6 +248,7 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
     for (auto& [key, lines] : h.items()) {
       if (key.find('.') == std::string::npos || !lines.is_array()) {
         errors.push_back(file + ": handler \"" + key + "\": must be \"NAME.Event\": [script lines]");
+        doc.unreadHandlers[key] = lines;
         continue;
       }
       std::vector<std::string> script;
@@ -204,6 +262,7 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
       }
       if (!ok) {
         errors.push_back(file + ": handler \"" + key + "\": script lines must be strings");
+        doc.unreadHandlers[key] = lines;
         continue;
       }
       doc.handlers.emplace_back(key, std::move(script));
@@ -213,11 +272,15 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
 }
 
 FormDocument LoadFormDocument(const std::string& path, std::vector<std::string>& errors) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DocumentError(path + ": cannot open the file");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return ParseFormDocument(text.str(), path, errors);
+  std::string text;
+  try {
+    text = ReadUserFile(path, limits::kDocumentBytes);
+  } catch (const FileError& e) {
+    throw DocumentError(e.what());
+  }
+  FormDocument doc = ParseFormDocument(text, path, errors);
+  doc.source = path;
+  return doc;
 }
 
 Json ToJson(const FormDocument& doc) {
@@ -232,16 +295,25 @@ Json ToJson(const FormDocument& doc) {
   form["height"] = doc.form.height;
   form["backColor"] = doc.form.backColor;
   form["font"] = FontToJson(doc.form.font);
+  AddUnknown(form, doc.form.unknown);
   root["form"] = form;
-  if (!doc.imageLists.empty()) {
+  if (!doc.imageLists.empty() || !doc.unreadImageLists.empty()) {
     Json lists = Json::object();
     for (const ImageListSpec& il : doc.imageLists) {
-      lists[il.name] = Json{{"imageWidth", il.imageWidth}, {"imageHeight", il.imageHeight}, {"images", il.images}};
+      Json list{{"imageWidth", il.imageWidth}, {"imageHeight", il.imageHeight}, {"images", il.images}};
+      AddUnknown(list, il.unknown);
+      lists[il.name] = list;
     }
+    AddUnknown(lists, doc.unreadImageLists);
     root["imageLists"] = lists;
   }
   Json controls = Json::array();
+  auto unread = doc.unreadControls.begin();
+  auto emitUnread = [&] {
+    while (unread != doc.unreadControls.end() && unread->first <= controls.size()) controls.push_back((unread++)->second);
+  };
   for (const ControlSpec& c : doc.controls) {
+    emitUnread();
     Json j = Json::object();
     j["class"] = c.cls;
     j["name"] = c.name;
@@ -250,35 +322,21 @@ Json ToJson(const FormDocument& doc) {
     j["width"] = c.width;
     j["height"] = c.height;
     if (c.stored) j["properties"] = c.properties;
+    AddUnknown(j, c.unknown);
     controls.push_back(j);
   }
+  emitUnread();
+  while (unread != doc.unreadControls.end()) controls.push_back((unread++)->second);
   root["controls"] = controls;
   if (!doc.onLoad.empty()) root["onLoad"] = doc.onLoad;
-  if (!doc.handlers.empty()) {
+  if (!doc.handlers.empty() || !doc.unreadHandlers.empty()) {
     Json h = Json::object();
     for (const auto& [key, lines] : doc.handlers) h[key] = lines;
+    AddUnknown(h, doc.unreadHandlers);
     root["handlers"] = h;
   }
+  AddUnknown(root, doc.unknown);
   return root;
-}
-
-void WriteFileAtomically(const std::string& path, const std::string& text) {
-  const std::string tmp = path + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error(path + ": cannot write the file");
-    out << text;
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(tmp.c_str());
-      throw std::runtime_error(path + ": cannot write the file");
-    }
-  }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    throw std::runtime_error(path + ": cannot replace the file");
-  }
 }
 
 namespace {
@@ -293,13 +351,24 @@ FormDocument RebasedFor(const FormDocument& doc, const std::string& path) {
   to = fs::weakly_canonical(fs::absolute(to, ec), ec);
   FormDocument out = doc;
   if (from == to) return out;
+  auto rebase = [&](std::string& image) {
+    const fs::path file(image);
+    if (file.is_absolute()) return;
+    const fs::path target = fs::weakly_canonical(from / file, ec);
+    const fs::path relative = target.lexically_relative(to);
+    image = (relative.empty() ? target : relative).generic_string();
+  };
   for (ImageListSpec& list : out.imageLists) {
-    for (std::string& image : list.images) {
-      const fs::path file(image);
-      if (file.is_absolute()) continue;
-      const fs::path target = fs::weakly_canonical(from / file, ec);
-      const fs::path relative = target.lexically_relative(to);
-      image = (relative.empty() ? target : relative).generic_string();
+    for (std::string& image : list.images) rebase(image);
+  }
+  // An image list kept unread still names its pictures relative to the document.
+  for (auto& [listName, list] : out.unreadImageLists.items()) {
+    if (!list.is_object() || !list.contains("images") || !list["images"].is_array()) continue;
+    for (Json& image : list["images"]) {
+      if (!image.is_string()) continue;
+      std::string file = image.get<std::string>();
+      rebase(file);
+      image = file;
     }
   }
   out.baseDir = to.string();
@@ -308,7 +377,7 @@ FormDocument RebasedFor(const FormDocument& doc, const std::string& path) {
 }  // namespace
 
 void SaveFormDocument(const FormDocument& doc, const std::string& path) {
-  WriteFileAtomically(path, ToJson(RebasedFor(doc, path)).dump(2) + "\n");
+  ReplaceUserFile(path, ToJson(RebasedFor(doc, path)).dump(2) + "\n");
 }
 
 }  // namespace vorn

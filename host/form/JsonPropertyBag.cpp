@@ -7,6 +7,7 @@ JsonPropertyBag::JsonPropertyBag(const Json* stored, ImageListResolver lists, Im
     : stored_(stored), lists_(std::move(lists)), names_(std::move(names)), where_(std::move(where)) {}
 
 Variant JsonPropertyBag::ReadProperty(std::string_view name, const Variant& defaultValue) {
+  read_.emplace(name);
   if (!stored_ || !stored_->is_object()) return defaultValue;
   auto it = stored_->find(std::string(name));
   if (it == stored_->end()) return defaultValue;

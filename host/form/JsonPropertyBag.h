@@ -23,6 +23,8 @@ class JsonPropertyBag final : public PropertyBag {
   const std::vector<std::string>& Errors() const noexcept { return errors_; }
   /// Names whose stored value could not be used.
   const std::set<std::string>& BadNames() const noexcept { return bad_; }
+  /// Names the control asked for.
+  const std::set<std::string>& ReadNames() const noexcept { return read_; }
 
  private:
   const Json* stored_;
@@ -32,6 +34,7 @@ class JsonPropertyBag final : public PropertyBag {
   Json written_ = Json::object();
   std::vector<std::string> errors_;
   std::set<std::string> bad_;
+  std::set<std::string> read_;
 };
 
 }  // namespace vorn

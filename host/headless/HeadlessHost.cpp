@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/RuntimeError.h"
+#include "host/Limits.h"
 
 namespace vorn {
 
@@ -117,8 +118,8 @@ void HeadlessHost::MoveMouse(PointL screen) {
   HeadlessSurface* target = capture_ ? capture_ : WindowAt(screen);
   if (!target || !target->Reachable()) return;
   const RectL r = target->ScreenRect();
-  const float x = static_cast<float>(screen.x - r.left);
-  const float y = static_cast<float>(screen.y - r.top);
+  const float x = static_cast<float>(int64_t{screen.x} - r.left);
+  const float y = static_cast<float>(int64_t{screen.y} - r.top);
   Deliver(target, [&](SurfaceEvents& h) { h.MouseMove(buttons_, shift_, x, y); });
 }
 
@@ -141,8 +142,8 @@ void HeadlessHost::PressButton(int16_t button) {
   }
   if (!target->Showing()) return;  // focus change hid it
   const RectL r = target->ScreenRect();
-  const float x = static_cast<float>(pointer_.x - r.left);
-  const float y = static_cast<float>(pointer_.y - r.top);
+  const float x = static_cast<float>(int64_t{pointer_.x} - r.left);
+  const float y = static_cast<float>(int64_t{pointer_.y} - r.top);
   Deliver(target, [&](SurfaceEvents& h) { h.MouseDown(button, shift_, x, y); });
 }
 
@@ -155,8 +156,8 @@ void HeadlessHost::ReleaseButton(int16_t button) {
   if (button == kLeftButton) pressedOn_ = nullptr;
   if (!target || !target->Reachable()) return;
   const RectL r = target->ScreenRect();
-  const float x = static_cast<float>(pointer_.x - r.left);
-  const float y = static_cast<float>(pointer_.y - r.top);
+  const float x = static_cast<float>(int64_t{pointer_.x} - r.left);
+  const float y = static_cast<float>(int64_t{pointer_.y} - r.top);
   Deliver(target, [&](SurfaceEvents& h) { h.MouseUp(button, shift_, x, y); });
   if (pressed && pressed == target && WindowAt(pointer_) == target && target->Showing()) {
     Deliver(target, [](SurfaceEvents& h) { h.Click(); });
@@ -220,6 +221,33 @@ std::unique_ptr<Timer> HeadlessHost::CreateTimer(std::string_view name, uint32_t
   return clock_.CreateTimer(std::move(label), intervalMs, std::move(guarded));
 }
 
+HeadlessHost::Nested::Nested(HeadlessHost& host, Kind kind) : host_(host), kind_(kind) {
+  if (host_.nesting_ >= limits::kNestedEvents) {
+    Raise(errOutOfStackSpace, "Out of stack space: event handling nested deeper than " +
+                                  std::to_string(limits::kNestedEvents) + " levels");
+  }
+  if (kind_ == Handler) {
+    if (host_.handlerRuns_ >= limits::kHandlerRuns) {
+      Raise(errOutOfStackSpace, "Out of stack space: event handlers ran " + std::to_string(limits::kHandlerRuns) +
+                                    " times within one event");
+    }
+    ++host_.handlerRuns_;
+  } else {
+    // Input pumped by a control is an outermost event of its own.
+    savedRuns_ = std::exchange(host_.handlerRuns_, 0);
+  }
+  ++host_.nesting_;
+}
+
+HeadlessHost::Nested::~Nested() {
+  --host_.nesting_;
+  if (kind_ == Input) {
+    host_.handlerRuns_ = savedRuns_;
+  } else if (host_.nesting_ == 0) {
+    host_.handlerRuns_ = 0;
+  }
+}
+
 void HeadlessHost::DoEvents() {
   if (clock_.Dispatching()) {
     // Input lies in the future of a timer tick, so a handler that waits inside one for the
@@ -235,7 +263,12 @@ void HeadlessHost::DoEvents() {
     ReleaseHeldButtons();
     return;
   }
-  if (RunPendingInput()) return;
+  // Input run from here may reach a control that pumps events again; past the nesting limit the
+  // input waits, as if none were pending, and a control waiting for the buttons is let go.
+  if (nesting_ < limits::kNestedEvents) {
+    const Nested nested(*this, Nested::Input);
+    if (RunPendingInput()) return;
+  }
   ReleaseHeldButtons();
 }
 
@@ -308,7 +341,7 @@ WindowHandle HeadlessHost::SetParent(WindowHandle child, WindowHandle parent) {
   HeadlessSurface* c = Find(child);
   if (!c) return 0;
   HeadlessSurface* p = parent ? Find(parent) : nullptr;
-  if (parent && !p) return 0;
+  if ((parent && !p) || Contains(c, p)) return 0;  // a window cannot go inside itself
   HeadlessSurface* old = c->parent_;
   if (old == p) return old ? old->handle_ : 0;
   // The window keeps its place on the screen.
@@ -322,8 +355,8 @@ WindowHandle HeadlessHost::SetParent(WindowHandle child, WindowHandle parent) {
   if (p) {
     p->children_.push_back(c);
     const RectL pr = p->ScreenRect();
-    c->leftPx_ = screen.left - pr.left;
-    c->topPx_ = screen.top - pr.top;
+    c->leftPx_ = AddCoord(screen.left, -int64_t{pr.left});
+    c->topPx_ = AddCoord(screen.top, -int64_t{pr.top});
   } else {
     topLevels_.push_back(c);
     c->leftPx_ = screen.left;
@@ -358,30 +391,39 @@ void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, 
 void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t ox, int32_t oy,
                                  RectL clip) {
   target.Composite(w.Pixels(), ox, oy, 255, clip);
-  const RectL inner{std::max(clip.left, ox), std::max(clip.top, oy), std::min(clip.right, ox + w.Pixels().Width()),
-                    std::min(clip.bottom, oy + w.Pixels().Height())};
+  const RectL inner{std::max(clip.left, ox), std::max(clip.top, oy),
+                    std::min(clip.right, AddCoord(ox, w.Pixels().Width())),
+                    std::min(clip.bottom, AddCoord(oy, w.Pixels().Height()))};
+  if (inner.left >= inner.right || inner.top >= inner.bottom) return;  // nothing of the children shows
   for (const HeadlessSurface* c : w.children_) {
-    if (c->visible_) CompositeTree(*c, target, ox + c->leftPx_, oy + c->topPx_, inner);
+    if (c->visible_) CompositeTree(*c, target, AddCoord(ox, c->leftPx_), AddCoord(oy, c->topPx_), inner);
   }
 }
 
 PixelBuffer HeadlessHost::Snapshot(const RectL& area) const {
-  PixelBuffer out(std::max(0, area.right - area.left), std::max(0, area.bottom - area.top), kDesktopColor);
+  PixelBuffer out(std::max(0, AddCoord(area.right, -int64_t{area.left})),
+                  std::max(0, AddCoord(area.bottom, -int64_t{area.top})), kDesktopColor);
   for (const HeadlessSurface* w : ZOrder()) {
     if (!w->visible_) continue;
     const RectL r = w->ScreenRect();
-    const auto ox = r.left - area.left;
-    const auto oy = r.top - area.top;
+    const int32_t ox = AddCoord(r.left, -int64_t{area.left});
+    const int32_t oy = AddCoord(r.top, -int64_t{area.top});
+    const int32_t width = w->Pixels().Width();
+    const int32_t height = w->Pixels().Height();
+    // A window wholly outside the area adds nothing (and needs no layer).
+    if (ox >= out.Width() || oy >= out.Height() || int64_t{ox} + width + 3 <= 0 || int64_t{oy} + height + 3 <= 0) {
+      continue;
+    }
     auto it = classStyles_.find(w->className);
     if (it != classStyles_.end() && (it->second & CS_DROPSHADOW)) {
       // A soft shadow below and right of the window.
-      PixelBuffer shade(r.right - r.left, r.bottom - r.top, 0);
-      out.Composite(shade, ox + 3, oy + 3, 48);
+      PixelBuffer shade(width, height, 0);
+      out.Composite(shade, AddCoord(ox, 3), AddCoord(oy, 3), 48);
     }
     if (w->alpha == 255) {
       CompositeTree(*w, out, ox, oy);
     } else {
-      PixelBuffer layer(r.right - r.left, r.bottom - r.top);
+      PixelBuffer layer(width, height);
       CompositeTree(*w, layer, 0, 0);
       out.Composite(layer, ox, oy, w->alpha);
     }

@@ -99,6 +99,28 @@ class HeadlessHost : public ScreenInfo, public Platform {
   /// each child clipped to its parent's area, as a window system clips child windows.
   static void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t x, int32_t y);
 
+  /// Marks event handling that runs inside other event handling for as long as it lives: an
+  /// event handler's script (Handler), or input a control's DoEvents runs (Input). Beyond
+  /// limits::kNestedEvents levels it raises Out of stack space (28) instead, so that a handler
+  /// that raises its own event again ends with an error rather than a stack overflow; so does a
+  /// handler beyond limits::kHandlerRuns within one outermost event (handlers that each raise
+  /// several events would otherwise run exponentially often below the depth limit).
+  class Nested {
+   public:
+    enum Kind { Handler, Input };
+    Nested(HeadlessHost& host, Kind kind);
+    ~Nested();
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+
+   private:
+    HeadlessHost& host_;
+    Kind kind_;
+    int savedRuns_ = 0;
+  };
+  /// How deep event handling is nested now (0 outside any).
+  int Nesting() const noexcept { return nesting_; }
+
   /// Runs f on a window's input handler, reporting a run-time error raised by it.
   template <class F>
   void Deliver(HeadlessSurface* w, F&& f) {
@@ -146,6 +168,8 @@ class HeadlessHost : public ScreenInfo, public Platform {
   bool releasedForWaiter_ = false;
   uint64_t idleSpinsAt_ = 0;  // the millisecond in which DoEvents found nothing to do
   int idleSpins_ = 0;
+  int nesting_ = 0;
+  int handlerRuns_ = 0;  // handlers run within the current outermost event (or pumped input)
   std::function<void(const std::string&)> notes_;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "foundation/RuntimeError.h"
+#include "host/Limits.h"
 #include "host/headless/HeadlessHost.h"
 
 namespace vorn {
@@ -41,10 +43,18 @@ void HeadlessSurface::Move(int32_t left, int32_t top, int32_t width, int32_t hei
 }
 
 void HeadlessSurface::MovePx(int32_t left, int32_t top, int32_t width, int32_t height) {
-  leftPx_ = left;
-  topPx_ = top;
   width = std::max(width, 0);
   height = std::max(height, 0);
+  // A control sizes its popup from its content: a menu of long captions and many rows would ask
+  // for gigabytes of pixels.
+  if (width > limits::kWindowSide || height > limits::kWindowSide ||
+      uint64_t(width) * uint64_t(height) > limits::kWindowPixels) {
+    Raise(errOutOfMemory, "Out of memory: a window of " + std::to_string(width) + " x " + std::to_string(height) +
+                              " pixels (the limit is " + std::to_string(limits::kWindowSide) + " a side and " +
+                              std::to_string(limits::kWindowPixels) + " pixels)");
+  }
+  leftPx_ = left;
+  topPx_ = top;
   const bool resized = width != Pixels().Width() || height != Pixels().Height();
   if (resized) {
     ResizePixels(width, height);
@@ -67,10 +77,10 @@ RectL HeadlessSurface::ScreenRect() const noexcept {
   int32_t x = leftPx_;
   int32_t y = topPx_;
   for (const HeadlessSurface* p = parent_; p; p = p->parent_) {
-    x += p->leftPx_;
-    y += p->topPx_;
+    x = AddCoord(x, p->leftPx_);
+    y = AddCoord(y, p->topPx_);
   }
-  return RectL{x, y, x + Pixels().Width(), y + Pixels().Height()};
+  return RectL{x, y, AddCoord(x, Pixels().Width()), AddCoord(y, Pixels().Height())};
 }
 
 bool HeadlessSurface::Showing() const noexcept {

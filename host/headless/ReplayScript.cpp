@@ -6,6 +6,8 @@
 #include "foundation/CodePage1252.h"
 #include "foundation/Dispatch.h"
 #include "foundation/RuntimeError.h"
+#include "host/Limits.h"
+#include "host/headless/TextNesting.h"
 #include "host/headless/ValueText.h"
 #include "host/raster/Png.h"
 #include "host/text/FontFace.h"
@@ -166,6 +168,11 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
     const std::string line = Trim(StripComment(raw));
     if (line.empty()) continue;
     try {
+      // Paths, arguments and values are parsed and copied recursively: deep nesting is refused.
+      if (FindTooDeep(line, limits::kJsonDepth, "([{", ")]}") != std::string::npos) {
+        throw ScriptError("brackets and parentheses nest deeper than " + std::to_string(limits::kJsonDepth) +
+                          " levels");
+      }
       const std::vector<std::string> w = Words(line);
       const std::string& cmd = w[0];
       const std::string rest = Trim(line.substr(cmd.size()));
@@ -210,7 +217,10 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
         OJson s;
         try {
           s = OJson::parse(rest);
-        } catch (const OJson::exception&) {  // also numbers too large to hold
+        } catch (const OJson::exception& e) {  // also numbers too large to hold
+          if (std::string_view(e.what()).find("ill-formed UTF-8") != std::string_view::npos) {
+            throw ScriptError("the text of \"type\" is not valid UTF-8");
+          }
           throw ScriptError("\"type\" needs a double-quoted string");
         }
         if (!s.is_string()) throw ScriptError("\"type\" needs a double-quoted string");
@@ -262,6 +272,10 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
         out.push_back(c);
       } else {
         throw ScriptError("unknown command \"" + cmd + "\"");
+      }
+      if (out.size() > limits::kScriptCommands) {
+        throw ScriptError("the script holds more than " + std::to_string(limits::kScriptCommands) +
+                          " commands (each clicked or typed step counts)");
       }
     } catch (const ScriptError& e) {
       throw ScriptError(file + ":" + std::to_string(lineNo) + ": " + e.what());
@@ -325,6 +339,23 @@ Variant ReplayRunner::Evaluate(const MemberPath& path, uint16_t flags, std::vect
   return Variant();
 }
 
+void ReplayRunner::Tick(uint64_t ms) {
+  // Each timer firing repaints a control: a long wait while a control hovers would run for hours.
+  VirtualClock& clock = ctx_.Host().Clock();
+  const std::string what = "tick " + std::to_string(ms);
+  const std::string limit = std::to_string(limits::kTimerFiringsPerTick);
+  if (const uint64_t firings = clock.FiringsWithin(ms); firings > limits::kTimerFiringsPerTick) {
+    Fail(what, "the running timers would fire " + std::to_string(firings) + " times; one tick may fire them " +
+                   limit + " times at most (the clock did not move)", 0);
+    return;
+  }
+  const uint64_t moved = clock.Advance(ms, limits::kTimerFiringsPerTick);
+  if (moved < ms) {
+    Fail(what, "timers started meanwhile fired " + limit + " times, the most one tick may fire them; the clock " +
+                   "stopped after " + std::to_string(moved) + " ms", 0);
+  }
+}
+
 void ReplayRunner::Run(const ScriptCommand& c) {
   HeadlessHost& host = ctx_.Host();
   const PointL origin = ctx_.ClientOrigin();
@@ -344,7 +375,7 @@ void ReplayRunner::Run(const ScriptCommand& c) {
       }
       break;
     }
-    case ScriptCommand::Tick: host.Advance(c.ms); break;
+    case ScriptCommand::Tick: Tick(c.ms); break;
     case ScriptCommand::Let:
     case ScriptCommand::Set:
     case ScriptCommand::Get:
@@ -366,6 +397,7 @@ void ReplayRunner::Run(const ScriptCommand& c) {
     }
     case ScriptCommand::Snapshot:
       try {
+        ctx_.CheckOutput(c.text);
         WritePng(host.Snapshot(ctx_.SnapshotArea()), c.text);
       } catch (const std::exception& e) {
         Fail("snapshot", e.what(), 0);

@@ -60,6 +60,8 @@ class ReplayContext {
   virtual PointL ClientOrigin() = 0;
   virtual RectL SnapshotArea() = 0;
   virtual void Save(const std::string& path) = 0;
+  /// Throws when a snapshot must not be written to path (a file the run reads).
+  virtual void CheckOutput(const std::string& /*path*/) const {}
   virtual Variant MakeValue(const nlohmann::ordered_json& literal) = 0;
   virtual void Print(const std::string& line) = 0;
 };
@@ -85,6 +87,7 @@ class ReplayRunner {
 
  private:
   void Run(const ScriptCommand& c);
+  void Tick(uint64_t ms);
   void Fail(const std::string& what, const std::string& text, int32_t number);
 
   ReplayContext& ctx_;

@@ -26,6 +26,7 @@ class VirtualClock::VirtualTimer final : public Timer {
   void FireIfDue(uint64_t now) {
     if (!enabled_ || interval_ == 0 || now < due_) return;
     due_ = now + interval_;
+    ++clock_->firings_;
     onTick_();
   }
   void Detach() noexcept { clock_ = nullptr; }
@@ -47,11 +48,34 @@ VirtualClock::~VirtualClock() {
   for (VirtualTimer* t : timers_) t->Detach();
 }
 
-void VirtualClock::Advance(uint64_t ms) {
-  for (uint64_t step = 0; step < ms; ++step) {
+uint64_t VirtualClock::Advance(uint64_t ms, uint64_t maxFirings) {
+  const uint64_t start = now_;
+  const uint64_t end = ms > UINT64_MAX - now_ ? UINT64_MAX : now_ + ms;
+  const uint64_t firedBefore = firings_;
+  while (now_ < end) {
+    // Nothing can change before the next timer is due (only timers act while the clock runs).
+    const std::optional<uint64_t> due = NextDue();
+    if (!due || *due > end) {
+      now_ = end;
+      break;
+    }
+    if (*due > now_ + 1) now_ = *due - 1;
     ++now_;
     FireDue();
+    if (firings_ - firedBefore > maxFirings) break;
   }
+  return now_ - start;
+}
+
+uint64_t VirtualClock::FiringsWithin(uint64_t ms) const {
+  const uint64_t end = ms > UINT64_MAX - now_ ? UINT64_MAX : now_ + ms;
+  uint64_t firings = 0;
+  for (const VirtualTimer* t : timers_) {
+    if (!t->Running()) continue;
+    const uint64_t due = std::max(t->Due(), now_ + 1);
+    if (due <= end) firings += 1 + (end - due) / t->Interval();
+  }
+  return firings;
 }
 
 void VirtualClock::Elapse(uint64_t ms) {

@@ -20,8 +20,13 @@ class VirtualClock {
   VirtualClock& operator=(const VirtualClock&) = delete;
 
   uint64_t Now() const noexcept { return now_; }
-  /// Advances by ms milliseconds, firing due timers after each millisecond.
-  void Advance(uint64_t ms);
+  /// Advances by ms milliseconds, firing due timers after each millisecond (stretches in which no
+  /// timer is due pass at once). Stops early, after the millisecond in which timers fired more
+  /// than maxFirings times in all; returns the milliseconds it advanced.
+  uint64_t Advance(uint64_t ms, uint64_t maxFirings = UINT64_MAX);
+  /// How often the running timers would fire in the next ms milliseconds (not counting timers
+  /// that their handlers start or stop meanwhile).
+  uint64_t FiringsWithin(uint64_t ms) const;
   /// Advances by ms milliseconds at once, as real time passes: each due timer fires once however
   /// late it is (as window-system timers do), and is next due one interval after now.
   void Elapse(uint64_t ms);
@@ -42,6 +47,7 @@ class VirtualClock {
   void FireDue();
   uint64_t Present() const;
   uint64_t now_ = 0;
+  uint64_t firings_ = 0;  // timer handlers run so far
   int dispatching_ = 0;
   std::vector<VirtualTimer*> timers_;
   std::function<uint64_t()> present_;

@@ -42,30 +42,59 @@ void PixelBuffer::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color
 }
 
 void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
+  // End points lie within +-1e9, as RasterSurface rounds them, so the products below fit 64 bits.
+  constexpr int32_t kFar = 1000000000;
+  x1 = std::clamp(x1, -kFar, kFar);
+  y1 = std::clamp(y1, -kFar, kFar);
+  x2 = std::clamp(x2, -kFar, kFar);
+  y2 = std::clamp(y2, -kFar, kFar);
   if (y1 == y2) {  // horizontal: [min, max) toward the end point
     if (y1 < 0 || y1 >= height_ || x1 == x2) return;
-    const int32_t a = x1 < x2 ? x1 : x2 + 1;
-    const int32_t b = x1 < x2 ? x2 : x1 + 1;
-    FillRect(a, y1, b, y1 + 1, c);
+    FillRect(x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 : x1 + 1, y1 + 1, c);
     return;
   }
   if (x1 == x2) {
     if (x1 < 0 || x1 >= width_) return;
-    const int32_t a = y1 < y2 ? y1 : y2 + 1;
-    const int32_t b = y1 < y2 ? y2 : y1 + 1;
-    FillRect(x1, a, x1 + 1, b, c);
+    FillRect(x1, y1 < y2 ? y1 : y2 + 1, x1 + 1, y1 < y2 ? y2 : y1 + 1, c);
     return;
   }
-  const int32_t dx = std::abs(x2 - x1);
-  const int32_t dy = -std::abs(y2 - y1);
+  // Bresenham, in 64 bits.
+  const int64_t dx = std::abs(int64_t{x2} - x1);
+  const int64_t dy = -std::abs(int64_t{y2} - y1);
   const int32_t sx = x1 < x2 ? 1 : -1;
   const int32_t sy = y1 < y2 ? 1 : -1;
-  int32_t err = dx + dy;
-  int32_t x = x1;
-  int32_t y = y1;
+  int64_t x = x1;
+  int64_t y = y1;
+  int64_t err = dx + dy;
+  // A line from far away starts where it can first touch the buffer, without walking there. The
+  // major axis steps every iteration; after k of them the minor one has stepped
+  // floor((2k minor + major) / (2 major)) times.
+  const bool xMajor = dx >= -dy;
+  const int64_t major = xMajor ? dx : -dy;
+  const int64_t minor = xMajor ? -dy : dx;
+  auto stepsIn = [](int64_t from, int32_t step, int32_t size) -> int64_t {
+    if (step > 0) return from < 0 ? -from : 0;
+    return from >= size ? from - (size - 1) : 0;
+  };
+  const int64_t majorIn = xMajor ? stepsIn(x, sx, width_) : stepsIn(y, sy, height_);
+  const int64_t minorIn = xMajor ? stepsIn(y, sy, height_) : stepsIn(x, sx, width_);
+  if (minorIn > minor) return;  // it never comes level with the buffer
+  const int64_t first = std::max(majorIn, minorIn > 0 ? (2 * minorIn - 1) * major / (2 * minor) : 0);
+  if (first >= major) return;  // the line ends before it reaches the buffer
+  if (first > 1) {
+    const int64_t k = first - 1;  // one short of it, as the minor steps were rounded down
+    const int64_t m = (2 * k * minor + major) / (2 * major);
+    const int64_t xs = xMajor ? k : m;
+    const int64_t ys = xMajor ? m : k;
+    x += sx * xs;
+    y += sy * ys;
+    err += xs * dy + ys * dx;
+  }
   while (x != x2 || y != y2) {
-    SetPixel(x, y, c);
-    const int32_t e2 = 2 * err;
+    // Once the line has left the buffer heading away from it, nothing more can be drawn.
+    if ((sx > 0 ? x >= width_ : x < 0) || (sy > 0 ? y >= height_ : y < 0)) return;
+    SetPixel(static_cast<int32_t>(x), static_cast<int32_t>(y), c);
+    const int64_t e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
       x += sx;
@@ -213,16 +242,20 @@ void PixelBuffer::Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_
   clip.top = std::max(clip.top, 0);
   clip.right = std::min(clip.right, width_);
   clip.bottom = std::min(clip.bottom, height_);
-  const int32_t i0 = std::max(0, clip.left - x);
-  const int32_t i1 = std::min(src.width_, clip.right - x);
+  // Source columns i0..i1 and rows j0..j1 land inside clip; in 64 bits, as x and y may lie anywhere.
+  const int64_t i0 = std::max<int64_t>(0, int64_t{clip.left} - x);
+  const int64_t i1 = std::min<int64_t>(src.width_, int64_t{clip.right} - x);
+  const int64_t j0 = std::max<int64_t>(0, int64_t{clip.top} - y);
+  const int64_t j1 = std::min<int64_t>(src.height_, int64_t{clip.bottom} - y);
   if (i0 >= i1) return;
-  for (int32_t j = std::max(0, clip.top - y); j < src.height_ && y + j < clip.bottom; ++j) {
-    const uint32_t* s = src.Row(j);
-    uint32_t* d = Row(y + j) + x;
+  for (int64_t j = j0; j < j1; ++j) {
+    const uint32_t* s = src.Row(static_cast<int32_t>(j)) + i0;
+    uint32_t* d = Row(static_cast<int32_t>(y + j)) + (x + i0);
+    const size_t n = static_cast<size_t>(i1 - i0);
     if (alpha == 255) {
-      std::copy(s + i0, s + i1, d + i0);
+      std::copy(s, s + n, d);
     } else {
-      for (int32_t i = i0; i < i1; ++i) d[i] = Mix(d[i], s[i], alpha);
+      for (size_t i = 0; i < n; ++i) d[i] = Mix(d[i], s[i], alpha);
     }
   }
 }

@@ -34,7 +34,8 @@ class PixelBuffer {
   void SetPixel(int32_t x, int32_t y, Color c) noexcept {
     if (Contains(x, y)) pixels_[static_cast<size_t>(y) * width_ + x] = c;
   }
-  /// One-pixel line from (x1, y1) toward (x2, y2), the end point excluded (Bresenham).
+  /// One-pixel line from (x1, y1) toward (x2, y2), the end point excluded (Bresenham); end points
+  /// beyond +-1e9 are brought to it. Costs what shows, however far away the line starts.
   void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept;
 
   /// Linear gradient over [x0, x1) x [y0, y1) from c0 at the start edge toward c1 at the far,

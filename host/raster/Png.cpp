@@ -2,30 +2,31 @@
 
 #include <png.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <vector>
+
+#include "host/Limits.h"
+#include "host/files/UserFile.h"
 
 namespace vorn {
 
 namespace {
-// Writes interleaved 8-bit channels (3 or 4 a pixel, red first) to a temporary file, then renames.
+// Encodes interleaved 8-bit channels (3 or 4 a pixel, red first) and replaces the file with them.
 void WriteChannels(const std::vector<uint8_t>& data, int32_t w, int32_t h, bool alpha, const std::string& path) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
   image.width = static_cast<png_uint_32>(w);
   image.height = static_cast<png_uint_32>(h);
   image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
-  const std::string tmp = path + ".tmp";
-  if (!png_image_write_to_file(&image, tmp.c_str(), 0, data.data(), 0, nullptr)) {
-    const std::string why = image.message;
-    std::remove(tmp.c_str());
-    throw std::runtime_error(path + ": cannot write PNG: " + why);
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&image, nullptr, &size, 0, data.data(), 0, nullptr)) {
+    throw std::runtime_error(path + ": cannot write PNG: " + image.message);
   }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    throw std::runtime_error(path + ": cannot replace the file");
+  std::vector<uint8_t> encoded(size);
+  if (!png_image_write_to_memory(&image, encoded.data(), &size, 0, data.data(), 0, nullptr)) {
+    throw std::runtime_error(path + ": cannot write PNG: " + image.message);
   }
+  ReplaceUserFile(path, std::string_view(reinterpret_cast<const char*>(encoded.data()), size));
 }
 }  // namespace
 
@@ -57,15 +58,19 @@ void WritePicturePng(const Picture& picture, const std::string& path) {
 
 namespace {
 std::vector<uint8_t> ReadRgba(const std::string& path, png_uint_32& w, png_uint_32& h) {
+  const std::string file = ReadUserFile(path, limits::kImageBytes);
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) {
+  if (!png_image_begin_read_from_memory(&image, file.data(), file.size())) {
     throw std::runtime_error(path + ": " + image.message);
   }
   image.format = PNG_FORMAT_RGBA;
-  if (image.width > 16384 || image.height > 16384) {
+  // The header alone says how large the picture is: a small file can unpack to gigabytes.
+  if (uint64_t{image.width} * image.height > limits::kPicturePixels) {
     png_image_free(&image);
-    throw std::runtime_error(path + ": picture too large");
+    throw std::runtime_error(path + ": the picture is " + std::to_string(image.width) + " x " +
+                             std::to_string(image.height) + " pixels; the limit is " +
+                             std::to_string(limits::kPicturePixels) + " pixels");
   }
   std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(image));
   if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {

@@ -7,15 +7,16 @@
 
 namespace vorn {
 
-/// Writes an opaque RGB PNG, atomically (a temporary file renamed over the target). Throws
-/// std::runtime_error naming the file when it cannot.
+/// Writes an opaque RGB PNG, atomically (ReplaceUserFile). Throws std::runtime_error naming the
+/// file when it cannot.
 void WritePng(const PixelBuffer& buffer, const std::string& path);
 
 /// Writes a picture with its alpha channel, atomically.
 void WritePicturePng(const Picture& picture, const std::string& path);
 
-/// Reads a PNG of any colour type into straight-alpha pixels. Throws std::runtime_error naming the
-/// file and the reason.
+/// Reads a PNG of any colour type into straight-alpha pixels, from a regular file within
+/// limits::kImageBytes and limits::kPicturePixels. Throws std::runtime_error naming the file and
+/// the reason.
 Ref<Picture> ReadPng(const std::string& path);
 
 /// Reads a PNG into an opaque pixel buffer (alpha dropped), for comparing pictures.

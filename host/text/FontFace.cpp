@@ -55,8 +55,9 @@ int32_t FontFace::LineCount(std::string_view s) noexcept {
 }
 
 int32_t FontFace::MeasureWidth(std::string_view s) {
-  int32_t widest = 0;
-  int32_t w = 0;
+  // In 64 bits: a long text in a large font is wider than 32 bits hold.
+  int64_t widest = 0;
+  int64_t w = 0;
   for (size_t i = 0; i < s.size();) {
     const char32_t cp = NextCodePoint(s, i);
     if (cp == '\n') {
@@ -66,22 +67,40 @@ int32_t FontFace::MeasureWidth(std::string_view s) {
       w += GetGlyph(cp).advance;
     }
   }
-  return std::max(widest, w);
+  return static_cast<int32_t>(std::min<int64_t>(std::max(widest, w), INT32_MAX));
 }
 
 void FontFace::Draw(PixelBuffer& target, int32_t x, int32_t y, std::string_view s, Color c) {
-  int32_t pen = x;
+  // Only what can reach the target is looked at: a line is left once its pen has passed the right
+  // edge by more than a glyph reaches back (advances never go back), and the text once a line
+  // starts that far below the bottom. Printing a long text costs what shows of it (a text box
+  // repaints everything typed into it on every key). In 64 bits: a long line in a large font
+  // overflows 32.
+  const int64_t reach = 2 * int64_t{LineHeight()};
+  const int64_t width = target.Width();
+  const int64_t height = target.Height();
+  int64_t pen = x;
+  int64_t top = y;
   for (size_t i = 0; i < s.size();) {
+    if (top >= height + reach) return;
+    if (pen >= width + reach) {
+      const size_t nl = s.find('\n', i);
+      if (nl == std::string_view::npos) return;
+      i = nl;
+    }
     const char32_t cp = NextCodePoint(s, i);
     if (cp == '\n') {
       pen = x;
-      y += LineHeight();
+      top += LineHeight();
       continue;
     }
     if (cp == '\r') continue;
     const Glyph& g = GetGlyph(cp);
-    if (g.width > 0) {
-      target.BlendMask(pen + g.left, y + g.top, arena_.data() + g.offset, g.width, g.height, g.width, c);
+    const int64_t gx = pen + g.left;
+    const int64_t gy = top + g.top;
+    if (g.width > 0 && gx < width && gx + g.width > 0 && gy < height && gy + g.height > 0) {
+      target.BlendMask(static_cast<int32_t>(gx), static_cast<int32_t>(gy), arena_.data() + g.offset, g.width,
+                       g.height, g.width, c);
     }
     pen += g.advance;
   }

@@ -479,5 +479,16 @@ TEST_F(DesktopEndToEnd, RunWithoutAWindowSystemOrWithABrokenFormFailsWithAReason
   EXPECT_NE(broken.err.find("nowhere.json"), std::string::npos) << broken.err;
 }
 
+// Without any window system SDL falls back to a driver that shows nothing: run must not wait for
+// a window nobody can close.
+TEST(DesktopWithoutDisplay, RunFailsAtOnceWhenNoWindowSystemIsThere) {
+  ChildProcess::Launch launch;
+  launch.argv = {VORN_VORNFORM, "run", Example("button.json")};
+  launch.unsetEnv = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
+  const Finished f = RunToEnd(launch, 20s);
+  EXPECT_EQ(f.status, 1);
+  EXPECT_NE(f.err.find("vornform: cannot open a window: no display"), std::string::npos) << f.err;
+}
+
 }  // namespace
 }  // namespace vorn::test

@@ -179,7 +179,7 @@ TEST(FormHandlers, RunTheirLinesWhenTheEventIsRaised) {
   Loaded l(R"({ "vornform": 1, "form": { "name": "F", "width": 300, "height": 200 },
     "controls": [ { "class": "vornButton2.vornButton", "name": "a", "left": 0, "top": 0, "width": 50, "height": 20 },
                   { "class": "vornButton2.vornButton", "name": "b", "left": 60, "top": 0, "width": 50, "height": 20 } ],
-    "handlers": { "a.Click": [ "let b.Caption \"clicked\"", "get b.Caption" ], "a.Nothing": [ "echo never" ] } })");
+    "handlers": { "a.Click": [ "let b.Caption \"clicked\"", "get b.Caption" ], "a.KeyDown": [ "echo never" ] } })");
   EXPECT_TRUE(l.errors.empty());
   l.form->RunScript(ParseScript("click 10 10", "s"));
   // The handler runs inside the event, before the button goes on to MouseUp.

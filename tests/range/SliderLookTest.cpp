@@ -135,6 +135,25 @@ TEST(SliderLabels, FourValueStyleLabelsFiveTicks) {
   for (size_t i = 0; i < 5; ++i) EXPECT_NEAR(centres[i], expected[i], 2) << i;
 }
 
+TEST(SliderLabels, ARangeWiderThan32BitsPutsTheThreeQuarterLabelAtThreeQuarters) {
+  auto s = StoredSlider(420, 41, {{"TickStyle", L(Tick_Four_Value)}, {"Min", L(-2000000000)},
+                                  {"Max", L(2000000000)}, {"Value", L(0)}});
+  const Color bg = RestingScheme()[1];
+  // q3 = 1000000000 lies at 75 % of the 400-pixel travel: its label is centred on 310 and as wide
+  // as its text (a wrapped value would print elsewhere and wider).
+  int left = 420, right = -1;
+  for (int x = 250; x < 370; ++x) {
+    for (int y = 26; y <= 40; ++y) {
+      if (s->Pixel(x, y) == bg) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  EXPECT_NEAR((left + right) / 2.0, 310, 2);
+  EXPECT_NEAR(right - left + 1, s->Window().TextWidth("1000000000"), 3);
+  EXPECT_EQ(InkCentres(*s, true, 26, 40, bg).size(), 5u);
+}
+
 TEST(SliderLabels, VerticalLabelsAreCentredOnTheirTickPositions) {
   auto s = StoredSlider(60, 220, {{"Orientation", L(2)}, {"TickStyle", L(Tick_Half_Value)}});
   const std::vector<double> centres = InkCentres(*s, false, 26, s->Window().Pixels().Width() - 1, RestingScheme()[1]);

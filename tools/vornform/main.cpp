@@ -2,13 +2,13 @@
 // replays scripted input, saves them back, and shows the built-in gallery.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "DemoGallery.h"
+#include "host/Limits.h"
+#include "host/files/UserFile.h"
 #include "host/form/Form.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/raster/Png.h"
@@ -81,15 +81,11 @@ struct Session {
   }
 };
 
-std::string ReadFile(const std::string& path, bool& ok) {
-  std::ifstream in(path, std::ios::binary);
-  ok = static_cast<bool>(in);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 int Render(const std::string& formPath, const std::string& outPath) {
+  if (SameFile(outPath, formPath)) {
+    std::cerr << outPath << ": is the form document being read; not writing a picture over it\n";
+    return kFailed;
+  }
   Session s;
   if (!s.Load(formPath)) return kFailed;
   int failures = s.form->RunOnLoad(s.errors);
@@ -104,21 +100,16 @@ int Render(const std::string& formPath, const std::string& outPath) {
 }
 
 int Replay(const std::string& formPath, const std::string& scriptPath) {
-  bool ok = false;
-  const std::string text = ReadFile(scriptPath, ok);
-  if (!ok) {
-    std::cerr << scriptPath << ": cannot open the file\n";
-    return kUsage;
-  }
   std::vector<ScriptCommand> commands;
   try {
-    commands = ParseScript(text, scriptPath);
-  } catch (const ScriptError& e) {
+    commands = ParseScript(ReadUserFile(scriptPath, limits::kScriptBytes), scriptPath);
+  } catch (const std::runtime_error& e) {  // FileError or ScriptError
     std::cerr << e.what() << '\n';
     return kUsage;
   }
   Session s;
   if (!s.Load(formPath)) return kFailed;
+  s.form->ProtectFile(scriptPath);
   int failures = s.form->RunOnLoad(s.errors);
   ReportAll(s.errors);
   failures += s.form->RunScript(commands);

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "host/form/FormDocument.h"
+#include "host/raster/PixelBuffer.h"
+
+namespace vorn {
+
+/// "-" names standard input where a file is read and standard output where one is written.
+bool IsStdio(const std::string& path);
+
+/// The whole text of a file or of standard input; false when it cannot be opened.
+bool ReadInput(const std::string& path, std::string& text);
+/// A form document from a file or from standard input (image paths then relative to the current
+/// folder). Throws DocumentError.
+FormDocument LoadDocument(const std::string& path, std::vector<std::string>& errors);
+/// Writes a form document to a file (atomically) or to standard output.
+void SaveDocument(const FormDocument& doc, const std::string& path);
+/// Writes a PNG to a file (atomically) or to standard output.
+void WritePicture(const PixelBuffer& picture, const std::string& path);
+/// Reads a PNG from a file or from standard input; throws std::runtime_error naming it.
+PixelBuffer ReadPicture(const std::string& path);
+
+}  // namespace vorn

@@ -49,6 +49,11 @@ PictureDifference ComparePictures(const PixelBuffer& a, const PixelBuffer& b, in
   return d;
 }
 
+std::string DiffPathFor(const std::string& picture) {
+  const bool png = picture.size() > 4 && picture.compare(picture.size() - 4, 4, ".png") == 0;
+  return (png ? picture.substr(0, picture.size() - 4) : picture) + ".diff.png";
+}
+
 std::string PictureDifference::Describe(const PixelBuffer& a, const PixelBuffer& b) const {
   std::string text;
   if (sizesDiffer) text = "sizes " + Size(a) + " and " + Size(b) + "; ";

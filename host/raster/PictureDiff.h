@@ -28,4 +28,7 @@ struct PictureDifference {
 /// tolerance (0 to 255).
 PictureDifference ComparePictures(const PixelBuffer& a, const PixelBuffer& b, int tolerance = 0);
 
+/// Where the difference picture of a picture goes: beside it, NAME.diff.png.
+std::string DiffPathFor(const std::string& picture);
+
 }  // namespace vorn

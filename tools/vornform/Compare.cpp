@@ -26,13 +26,6 @@ bool ParseTolerance(const std::string& text, int& tolerance) {
   return ec == std::errc() && p == end && tolerance >= 0 && tolerance <= 255;
 }
 
-std::string DiffPathFor(const std::string& picture) {
-  const std::string stem = picture.size() > 4 && picture.compare(picture.size() - 4, 4, ".png") == 0
-                               ? picture.substr(0, picture.size() - 4)
-                               : picture;
-  return stem + ".diff.png";
-}
-
 int CompareCommand(const std::vector<std::string>& args) {
   std::vector<std::string> pictures;
   std::string diffPath;

@@ -11,7 +11,4 @@ int CompareCommand(const std::vector<std::string>& args);
 /// A tolerance argument: 0 to 255; false for anything else.
 bool ParseTolerance(const std::string& text, int& tolerance);
 
-/// Where a difference picture goes by default: beside the picture it belongs to, NAME.diff.png.
-std::string DiffPathFor(const std::string& picture);
-
 }  // namespace vorn

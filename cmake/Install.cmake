@@ -12,6 +12,19 @@ include(CMakePackageConfigHelpers)
 set(VORN_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/vornbutton2)
 set(VORN_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vornButton2)
 
+# Installed outside the system's library folders, the libraries find each other and vornform finds
+# them by a path relative to themselves, so the tree can also be moved; under /usr nothing is set.
+list(FIND CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES "${CMAKE_INSTALL_FULL_LIBDIR}" vorn_system_libdir)
+if(vorn_system_libdir EQUAL -1)
+  file(RELATIVE_PATH vorn_bin_to_lib ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+  foreach(lib vornbutton2_shared vornheadless vorndesktop)
+    if(TARGET ${lib})
+      set_target_properties(${lib} PROPERTIES INSTALL_RPATH "$ORIGIN")
+    endif()
+  endforeach()
+  set_target_properties(vornform PROPERTIES INSTALL_RPATH "$ORIGIN/${vorn_bin_to_lib}")
+endif()
+
 install(TARGETS vornbutton2_shared vornheadless EXPORT vornButton2Targets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev
         INCLUDES DESTINATION ${VORN_INCLUDE_DIR})

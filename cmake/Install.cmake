@@ -14,8 +14,8 @@ set(VORN_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vornButton2)
 
 # Installed outside the system's library folders, the libraries find each other and vornform finds
 # them by a path relative to themselves, so the tree can also be moved; under /usr nothing is set.
-list(FIND CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES "${CMAKE_INSTALL_FULL_LIBDIR}" vorn_system_libdir)
-if(vorn_system_libdir EQUAL -1)
+if(NOT "${CMAKE_INSTALL_FULL_LIBDIR}" IN_LIST CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES AND
+   NOT "${CMAKE_INSTALL_FULL_LIBDIR}" IN_LIST CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES)
   file(RELATIVE_PATH vorn_bin_to_lib ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
   foreach(lib vornbutton2_shared vornheadless vorndesktop)
     if(TARGET ${lib})

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the demo and the tests need, when they are missing.
+# Installs the Debian packages the build, the demo and the tests need, when they are missing, and
+# those named as arguments (scripts/package.sh asks for its own).
 set -euo pipefail
 packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
           libpng-dev nlohmann-json3-dev libsdl2-dev libx11-dev libxi-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xdotool)
+          xvfb xdotool "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

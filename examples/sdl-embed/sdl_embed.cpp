@@ -13,6 +13,7 @@
 #include "controls/button/vornButton.h"
 #include "controls/range/vornSlider.h"
 #include "host/desktop/DesktopHost.h"
+#include "host/desktop/XErrorFilter.h"
 #include "host/headless/HeadlessSite.h"
 
 using namespace vorn;
@@ -58,6 +59,13 @@ struct LevelSlider final : SliderEvents {
 }  // namespace
 
 int main() {
+  // On X11, SDL's wake-up message to a window that is being destroyed draws a BadWindow error when
+  // SDL quits, and Xlib's default handler ends the program with it: a filter installed before SDL
+  // starts (SDL puts back the handler it found) keeps that one harmless error out.
+  XErrorFilter xErrors;
+  // The program draws into its window's surface: a plain one, not an OpenGL texture (for which SDL
+  // would load a GL driver and create the window anew).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "sdl-embed: %s\n", SDL_GetError());
     return 1;

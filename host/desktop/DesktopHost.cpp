@@ -126,10 +126,18 @@ void DesktopHost::DoEvents() {
 bool DesktopHost::PollAll() {
   bool any = false;
   SDL_Event e;
+  std::vector<SDL_Event> programs;
   while (!quit_ && SDL_PollEvent(&e)) {
-    Handle(e);
     any = true;
+    if (programs_.empty()) {
+      Handle(e);
+    } else if (!HandleEvent(e)) {
+      programs.push_back(e);
+    }
   }
+  // A control pumping events (DoEvents) in a program's loop leaves the program's events, SDL_QUIT
+  // among them, for that loop.
+  for (SDL_Event& p : programs) SDL_PushEvent(&p);
   return any;
 }
 

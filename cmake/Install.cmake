@@ -3,6 +3,11 @@
 # (the shared libraries), dev (headers, package files, the unversioned library links) and tools
 # (vornform, its bash completion, the documentation and the example forms); scripts/package.sh
 # makes one Debian package of each.
+# A build without the hosts or vornform (a cross build of the library alone) installs nothing here.
+if(NOT TARGET vornheadless OR NOT TARGET vornform)
+  return()
+endif()
+
 # The documentation goes to share/doc/vornbutton2 unless told otherwise (the Debian package puts
 # it under its own name).
 set(CMAKE_INSTALL_DOCDIR share/doc/vornbutton2 CACHE PATH "Documentation (DATAROOTDIR/doc/vornbutton2)")

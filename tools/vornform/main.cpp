@@ -207,9 +207,15 @@ int Demo() {
   }
   int failures = s.form->RunOnLoad(s.errors);
   // The progress bars move while the gallery shows.
-  std::unique_ptr<Timer> live = s.host.CreateTimer("gallery", 40, [&s] { StepGallery(*s.form); });
+  std::unique_ptr<Timer> live = s.host.CreateTimer("gallery", 40, [&s, &live] {
+    live->SetInterval(40);
+    StepGallery(*s.form);
+  });
   live->SetEnabled(true);
 #if VORN_DESKTOP
+  // In a window they first hold still for a second, so that the window shows the gallery as it is
+  // rendered without a display (a screenshot taken then matches that picture).
+  if (desktop) live->SetInterval(1000);
   if (desktop) return ShowInWindow(s, *desktop, failures);
 #endif
   const std::string out = "vornform-demo.png";

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the demo and the tests need, when they are missing
-# (with --fuzz, also those of the fuzz targets).
+# Installs the Debian packages the build, the demo and the tests need, when they are missing, and
+# those named as arguments (scripts/package.sh asks for its own); with --fuzz, also those of the
+# fuzz targets.
 set -euo pipefail
+fuzz=0
+if [ "${1:-}" = "--fuzz" ]; then fuzz=1; shift; fi
 packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
           libpng-dev nlohmann-json3-dev libsdl2-dev libx11-dev libxi-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xdotool)
+          xvfb xdotool "$@")
 # scripts/fuzz.sh needs clang 14 with its sanitizer and libFuzzer runtimes too.
-[ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
+[ "$fuzz" = 1 ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -27,19 +27,22 @@ int16_t ButtonOf(uint8_t sdlButton) {
 }  // namespace
 
 std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
+  const bool ownsSdl = SDL_WasInit(SDL_INIT_EVERYTHING) == 0;
   auto filter = std::make_unique<XErrorFilter>();
-  // Pictures go to the window system as they are (X11: shared-memory images), not through an
-  // OpenGL texture, which would load a GPU driver (or a software rasteriser with its threads) to
-  // show a few changed rectangles. Keep a compositing window manager compositing (it draws the
-  // popups' translucency), let the screen saver run, and take the first click on an inactive
-  // window as a click.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+  if (ownsSdl) {
+    // Pictures go to the window system as they are (X11: shared-memory images), not through an
+    // OpenGL texture, which would load a GPU driver (or a software rasteriser with its threads)
+    // to show a few changed rectangles. Keep a compositing window manager compositing (it draws
+    // the popups' translucency), let the screen saver run, and take the first click on an
+    // inactive window as a click. A program that started SDL itself has chosen its own.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  }
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
-    SDL_Quit();
+    if (ownsSdl) SDL_Quit();
     return nullptr;
   }
   // Without a window system SDL falls back to drivers that show nothing and never close a window;
@@ -58,6 +61,7 @@ std::unique_ptr<DesktopHost> DesktopHost::Open(std::string& error) {
   SDL_GetDisplayBounds(0, &screen);
   auto host = std::unique_ptr<DesktopHost>(new DesktopHost(screen.w, screen.h));
   host->errorFilter_ = std::move(filter);
+  host->ownsSdl_ = ownsSdl;
   return host;
 }
 
@@ -66,7 +70,12 @@ DesktopHost::DesktopHost(int32_t widthPx, int32_t heightPx)
 
 DesktopHost::~DesktopHost() {
   shown_.clear();
-  SDL_Quit();
+  // The program's SDL goes on: only the host's share of the video subsystem ends.
+  if (ownsSdl_) {
+    SDL_Quit();
+  } else {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
 }
 
 uint64_t DesktopHost::NowMs() { return SDL_GetTicks64(); }
@@ -130,17 +139,92 @@ void DesktopHost::DoEvents() {
 bool DesktopHost::PollAll() {
   bool any = false;
   SDL_Event e;
+  std::vector<SDL_Event> programs;
   while (!quit_ && SDL_PollEvent(&e)) {
-    Handle(e);
     any = true;
+    if (programs_.empty()) {
+      Handle(e);
+    } else if (!HandleEvent(e)) {
+      programs.push_back(e);
+    }
   }
+  // A control pumping events (DoEvents) in a program's loop leaves the program's events, SDL_QUIT
+  // among them, for that loop.
+  for (SDL_Event& p : programs) SDL_PushEvent(&p);
   return any;
 }
 
 void DesktopHost::Refresh() {
-  time_.CatchUp();
-  SyncWindows();
+  RunDueTimers();
   Present();
+}
+
+void DesktopHost::RunDueTimers() { time_.CatchUp(); }
+
+void DesktopHost::ShowIn(HeadlessSurface& form, SDL_Window* window) {
+  programs_[form.hWnd()] = window;
+  shown_.erase(form.hWnd());
+  PointL at;
+  SDL_GetWindowPosition(window, &at.x, &at.y);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window, &w, &h);
+  form.MovePx(at.x, at.y, w, h);
+}
+
+bool DesktopHost::HandleEvent(const SDL_Event& e) {
+  if (e.type == SDL_QUIT) return false;  // the program's to decide
+  const bool claimed = Claims(e);
+  // The program's windows moving, resizing or losing their picture concern both.
+  if (claimed || e.type == SDL_WINDOWEVENT) Handle(e);
+  return claimed;
+}
+
+bool DesktopHost::OverControl(uint32_t windowId, int32_t x, int32_t y) {
+  WindowHandle handle = 0;
+  Shown* s = ShownById(windowId, &handle);
+  if (!s) return false;
+  const RectL& r = s->window->Plan().rect;
+  const HeadlessSurface* w = WindowAt({r.left + x, r.top + y});
+  return w && w->hWnd() != handle;
+}
+
+bool DesktopHost::Claims(const SDL_Event& e) {
+  uint32_t windowId = 0;
+  switch (e.type) {
+    case SDL_WINDOWEVENT: windowId = e.window.windowID; break;
+    case SDL_MOUSEMOTION: windowId = e.motion.windowID; break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: windowId = e.button.windowID; break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: windowId = e.key.windowID; break;
+    case SDL_TEXTINPUT: windowId = e.text.windowID; break;
+    default: return false;
+  }
+  WindowHandle handle = 0;
+  Shown* s = ShownById(windowId, &handle);
+  if (!s) return Capture() != nullptr && (e.type == SDL_MOUSEMOTION || e.type == SDL_MOUSEBUTTONUP);
+  if (!s->window->Programs()) return true;
+  // A window of the program: the host's are its controls.
+  switch (e.type) {
+    case SDL_MOUSEMOTION:
+      if (Capture() || OverControl(windowId, e.motion.x, e.motion.y)) return true;
+      PointerTo(windowId, e.motion.x, e.motion.y);  // hover ends where the program's area begins
+      return false;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (Capture() || OverControl(windowId, e.button.x, e.button.y)) return true;
+      // A press on the program's own area takes the keyboard back from the controls.
+      if (e.type == SDL_MOUSEBUTTONDOWN && Focus()) SetFocus(nullptr);
+      return false;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_TEXTINPUT: {
+      const HeadlessSurface* top = Focus();
+      while (top && top->Parent()) top = top->Parent();
+      return top && top->hWnd() == handle;
+    }
+    default: return false;
+  }
 }
 
 const SdlWindow* DesktopHost::RealWindow(WindowHandle window) const {
@@ -198,7 +282,7 @@ void DesktopHost::HandleWindowEvent(const SDL_WindowEvent& e) {
   if (!s) return;
   switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE:
-      if (s->window->Plan().framed) quit_ = true;
+      if (s->window->Plan().framed && !s->window->Programs()) quit_ = true;
       break;
     case SDL_WINDOWEVENT_MOVED:
       // A form goes where the user or the window manager put it, so that the controls' screen
@@ -208,8 +292,13 @@ void DesktopHost::HandleWindowEvent(const SDL_WindowEvent& e) {
         if (HeadlessSurface* w = Find(handle)) w->MovePx(e.data1, e.data2, w->Pixels().Width(), w->Pixels().Height());
       }
       break;
-    case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:  // a new window surface, blank
+      if (s->window->Programs()) {
+        if (HeadlessSurface* w = Find(handle)) w->MovePx(w->ScreenRect().left, w->ScreenRect().top, e.data1, e.data2);
+      }
+      s->exposed = true;
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
       s->exposed = true;
       break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -310,9 +399,14 @@ void DesktopHost::SyncWindows() {
       if (failed_.count(p.handle)) continue;
       const auto caption = captions_.find(p.handle);
       const HeadlessSurface* w = Find(p.handle);
+      const auto programs = programs_.find(p.handle);
       try {
         Shown s;
-        s.window = std::make_unique<SdlWindow>(p, caption != captions_.end() ? caption->second : w->Name());
+        if (programs != programs_.end()) {
+          s.window = std::make_unique<SdlWindow>(programs->second);
+        } else {
+          s.window = std::make_unique<SdlWindow>(p, caption != captions_.end() ? caption->second : w->Name());
+        }
         it = shown_.emplace(p.handle, std::move(s)).first;
       } catch (const std::exception& e) {
         failed_.insert(p.handle);
@@ -325,7 +419,7 @@ void DesktopHost::SyncWindows() {
     s.window->Apply(p);
     if (!wasShown) {
       s.exposed = true;
-      if (p.framed) {
+      if (p.framed && !s.window->Programs()) {
         // The window manager may have placed the form elsewhere than asked.
         const PointL at = s.window->Position();
         if (at != PointL{p.rect.left, p.rect.top}) {
@@ -351,10 +445,15 @@ void DesktopHost::SyncWindows() {
 }
 
 void DesktopHost::Present() {
+  SyncWindows();
   for (auto& [handle, s] : shown_) {
     if (!s.window->Shown()) continue;
     HeadlessSurface* w = Find(handle);
     if (!w) continue;
+    if (s.window->Programs()) {
+      PresentInProgramsWindow(*w, s);
+      continue;
+    }
     RectL changed = s.compositor.Update(*w);
     if (s.exposed) {
       changed = {0, 0, w->Pixels().Width(), w->Pixels().Height()};
@@ -362,6 +461,22 @@ void DesktopHost::Present() {
     }
     if (!IsEmpty(changed)) s.window->Upload(s.compositor.Picture(), changed);
   }
+}
+
+void DesktopHost::PresentInProgramsWindow(HeadlessSurface& form, Shown& s) {
+  const RectL changed = s.compositor.Update(form);
+  const RectL origin = form.ScreenRect();
+  std::vector<RectL> show;
+  for (const HeadlessSurface* c : form.Children()) {
+    if (!c->Visible()) continue;
+    const RectL r = c->ScreenRect();
+    const RectL area{r.left - origin.left, r.top - origin.top, r.right - origin.left, r.bottom - origin.top};
+    s.window->Draw(s.compositor.Picture(), area);
+    const RectL shown = s.exposed ? area : Intersect(changed, area);
+    if (!IsEmpty(shown)) show.push_back(shown);
+  }
+  s.exposed = false;
+  s.window->Show(show);
 }
 
 }  // namespace vorn

@@ -33,13 +33,22 @@ SdlWindow::SdlWindow(const WindowPlan& plan, const std::string& title) : plan_(p
   plan_.alpha = 255;  // as created; Apply sets the planned opacity
 }
 
-SdlWindow::~SdlWindow() { SDL_DestroyWindow(window_); }
+SdlWindow::SdlWindow(SDL_Window* programs) : window_(programs), id_(SDL_GetWindowID(programs)), owned_(false) {}
+
+SdlWindow::~SdlWindow() {
+  if (owned_) SDL_DestroyWindow(window_);
+}
 
 bool SdlWindow::Fits(const WindowPlan& plan) const noexcept {
-  return plan.framed == plan_.framed && plan.toolWindow == plan_.toolWindow;
+  return !owned_ || (plan.framed == plan_.framed && plan.toolWindow == plan_.toolWindow);
 }
 
 void SdlWindow::Apply(const WindowPlan& plan) {
+  if (!owned_) {  // the program's own window stays where and as the program has it
+    plan_ = plan;
+    shown_ = true;
+    return;
+  }
   const RectL& r = plan.rect;
   if (r.left != plan_.rect.left || r.top != plan_.rect.top) SDL_SetWindowPosition(window_, r.left, r.top);
   if (r.right - r.left != plan_.rect.right - plan_.rect.left || r.bottom - r.top != plan_.rect.bottom - plan_.rect.top) {
@@ -57,6 +66,10 @@ void SdlWindow::Apply(const WindowPlan& plan) {
 
 void SdlWindow::Hide() {
   if (!shown_) return;
+  if (!owned_) {
+    shown_ = false;
+    return;
+  }
   SDL_HideWindow(window_);
   shown_ = false;
 }
@@ -73,9 +86,27 @@ PointL SdlWindow::Position() const {
   return p;
 }
 
-void SdlWindow::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
+void SdlWindow::SetTitle(const std::string& title) {
+  if (owned_) SDL_SetWindowTitle(window_, title.c_str());
+}
 
 void SdlWindow::Upload(const PixelBuffer& picture, const RectL& area) {
+  Draw(picture, area);
+  Show({area});
+}
+
+void SdlWindow::Show(const std::vector<RectL>& areas) {
+  SDL_Surface* s = SDL_GetWindowSurface(window_);
+  if (!s) return;
+  std::vector<SDL_Rect> rects;
+  for (const RectL& a : areas) {
+    const RectL r = Intersect(a, {0, 0, s->w, s->h});
+    if (!IsEmpty(r)) rects.push_back({r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+}
+
+void SdlWindow::Draw(const PixelBuffer& picture, const RectL& area) {
   SDL_Surface* s = SDL_GetWindowSurface(window_);
   if (!s) return;
   const RectL r = Intersect(area, {0, 0, std::min(s->w, picture.Width()), std::min(s->h, picture.Height())});
@@ -87,8 +118,6 @@ void SdlWindow::Upload(const PixelBuffer& picture, const RectL& area) {
   SDL_ConvertPixels(r.right - r.left, r.bottom - r.top, SDL_PIXELFORMAT_XBGR8888, picture.Row(r.top) + r.left,
                     picture.Width() * 4, s->format->format, dst, s->pitch);
   if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-  const SDL_Rect rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
-  SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
 }
 
 }  // namespace vorn

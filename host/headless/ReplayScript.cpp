@@ -1,5 +1,6 @@
 #include "host/headless/ReplayScript.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -9,6 +10,7 @@
 #include "host/Limits.h"
 #include "host/headless/TextNesting.h"
 #include "host/headless/ValueText.h"
+#include "host/raster/PictureDiff.h"
 #include "host/raster/Png.h"
 #include "host/text/FontFace.h"
 
@@ -105,6 +107,27 @@ int16_t ButtonWord(const std::vector<std::string>& w) {
   if (w[1] == "right") return kRightButton;
   if (w[1] == "middle") return kMiddleButton;
   throw ScriptError("unknown mouse button \"" + w[1] + "\" (left, right or middle)");
+}
+
+// snapshot FILE [--expect GOLDEN [--tolerance N]]; without options FILE is the rest of the line.
+void ParseSnapshotOptions(const std::vector<std::string>& w, ScriptCommand& c) {
+  const bool options = std::any_of(w.begin(), w.end(), [](const std::string& s) { return s.rfind("--", 0) == 0; });
+  if (!options) return;
+  if (w.size() < 2 || w[1].rfind("--", 0) == 0) throw ScriptError("\"snapshot\" needs a file name");
+  c.text = w[1];
+  bool tolerance = false;
+  for (size_t i = 2; i < w.size(); i += 2) {
+    if (i + 1 == w.size()) throw ScriptError("\"" + w[i] + "\" needs a value");
+    if (w[i] == "--expect") {
+      c.expect = w[i + 1];
+    } else if (w[i] == "--tolerance") {
+      c.tolerance = static_cast<int>(ParseInt(w[i + 1], "the tolerance", 0, 255));
+      tolerance = true;
+    } else {
+      throw ScriptError("\"snapshot\" takes --expect GOLDEN.png and --tolerance N, not \"" + w[i] + "\"");
+    }
+  }
+  if (tolerance && c.expect.empty()) throw ScriptError("--tolerance goes with --expect");
 }
 
 }  // namespace
@@ -265,6 +288,7 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
         if (rest.empty()) throw ScriptError("\"" + cmd + "\" needs a file name");
         c.kind = cmd == "snapshot" ? ScriptCommand::Snapshot : ScriptCommand::Save;
         c.text = rest;
+        if (c.kind == ScriptCommand::Snapshot) ParseSnapshotOptions(w, c);
         out.push_back(c);
       } else if (cmd == "echo") {
         c.kind = ScriptCommand::Echo;
@@ -306,6 +330,16 @@ void ReplayRunner::RunAll() {
   // A control that waited for the buttons when the script ran out was let go by the host; one
   // more millisecond lets it finish what the release started (a popup menu reports Closed).
   if (feedsDoEvents_ && ctx_.Host().TakeReleasedForWaiter()) ctx_.Host().Advance(1);
+}
+
+void ReplayRunner::ExpectPicture(const PixelBuffer& shot, const ScriptCommand& c) {
+  const PixelBuffer golden = ReadPngBuffer(c.expect);
+  const PictureDifference d = ComparePictures(shot, golden, c.tolerance);
+  if (d.Same()) return;
+  const std::string diffPath = DiffPathFor(c.text);
+  WritePng(d.picture, diffPath);
+  Fail("snapshot", c.text + " differs from " + c.expect + ": " + d.Describe(shot, golden) + "; difference in " + diffPath,
+       0);
 }
 
 void ReplayRunner::Fail(const std::string& what, const std::string& text, int32_t number) {
@@ -398,7 +432,9 @@ void ReplayRunner::Run(const ScriptCommand& c) {
     case ScriptCommand::Snapshot:
       try {
         ctx_.CheckOutput(c.text);
-        WritePng(host.Snapshot(ctx_.SnapshotArea()), c.text);
+        const PixelBuffer shot = host.Snapshot(ctx_.SnapshotArea());
+        WritePng(shot, c.text);
+        if (!c.expect.empty()) ExpectPicture(shot, c);
       } catch (const std::exception& e) {
         Fail("snapshot", e.what(), 0);
       }

@@ -30,6 +30,8 @@ struct ScriptCommand {
   int16_t button = kLeftButton;
   uint64_t ms = 0;
   std::string text;           // Focus name, file, echo text
+  std::string expect;         // Snapshot: the golden picture to compare with, if any
+  int tolerance = 0;          // Snapshot: how far a channel may differ from the golden one
   MemberPath path;            // Let/Set/Get/Call
   bool valueIsPath = false;   // Set with an object path as its value
   nlohmann::ordered_json value;
@@ -89,6 +91,9 @@ class ReplayRunner {
   void Run(const ScriptCommand& c);
   void Tick(uint64_t ms);
   void Fail(const std::string& what, const std::string& text, int32_t number);
+  /// Compares a snapshot with the golden picture its command names; a mismatch fails the command
+  /// and leaves a difference picture beside the snapshot.
+  void ExpectPicture(const PixelBuffer& shot, const ScriptCommand& c);
 
   ReplayContext& ctx_;
   std::vector<ScriptCommand> commands_;

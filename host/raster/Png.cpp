@@ -28,9 +28,8 @@ void WriteChannels(const std::vector<uint8_t>& data, int32_t w, int32_t h, bool 
   }
   ReplaceUserFile(path, std::string_view(reinterpret_cast<const char*>(encoded.data()), size));
 }
-}  // namespace
 
-void WritePng(const PixelBuffer& buffer, const std::string& path) {
+std::vector<uint8_t> RgbOf(const PixelBuffer& buffer) {
   std::vector<uint8_t> rgb(static_cast<size_t>(buffer.Width()) * buffer.Height() * 3);
   size_t k = 0;
   for (int32_t y = 0; y < buffer.Height(); ++y) {
@@ -41,7 +40,31 @@ void WritePng(const PixelBuffer& buffer, const std::string& path) {
       rgb[k++] = (row[x] >> 16) & 0xFF;
     }
   }
-  WriteChannels(rgb, buffer.Width(), buffer.Height(), false, path);
+  return rgb;
+}
+}  // namespace
+
+void WritePng(const PixelBuffer& buffer, const std::string& path) {
+  WriteChannels(RgbOf(buffer), buffer.Width(), buffer.Height(), false, path);
+}
+
+std::string EncodePng(const PixelBuffer& buffer) {
+  const std::vector<uint8_t> rgb = RgbOf(buffer);
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(buffer.Width());
+  image.height = static_cast<png_uint_32>(buffer.Height());
+  image.format = PNG_FORMAT_RGB;
+  png_alloc_size_t size = 0;
+  if (!png_image_write_get_memory_size(image, size, 0, rgb.data(), 0, nullptr)) {
+    throw std::runtime_error(std::string("cannot encode PNG: ") + image.message);
+  }
+  std::string bytes(size, '\0');
+  if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, rgb.data(), 0, nullptr)) {
+    throw std::runtime_error(std::string("cannot encode PNG: ") + image.message);
+  }
+  bytes.resize(size);
+  return bytes;
 }
 
 void WritePicturePng(const Picture& picture, const std::string& path) {
@@ -57,11 +80,14 @@ void WritePicturePng(const Picture& picture, const std::string& path) {
 }
 
 namespace {
-std::vector<uint8_t> ReadRgba(const std::string& path, png_uint_32& w, png_uint_32& h) {
-  const std::string file = ReadUserFile(path, limits::kImageBytes);
+// Reads a file a user named, or bytes in memory when given them (path then only names them).
+std::vector<uint8_t> ReadRgba(const std::string& path, png_uint_32& w, png_uint_32& h,
+                              const std::string* bytes = nullptr) {
+  const std::string file = bytes ? std::string() : ReadUserFile(path, limits::kImageBytes);
+  const std::string& data = bytes ? *bytes : file;
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, file.data(), file.size())) {
+  if (!png_image_begin_read_from_memory(&image, data.data(), data.size())) {
     throw std::runtime_error(path + ": " + image.message);
   }
   image.format = PNG_FORMAT_RGBA;
@@ -93,9 +119,11 @@ Ref<Picture> ReadPng(const std::string& path) {
   return MakeRef<Picture>(static_cast<int32_t>(w), static_cast<int32_t>(h), std::move(px));
 }
 
-PixelBuffer ReadPngBuffer(const std::string& path) {
+PixelBuffer ReadPngBuffer(const std::string& path) { return DecodePngBuffer(path, nullptr); }
+
+PixelBuffer DecodePngBuffer(const std::string& name, const std::string* bytes) {
   png_uint_32 w = 0, h = 0;
-  std::vector<uint8_t> rgba = ReadRgba(path, w, h);
+  std::vector<uint8_t> rgba = ReadRgba(name, w, h, bytes);
   PixelBuffer b(static_cast<int32_t>(w), static_cast<int32_t>(h));
   for (int32_t y = 0; y < b.Height(); ++y) {
     for (int32_t x = 0; x < b.Width(); ++x) {

@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "Compare.h"
 #include "DemoGallery.h"
+#include "Help.h"
+#include "Messages.h"
+#include "Streams.h"
 #include "host/Limits.h"
 #include "host/files/UserFile.h"
 #include "host/form/Form.h"
@@ -26,20 +30,32 @@ constexpr int kOk = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-int Usage() {
-  std::cerr << "usage: vornform render FORM.json -o OUT.png\n"
-               "       vornform replay FORM.json SCRIPT.txt\n"
-               "       vornform save FORM.json -o OUT.json\n"
-               "       vornform run FORM.json\n"
-               "       vornform demo\n"
-               "       vornform typelib\n"
-               "       vornform register | unregister\n";
+int Usage(const std::string& command) {
+  const std::string synopsis = CommandSynopsis(command);
+  if (command.empty()) {
+    std::cerr << AllSynopses() << "Try 'vornform --help'.\n";
+  } else if (synopsis.empty()) {
+    std::cerr << "unknown command \"" << command << "\"\nTry 'vornform --help'.\n";
+  } else {
+    std::cerr << command << ": wrong arguments\n" << synopsis << "Try 'vornform help " << command << "'.\n";
+  }
   return kUsage;
 }
 
+// Event lines go to standard output, or to standard error while standard output carries a file.
+std::ostream* lineOut = &std::cout;
+ProgramMessages* messages = nullptr;
+
+void LinesToStandardError(const std::string& outPath) {
+  static std::ostream plainErr(nullptr);
+  if (!IsStdio(outPath) || !messages) return;
+  plainErr.rdbuf(messages->Plain());
+  lineOut = &plainErr;
+}
+
 void PrintLine(const std::string& line) {
-  std::cout << line << '\n';
-  std::cout.flush();
+  *lineOut << line << '\n';
+  lineOut->flush();
 }
 
 void ReportAll(const std::vector<std::string>& errors) {
@@ -59,7 +75,7 @@ struct Session {
 
   bool Load(const std::string& path) {
     try {
-      FormDocument doc = LoadFormDocument(path, errors);
+      FormDocument doc = LoadDocument(path, errors);
       Start(std::move(doc), {});
       return true;
     } catch (const DocumentError& e) {
@@ -86,12 +102,13 @@ int Render(const std::string& formPath, const std::string& outPath) {
     std::cerr << outPath << ": is the form document being read; not writing a picture over it\n";
     return kFailed;
   }
+  LinesToStandardError(outPath);
   Session s;
   if (!s.Load(formPath)) return kFailed;
   int failures = s.form->RunOnLoad(s.errors);
   ReportAll(s.errors);
   try {
-    WritePng(s.host.Snapshot(s.form->SnapshotArea()), outPath);
+    WritePicture(s.host.Snapshot(s.form->SnapshotArea()), outPath);
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return kFailed;
@@ -100,9 +117,10 @@ int Render(const std::string& formPath, const std::string& outPath) {
 }
 
 int Replay(const std::string& formPath, const std::string& scriptPath) {
+  if (IsStdio(formPath) && IsStdio(scriptPath)) return Usage("replay");
   std::vector<ScriptCommand> commands;
   try {
-    commands = ParseScript(ReadUserFile(scriptPath, limits::kScriptBytes), scriptPath);
+    commands = ParseScript(ReadInput(scriptPath, limits::kScriptBytes), scriptPath);
   } catch (const std::runtime_error& e) {  // FileError or ScriptError
     std::cerr << e.what() << '\n';
     return kUsage;
@@ -117,6 +135,7 @@ int Replay(const std::string& formPath, const std::string& scriptPath) {
 }
 
 int Save(const std::string& formPath, const std::string& outPath) {
+  LinesToStandardError(outPath);
   Session s;
   if (!s.Load(formPath)) return kFailed;
   ReportAll(s.errors);
@@ -124,7 +143,7 @@ int Save(const std::string& formPath, const std::string& outPath) {
   FormDocument doc = s.form->Snapshot(saveErrors);
   ReportAll(saveErrors);
   try {
-    SaveFormDocument(doc, outPath);
+    SaveDocument(doc, outPath);
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return kFailed;
@@ -188,9 +207,15 @@ int Demo() {
   }
   int failures = s.form->RunOnLoad(s.errors);
   // The progress bars move while the gallery shows.
-  std::unique_ptr<Timer> live = s.host.CreateTimer("gallery", 40, [&s] { StepGallery(*s.form); });
+  std::unique_ptr<Timer> live = s.host.CreateTimer("gallery", 40, [&s, &live] {
+    live->SetInterval(40);
+    StepGallery(*s.form);
+  });
   live->SetEnabled(true);
 #if VORN_DESKTOP
+  // In a window they first hold still for a second, so that the window shows the gallery as it is
+  // rendered without a display (a screenshot taken then matches that picture).
+  if (desktop) live->SetInterval(1000);
   if (desktop) return ShowInWindow(s, *desktop, failures);
 #endif
   const std::string out = "vornform-demo.png";
@@ -215,8 +240,25 @@ int Registration(bool add) {
 
 int Main(int argc, char** argv) {
   std::vector<std::string> a(argv + 1, argv + argc);
-  if (a.empty()) return Usage();
+  if (a.empty()) return Usage("");
   const std::string& cmd = a[0];
+  if (cmd == "--help" || cmd == "-h" || (cmd == "help" && a.size() == 1)) {
+    std::cout << OverviewText();
+    return kOk;
+  }
+  if (cmd == "--version" && a.size() == 1) {
+    std::cout << VersionText();
+    return kOk;
+  }
+  const bool helpAsked = a.size() == 2 && (a[1] == "--help" || a[1] == "-h");
+  if ((cmd == "help" && a.size() == 2) || helpAsked) {
+    const std::string& topic = helpAsked ? cmd : a[1];
+    const std::string text = CommandHelp(topic);
+    if (text.empty()) return Usage(topic);
+    std::cout << text;
+    return kOk;
+  }
+  if (cmd == "compare") return CompareCommand({a.begin() + 1, a.end()});
   if (cmd == "render" && a.size() == 4 && a[2] == "-o") return Render(a[1], a[3]);
   if (cmd == "replay" && a.size() == 3) return Replay(a[1], a[2]);
   if (cmd == "save" && a.size() == 4 && a[2] == "-o") return Save(a[1], a[3]);
@@ -230,13 +272,15 @@ int Main(int argc, char** argv) {
   }
   if (cmd == "register" && a.size() == 1) return Registration(true);
   if (cmd == "unregister" && a.size() == 1) return Registration(false);
-  return Usage();
+  return Usage(cmd);
 }
 
 }  // namespace
 }  // namespace vorn
 
 int main(int argc, char** argv) {
+  vorn::ProgramMessages messages;
+  vorn::messages = &messages;
   try {
     return vorn::Main(argc, argv);
   } catch (const std::exception& e) {

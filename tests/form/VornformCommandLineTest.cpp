@@ -55,7 +55,7 @@ TEST(VornformCommandLine, UsageErrorsNameTheProgramAndExitWith2) {
   std::ofstream(bad) << "move 1\n";
   EXPECT_EQ(VornformStreams("replay " + Example("button.json") + " " + bad).err,
             bad + ":1: \"move\" takes 2 argument(s)\n");
-  EXPECT_EQ(VornformStreams("render nowhere.json -o x.png").err, "vornform: nowhere.json: cannot open the file\n");
+  EXPECT_EQ(VornformStreams("render nowhere.json -o x.png").err, "vornform: nowhere.json: cannot open the file: No such file or directory\n");
 }
 
 TEST(VornformCommandLine, DashReadsStandardInputAndWritesStandardOutput) {

@@ -28,7 +28,7 @@ TEST(VornformFiles, PicturesAreNeverWrittenOverTheDocumentOrTheScript) {
 
   const CliRun render = Vornform("render " + dir + "form.json -o " + dir + "form.json");
   EXPECT_EQ(render.status, 1);
-  EXPECT_EQ(render.out, dir + "form.json: is the form document being read; not writing a picture over it\n");
+  EXPECT_EQ(render.out, "vornform: " + dir + "form.json: is the form document being read; not writing a picture over it\n");
 
   const CliRun replay = Vornform("replay " + dir + "form.json " + dir + "script.txt");
   EXPECT_EQ(replay.status, 1);
@@ -66,7 +66,7 @@ TEST(VornformFiles, PipesFoldersAndDevicesFailAtOnceWithTheirReason) {
   for (const Case& c : cases) {
     const CliRun r = Vornform(c.args);
     EXPECT_EQ(r.status, c.status) << c.args;
-    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.out, "vornform: " + c.out);
   }
 }
 

@@ -1,4 +1,6 @@
-#include "library/ComObjects.h"
+// IClassFactory of a creatable control class.
+#include "library/com/ComPlatform.h"
+#include "library/com/Interfaces.h"
 
 namespace vorn {
 
@@ -6,13 +8,13 @@ namespace {
 
 struct FactoryObject {
   const IClassFactoryVtbl* lpVtbl;
-  uint32_t refs;
+  ComCount refs;
   const LibraryClass* cls;
 };
 
 FactoryObject* Self(IClassFactory* p) { return reinterpret_cast<FactoryObject*>(p); }
 
-HRESULT FQueryInterface(IClassFactory* self, const IID* riid, void** ppv) {
+HRESULT VORN_COM_CALL FQueryInterface(IClassFactory* self, ComRefIid riid, void** ppv) {
   if (!ppv) return E_POINTER;
   if (IsIid(riid, IID_IUnknown) || IsIid(riid, IID_IClassFactory)) {
     *ppv = self;
@@ -22,29 +24,27 @@ HRESULT FQueryInterface(IClassFactory* self, const IID* riid, void** ppv) {
   *ppv = nullptr;
   return E_NOINTERFACE;
 }
-uint32_t FAddRef(IClassFactory* self) { return ++Self(self)->refs; }
-uint32_t FRelease(IClassFactory* self) {
-  const uint32_t left = --Self(self)->refs;
+ComCount VORN_COM_CALL FAddRef(IClassFactory* self) { return ++Self(self)->refs; }
+ComCount VORN_COM_CALL FRelease(IClassFactory* self) {
+  const ComCount left = --Self(self)->refs;
   if (left == 0) {
     delete Self(self);
     CountComObject(-1);
   }
   return left;
 }
-HRESULT FCreateInstance(IClassFactory* self, IUnknown* outer, const IID* riid, void** ppv) {
+HRESULT VORN_COM_CALL FCreateInstance(IClassFactory* self, IUnknown* outer, ComRefIid riid, void** ppv) {
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
   if (outer) return CLASS_E_NOAGGREGATION;
   DispatchObject* d = DispatchObject::NewControl(*Self(self)->cls);
-  IDispatch* disp = reinterpret_cast<IDispatch*>(&d->dispatch);
-  disp->lpVtbl->AddRef(disp);
-  const HRESULT hr = disp->lpVtbl->QueryInterface(disp, riid, ppv);
-  disp->lpVtbl->Release(disp);
+  d->AddRef();
+  const HRESULT hr = d->QueryInterface(riid, ppv);
+  d->Release();
   return hr;
 }
-HRESULT FLockServer(IClassFactory*, int32_t lock) {
-  ServerLocks() += lock ? 1 : -1;
-  if (ServerLocks() < 0) ServerLocks() = 0;
+HRESULT VORN_COM_CALL FLockServer(IClassFactory*, ComBool lock) {
+  LockServer(lock != 0);
   return S_OK;
 }
 const IClassFactoryVtbl kFactoryVtbl = {FQueryInterface, FAddRef, FRelease, FCreateInstance, FLockServer};

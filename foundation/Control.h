@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "foundation/ControlSite.h"
 #include "foundation/Events.h"
@@ -42,6 +43,13 @@ class Control : public Object {
   virtual void UserControl_MouseUp(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/) {}
   virtual void UserControl_Click() {}
   virtual void UserControl_Terminate() {}
+
+  /// Hands the control the site it was made on, for hosts that make a site per control and let the
+  /// control's last reference end both; the site outlives every step of the control's destruction.
+  void AdoptSite(std::unique_ptr<ControlSite> site) noexcept { ownedSite_ = std::move(site); }
+
+ private:
+  std::unique_ptr<ControlSite> ownedSite_;  // first, so it goes last
 
  protected:
   ConnectionPoint connections_;

@@ -92,6 +92,8 @@ std::string Attributes(int32_t id, const char* kind, bool hidden, std::string_vi
   return a + "]";
 }
 
+// A type library keeps one spelling of each name whatever its case, so the put value and the
+// result are named to collide with no member (RHS, retVal).
 void WriteInterface(std::ostream& out, const LibraryClass& c) {
   out << "    [uuid(" << GuidToString(*c.defaultIid).substr(1, 36) << "), dual, hidden, nonextensible, oleautomation]\n"
       << "    interface " << c.defaultInterface << " : IDispatch\n    {\n";
@@ -103,12 +105,12 @@ void WriteInterface(std::ostream& out, const LibraryClass& c) {
       out << "        " << Attributes(m.id, kind, m.hidden, help) << " HRESULT " << name << "(" << params << ");\n";
     };
     if (m.access & kMethod) {
-      line("", Params(m.params, m.type.empty() ? "" : "[out, retval] " + type + "* result"));
+      line("", Params(m.params, m.type.empty() ? "" : "[out, retval] " + type + "* retVal"));
       continue;
     }
-    if (m.access & kGet) line("propget", Params(m.params, "[out, retval] " + type + "* value"));
-    if (m.access & kLet) line("propput", Params(m.params, "[in] " + type + " value"));
-    if (m.access & kSet) line("propputref", Params(m.params, "[in] " + type + " value"));
+    if (m.access & kGet) line("propget", Params(m.params, "[out, retval] " + type + "* retVal"));
+    if (m.access & kLet) line("propput", Params(m.params, "[in] " + type + " RHS"));
+    if (m.access & kSet) line("propputref", Params(m.params, "[in] " + type + " RHS"));
   }
   out << "    };\n\n";
 }
@@ -139,12 +141,6 @@ std::string TypeLibraryIdl() {
   out << "[uuid(" << GuidToString(*lib.libid).substr(1, 36) << "), version(" << lib.majorVersion << "."
       << lib.minorVersion << "), lcid(" << Hex(static_cast<int32_t>(lib.lcid)) << "), helpstring("
       << IdlString(lib.helpString) << ")]\nlibrary " << lib.name << "\n{\n    importlib(\"stdole2.tlb\");\n\n";
-  // Declared before anything else, or widl writes a wrong library identifier.
-  for (const LibraryClass& c : lib.classes) {
-    out << "    interface " << c.defaultInterface << ";\n";
-    if (c.eventIid) out << "    dispinterface " << c.eventInterface << ";\n";
-  }
-  out << "\n";
   for (const LibraryEnum& e : lib.enums) {
     out << "    typedef enum " << e.name << "\n    {\n";
     for (size_t i = 0; i < e.members.size(); ++i) {
@@ -153,6 +149,12 @@ std::string TypeLibraryIdl() {
     }
     out << "    } " << e.name << ";\n\n";
   }
+  // Declared before any definition refers to them, or widl writes a wrong library identifier.
+  for (const LibraryClass& c : lib.classes) {
+    out << "    interface " << c.defaultInterface << ";\n";
+    if (c.eventIid) out << "    dispinterface " << c.eventInterface << ";\n";
+  }
+  out << "\n";
   for (const LibraryClass& c : lib.classes) {
     WriteInterface(out, c);
     if (c.eventIid) WriteEvents(out, c);

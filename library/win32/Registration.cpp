@@ -82,9 +82,12 @@ bool AddClasses() {
 
 HRESULT UnregisterTypeLibrary() {
   const TypeLibraryInfo& lib = TypeLibrary();
-  const HRESULT hr = UnRegisterTypeLib(*lib.libid, lib.majorVersion, lib.minorVersion, lib.lcid, SYS_WIN64);
   // Not registered is what unregistering wants.
-  return hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_CANTLOADLIBRARY ? S_OK : hr;
+  HKEY k = nullptr;
+  const std::wstring key = L"TypeLib\\" + W(GuidToString(*lib.libid));
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return S_OK;
+  RegCloseKey(k);
+  return UnRegisterTypeLib(*lib.libid, lib.majorVersion, lib.minorVersion, lib.lcid, SYS_WIN64);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
           libpng-dev nlohmann-json3-dev libsdl2-dev libx11-dev libxi-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xdotool)
+          xvfb xdotool
+          # the Windows DLL (scripts/build-windows.sh) and its tests under Wine
+          g++-mingw-w64-x86-64 wine wine64 wine64-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

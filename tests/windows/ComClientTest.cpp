@@ -591,6 +591,26 @@ void EventsClassInfoAndUnloading() {
   CHECK_HR(canUnload(), S_OK);
 }
 
+// The ToolboxBitmap32 entries name resources 30000-30006 of the DLL: 16 x 15 pictures of a
+// raised button on the standard grey.
+void ToolboxBitmapsAreResourcesOfTheDll() {
+  IDispatch* any = Create(L"vornButton2.vornButton");  // loads the DLL
+  HMODULE dll = GetModuleHandleW(L"vornbutton2.dll");
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (int id = 30000; id <= 30006; ++id) {
+    HBITMAP b = static_cast<HBITMAP>(LoadImageW(dll, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP info{};
+    if (!CHECK_MSG(b && GetObjectW(b, sizeof info, &info), std::to_string(id))) continue;
+    CHECK(info.bmWidth == 16 && info.bmHeight == 15 && info.bmBitsPixel == 4);
+    HGDIOBJ old = SelectObject(dc, b);
+    CHECK(GetPixel(dc, 0, 0) == RGB(0xC0, 0xC0, 0xC0) && GetPixel(dc, 1, 2) == RGB(0xFF, 0xFF, 0xFF));
+    SelectObject(dc, old);
+    DeleteObject(b);
+  }
+  DeleteDC(dc);
+  if (any) any->Release();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -602,6 +622,7 @@ int main(int argc, char** argv) {
   TypeLibraryMatchesTheListing(argv[1]);
   OptionalNamedAndByReferenceArguments();
   ErrorsAsAutomationReportsThem();
+  ToolboxBitmapsAreResourcesOfTheDll();
   EventsClassInfoAndUnloading();
   CoUninitialize();
   return wintest::Finish("com_client");

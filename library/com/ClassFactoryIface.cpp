@@ -15,14 +15,7 @@ struct FactoryObject {
 FactoryObject* Self(IClassFactory* p) { return reinterpret_cast<FactoryObject*>(p); }
 
 HRESULT VORN_COM_CALL FQueryInterface(IClassFactory* self, ComRefIid riid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  if (IsIid(riid, IID_IUnknown) || IsIid(riid, IID_IClassFactory)) {
-    *ppv = self;
-    ++Self(self)->refs;
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
+  return AnswerWithSelf(self, riid, IID_IClassFactory, Self(self)->refs, ppv);
 }
 ComCount VORN_COM_CALL FAddRef(IClassFactory* self) { return ++Self(self)->refs; }
 ComCount VORN_COM_CALL FRelease(IClassFactory* self) {

@@ -80,6 +80,19 @@ void CountComObject(int32_t delta) noexcept;
 void LockServer(bool lock) noexcept;
 int32_t ServerLocks() noexcept;
 
+/// QueryInterface of an object with one interface of its own besides IUnknown (a factory, a
+/// connection point, an enumerator): answers with itself and raises its count.
+inline HRESULT AnswerWithSelf(void* self, ComRefIid riid, const IID& own, ComCount& refs, void** ppv) {
+  if (!ppv) return E_POINTER;
+  if (IsIid(riid, IID_IUnknown) || IsIid(riid, own)) {
+    *ppv = self;
+    ++refs;
+    return S_OK;
+  }
+  *ppv = nullptr;
+  return E_NOINTERFACE;
+}
+
 // The first three entries of every facet's function table.
 template <class I>
 HRESULT VORN_COM_CALL FacetQueryInterface(I* self, ComRefIid riid, void** ppv) {

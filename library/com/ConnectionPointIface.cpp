@@ -66,14 +66,7 @@ class SinkAdapter final : public EventSink {
 ConnectionPointObject* Self(IConnectionPoint* p) { return reinterpret_cast<ConnectionPointObject*>(p); }
 
 HRESULT VORN_COM_CALL CpQueryInterface(IConnectionPoint* self, ComRefIid riid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  if (IsIid(riid, IID_IUnknown) || IsIid(riid, IID_IConnectionPoint)) {
-    *ppv = self;
-    ++Self(self)->refs;
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
+  return AnswerWithSelf(self, riid, IID_IConnectionPoint, Self(self)->refs, ppv);
 }
 ComCount VORN_COM_CALL CpAddRef(IConnectionPoint* self) { return ++Self(self)->refs; }
 ComCount VORN_COM_CALL CpRelease(IConnectionPoint* self) {

@@ -18,14 +18,7 @@ struct EnumObject {
 EnumObject* Self(IEnumVARIANT* p) { return reinterpret_cast<EnumObject*>(p); }
 
 HRESULT VORN_COM_CALL EnQueryInterface(IEnumVARIANT* self, ComRefIid riid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  if (IsIid(riid, IID_IUnknown) || IsIid(riid, IID_IEnumVARIANT)) {
-    *ppv = self;
-    ++Self(self)->refs;
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
+  return AnswerWithSelf(self, riid, IID_IEnumVARIANT, Self(self)->refs, ppv);
 }
 ComCount VORN_COM_CALL EnAddRef(IEnumVARIANT* self) { return ++Self(self)->refs; }
 ComCount VORN_COM_CALL EnRelease(IEnumVARIANT* self) {

@@ -608,7 +608,16 @@ void ToolboxBitmapsAreResourcesOfTheDll() {
     DeleteObject(b);
   }
   DeleteDC(dc);
-  if (any) any->Release();
+  if (!any) return;
+  // The button's font answers as the standard font dispatch interface.
+  VARIANT font = Get(any, L"Font");
+  IDispatch* fontDisp = nullptr;
+  if (CHECK(font.vt == VT_DISPATCH && font.pdispVal)) {
+    CHECK_HR(font.pdispVal->QueryInterface(IID_IFontDisp, reinterpret_cast<void**>(&fontDisp)), S_OK);
+    if (fontDisp) fontDisp->Release();
+  }
+  VariantClear(&font);
+  any->Release();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // information from the embedded type library, and the interfaces the objects answer.
 #include "library/com/ComPlatform.h"
 
+#include "foundation/Font.h"
 #include "library/com/ControlLifecycle.h"
 #include "library/com/Interfaces.h"
 #include "library/win32/DetachedSite.h"
@@ -66,7 +67,30 @@ Variant FromOtherVariant(const VARIANT& v) {
   }
 }
 
-Variant FromForeignObject(IUnknown*) { Raise(errTypeMismatch, "An object from outside this library cannot be used here"); }
+// A standard font from elsewhere (a script's StdFont, a container's ambient font) is taken as the
+// library's own font with the same look; any other object is a type mismatch.
+Variant FromForeignObject(IUnknown* unknown) {
+  IFont* font = nullptr;
+  if (FAILED(unknown->lpVtbl->QueryInterface(unknown, IID_IFont, reinterpret_cast<void**>(&font))) || !font) {
+    Raise(errTypeMismatch, "An object from outside this library cannot be used here");
+  }
+  BSTR name = nullptr;
+  CY size{};
+  BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
+  font->lpVtbl->get_Name(font, &name);
+  font->lpVtbl->get_Size(font, &size);
+  font->lpVtbl->get_Bold(font, &bold);
+  font->lpVtbl->get_Italic(font, &italic);
+  font->lpVtbl->get_Underline(font, &underline);
+  font->lpVtbl->get_Strikethrough(font, &strike);
+  font->lpVtbl->Release(font);
+  Ref<Font> copy = MakeRef<Font>(BstrText(name), static_cast<float>(size.int64) / 10000.0f, bold != 0);
+  SysFreeString(name);
+  copy->SetItalic(italic != 0);
+  copy->SetUnderline(underline != 0);
+  copy->SetStrikethrough(strike != 0);
+  return Variant(Ref<Object>(copy));
+}
 
 std::span<const InterfaceEntry> ObjectInterfaces() noexcept { return kInterfaces; }
 

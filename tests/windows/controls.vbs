@@ -48,8 +48,18 @@ Check b.Font.Name = "Arial" And b.Font.Size = 12 And VarType(b.Font.Size) = vbSi
 Dim tb : Set tb = CreateObject("vornButton2.vornTextBox")
 Set tb.Font = b.Font
 Check tb.Font.Name = "Arial" And tb.Font.Bold, "Set Font shares the font object"
+Dim std : Set std = CreateObject("StdFont")
+std.Name = "Courier New" : std.Size = 10 : std.Italic = True
+Set tb.Font = std
+Check tb.Font.Name = std.Name And Abs(tb.Font.Size - std.Size) < 0.01 And tb.Font.Italic And Not tb.Font.Bold, _
+      "Set Font takes a standard font from elsewhere"
 tb.Text = "abc"
-Check tb.Text = "abc", "Text (Variant)"
+Check Dim std : Set std = CreateObject("StdFont")
+std.Name = "Courier New" : std.Size = 10 : std.Italic = True
+Set tb.Font = std
+Check tb.Font.Name = std.Name And Abs(tb.Font.Size - std.Size) < 0.01 And tb.Font.Italic And Not tb.Font.Bold, _
+      "Set Font takes a standard font from elsewhere"
+tb.Text = "abc", "Text (Variant)"
 tb.SelStart = 2
 Check tb.SelStart = 2 And VarType(tb.SelStart) = vbInteger, "SelStart (Integer)"
 

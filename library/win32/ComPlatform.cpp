@@ -94,6 +94,8 @@ Variant FromForeignObject(IUnknown* unknown) {
 
 std::span<const InterfaceEntry> ObjectInterfaces() noexcept { return kInterfaces; }
 
+// A control starts here only when a client uses it before any container placed it; a container
+// that sets its site first creates the control on that site instead (DispatchObject::Bind).
 void StartWithoutSite(DispatchObject& d) {
   if (!d.cls || !d.cls->create) return;
   DetachedControl made = MakeDetachedControl(*d.cls);

@@ -591,6 +591,38 @@ void EventsClassInfoAndUnloading() {
   CHECK_HR(canUnload(), S_OK);
 }
 
+// The toolbar's NewEnum keeps the toolbar (and the site it made for itself) alive after the
+// client let the toolbar go, which terminated it.
+void AnEnumeratorOutlivesItsToolbar() {
+  IDispatch* bar = Create(L"vornButton2.vornToolbar");
+  if (!bar) return;
+  VARIANT item;
+  for (const wchar_t* key : {L"first", L"second"}) {
+    CHECK_HR(Invoke(bar, Id(bar, L"Add"), DISPATCH_METHOD, {Str(key), Str(L"Caption")}, &item), S_OK);
+    VariantClear(&item);
+  }
+  // An ordinary property here (the toolbar is walked by name): the enumerator as an object.
+  VARIANT walker = Get(bar, L"NewEnum");
+  if (!CHECK(walker.vt == VT_DISPATCH && walker.pdispVal)) return;
+  IDispatch* e = walker.pdispVal;
+  VARIANT slot, more;
+  VariantInit(&slot);
+  VARIANT ref;
+  VariantInit(&ref);
+  ref.vt = VT_VARIANT | VT_BYREF;
+  ref.pvarVal = &slot;
+  CHECK_HR(Invoke(e, Id(e, L"Next"), DISPATCH_METHOD, {ref}, &more), S_OK);
+  CHECK(more.vt == VT_BOOL && more.boolVal == VARIANT_TRUE);
+  if (CHECK(slot.vt == VT_DISPATCH)) CHECK(GetText(slot.pdispVal, L"sKey") == "first");
+  VariantClear(&slot);
+  bar->Release();
+  CHECK_HR(Invoke(e, Id(e, L"Next"), DISPATCH_METHOD, {ref}, &more), S_OK);
+  CHECK(more.vt == VT_BOOL);
+  VariantClear(&slot);
+  CHECK(GetLong(e, L"Count") >= 0);
+  VariantClear(&walker);
+}
+
 // The ToolboxBitmap32 entries name resources 30000-30006 of the DLL: 16 x 15 pictures of a
 // raised button on the standard grey.
 void ToolboxBitmapsAreResourcesOfTheDll() {
@@ -632,6 +664,7 @@ int main(int argc, char** argv) {
   OptionalNamedAndByReferenceArguments();
   ErrorsAsAutomationReportsThem();
   ToolboxBitmapsAreResourcesOfTheDll();
+  AnEnumeratorOutlivesItsToolbar();
   EventsClassInfoAndUnloading();
   CoUninitialize();
   return wintest::Finish("com_client");

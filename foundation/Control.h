@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "foundation/ControlSite.h"
 #include "foundation/Events.h"
@@ -54,6 +55,10 @@ class Control : public Object {
   /// what the row's change asks.
   void LetProperty(const PropertyRow& row, const Variant& value);
 
+  /// Hands the control the site it was made on, for hosts that make a site per control and let the
+  /// control's last reference end both; the site outlives every step of the control's destruction.
+  void AdoptSite(std::unique_ptr<ControlSite> site) noexcept { ownedSite_ = std::move(site); }
+
  protected:
   /// The C++ setters of the properties the table stores: the row is the one of the field, or the
   /// one of the surface's Enabled or Font.
@@ -69,6 +74,7 @@ class Control : public Object {
  private:
   const PropertyRow& FieldRow(const void* field) const;
 
+  std::unique_ptr<ControlSite> ownedSite_;  // first of the fields, so it goes last
   ControlSite& site_;
   Surface& surface_;
 };

@@ -1,5 +1,5 @@
 #pragma once
-#include "library/vornbutton2.h"
+#include "library/Guid.h"
 
 namespace vorn {
 

@@ -38,4 +38,35 @@ Ref<Picture> ToolboxPicture(int32_t resourceId) {
   return MakeRef<Picture>(16, 15, std::move(px));
 }
 
+std::string ToolboxBitmapFile(int32_t resourceId) {
+  Ref<Picture> p = ToolboxPicture(resourceId);
+  if (!p) return {};
+  constexpr uint32_t kRowBytes = 8;  // 16 pixels of 4 bits, already a multiple of 4
+  constexpr uint32_t kBitsAt = 14 + 40 + 16 * 4;
+  const uint32_t size = kBitsAt + kRowBytes * static_cast<uint32_t>(p->Height());
+  std::string f;
+  const auto u16 = [&](uint32_t v) { f += static_cast<char>(v & 0xFF), f += static_cast<char>((v >> 8) & 0xFF); };
+  const auto u32 = [&](uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); };
+  f += "BM";
+  u32(size), u32(0), u32(kBitsAt);                                 // file header
+  u32(40), u32(static_cast<uint32_t>(p->Width())), u32(static_cast<uint32_t>(p->Height()));  // info header
+  u16(1), u16(4), u32(0), u32(size - kBitsAt), u32(0), u32(0), u32(16), u32(0);
+  for (Color c : kPalette) {
+    f += static_cast<char>((c >> 16) & 0xFF), f += static_cast<char>((c >> 8) & 0xFF);
+    f += static_cast<char>(c & 0xFF), f += '\0';
+  }
+  const auto index = [](uint32_t pixel) {
+    for (uint32_t i = 0; i < 16; ++i) {
+      if (kPalette[i] == (pixel & 0xFFFFFF)) return i;
+    }
+    return 0u;
+  };
+  for (int32_t y = p->Height() - 1; y >= 0; --y) {  // bottom-up
+    for (int32_t x = 0; x < p->Width(); x += 2) {
+      f += static_cast<char>((index(p->At(x, y)) << 4) | index(p->At(x + 1, y)));
+    }
+  }
+  return f;
+}
+
 }  // namespace vorn

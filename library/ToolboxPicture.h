@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "foundation/Picture.h"
 #include "foundation/Variant.h"
 
@@ -8,6 +10,10 @@ namespace vorn {
 /// in the 16 standard colours. All seven controls show the same generic control picture; null for
 /// any other identifier.
 Ref<Picture> ToolboxPicture(int32_t resourceId);
+
+/// The toolbox picture as a 16-colour (4 bits per pixel) BMP file, as the Windows build embeds it
+/// among its bitmap resources; "" for an identifier that has none.
+std::string ToolboxBitmapFile(int32_t resourceId);
 
 /// The 16 standard colours (&HBBGGRR) the toolbox pictures are drawn in.
 const Color* StandardColors16();

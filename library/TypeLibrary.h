@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
-#include "foundation/Control.h"
 #include "foundation/MemberTable.h"
-#include "library/vornbutton2.h"
+#include "library/Guid.h"
 
 namespace vorn {
+
+class Control;
+class ControlSite;
 
 enum class ClassKind { Control, Class };
 

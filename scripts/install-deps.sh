@@ -7,7 +7,10 @@ fuzz=0
 if [ "${1:-}" = "--fuzz" ]; then fuzz=1; shift; fi
 packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
           libpng-dev nlohmann-json3-dev libsdl2-dev libx11-dev libxi-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xdotool "$@")
+          xvfb xdotool
+          # the Windows DLL (scripts/build-windows.sh) and its tests under Wine
+          g++-mingw-w64-x86-64 wine wine64 wine64-tools
+          "$@")
 # scripts/fuzz.sh needs clang 14 with its sanitizer and libFuzzer runtimes too.
 [ "$fuzz" = 1 ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()

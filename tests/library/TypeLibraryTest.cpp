@@ -7,6 +7,7 @@
 
 #include "foundation/Control.h"
 #include "library/TypeLibrary.h"
+#include "library/TypeLibraryIdl.h"
 
 namespace vorn {
 namespace {
@@ -199,6 +200,58 @@ TEST(ToolboxPictures, EveryPublicControlHasA16By15PictureInTheSixteenColours) {
   EXPECT_EQ(vornGetToolboxPicture(1, pixels), E_INVALIDARG);
   EXPECT_FALSE(ToolboxPicture(29999));
   EXPECT_FALSE(ToolboxPicture(30007));
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// The BMP the Windows build embeds: a 4-bit picture whose palette and pixels read back as the
+// toolbox picture, rows bottom-up.
+TEST(ToolboxPictures, BitmapFilesHoldTheSamePixels) {
+  const std::string f = ToolboxBitmapFile(30002);
+  const auto u32 = [&](size_t at) {
+    return static_cast<uint32_t>(static_cast<uint8_t>(f[at]) | static_cast<uint8_t>(f[at + 1]) << 8 |
+                                 static_cast<uint8_t>(f[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(f[at + 3])) << 24);
+  };
+  ASSERT_EQ(f.size(), 14u + 40 + 64 + 8 * 15);
+  EXPECT_EQ(f.substr(0, 2), "BM");
+  EXPECT_EQ(u32(2), f.size());
+  EXPECT_EQ(u32(18), 16u);  // width
+  EXPECT_EQ(u32(22), 15u);  // height, positive: bottom-up
+  EXPECT_EQ(static_cast<uint8_t>(f[28]), 4);  // bits per pixel
+  Ref<Picture> p = ToolboxPicture(30002);
+  for (int y = 0; y < 15; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const auto packed = static_cast<uint8_t>(f[u32(10) + static_cast<size_t>(14 - y) * 8 + static_cast<size_t>(x / 2)]);
+      const uint32_t index = x % 2 ? packed & 0xF : packed >> 4;
+      const uint32_t bgr0 = u32(54 + index * 4);  // blue, green, red, 0
+      const uint32_t colour = (bgr0 & 0xFF) << 16 | (bgr0 & 0xFF00) | (bgr0 >> 16 & 0xFF);
+      EXPECT_EQ(colour, p->At(x, y) & 0xFFFFFF) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(ToolboxBitmapFile(30007), "");
+}
+
+// IDL compilers read the code page, not UTF-8; what widl cannot write stays visible as comments.
+TEST(TypeLibraryIdl, IsWindows1252AndSaysWhatWidlCannotWrite) {
+  const std::string idl = TypeLibraryIdl();
+  EXPECT_NE(idl.find("Objekt anzuzeigen"), std::string::npos);
+  EXPECT_NE(idl.find("zur\xFC"
+                     "ck"),
+            std::string::npos);
+  EXPECT_EQ(idl.find("zur\xC3\xBC"
+                     "ck"),
+            std::string::npos);
+  EXPECT_NE(idl.find("[in, out, optional /* defaultvalue(\"\") */] BSTR* sGroup"), std::string::npos);
+  EXPECT_NE(idl.find("[in, out, optional, defaultvalue(-1)] VARIANT_BOOL* Enabled"), std::string::npos);
+  // Every interface is declared before the first definition.
+  const size_t firstDefinition = idl.find(" : IDispatch\n    {");
+  for (const LibraryClass& c : TypeLibrary().classes) {
+    EXPECT_LT(idl.find("    interface " + std::string(c.defaultInterface) + ";\n"), firstDefinition) << c.name;
+  }
 }
 
 }  // namespace

@@ -37,7 +37,10 @@ constexpr std::array<CommandText, 10> kCommands{{
      "picture (matching pixels pale, differing ones red) in DIFF.png, by default A.diff.png beside A;\n"
      "2 when a picture cannot be read. --tolerance N (0 to 255) lets each colour channel differ by\n"
      "up to N.\n"},
-    {"typelib", "typelib", "Prints the type library: classes, interfaces, members, events and enumerations.\n"},
+    {"typelib", "typelib [--idl | --toolbox-bitmaps DIR]",
+     "Prints the type library: classes, interfaces, members, events and enumerations. --idl prints it\n"
+     "as IDL, which the Windows build compiles with widl; --toolbox-bitmaps writes the controls'\n"
+     "toolbox pictures into DIR as toolbox30000.bmp ... toolbox30006.bmp.\n"},
     {"register", "register\nunregister",
      "Runs the library's registration entry points on its registry file (VORN_REGISTRY, else the\n"
      "user's configuration folder).\n"},

@@ -17,6 +17,9 @@
 #include "host/headless/HeadlessHost.h"
 #include "host/raster/Png.h"
 #include "library/Registry.h"
+#include "library/ToolboxPicture.h"
+#include "library/TypeLibrary.h"
+#include "library/TypeLibraryIdl.h"
 #include "library/TypeLibraryText.h"
 #include "library/vornbutton2.h"
 #if VORN_DESKTOP
@@ -238,6 +241,21 @@ int Registration(bool add) {
   return kOk;
 }
 
+// The bitmaps the Windows build embeds as its toolbox resources (toolbox30000.bmp ...).
+int WriteToolboxBitmaps(const std::string& dir) {
+  for (const LibraryClass& c : TypeLibrary().classes) {
+    if (c.kind != ClassKind::Control) continue;
+    const std::string path = dir + "/toolbox" + std::to_string(c.toolboxBitmap) + ".bmp";
+    try {
+      ReplaceUserFile(path, ToolboxBitmapFile(c.toolboxBitmap));
+    } catch (const std::exception& e) {
+      std::cerr << e.what() << '\n';
+      return kFailed;
+    }
+  }
+  return kOk;
+}
+
 int Main(int argc, char** argv) {
   std::vector<std::string> a(argv + 1, argv + argc);
   if (a.empty()) return Usage("");
@@ -270,6 +288,11 @@ int Main(int argc, char** argv) {
     std::cout << DescribeTypeLibrary();
     return kOk;
   }
+  if (cmd == "typelib" && a.size() == 2 && a[1] == "--idl") {
+    std::cout << TypeLibraryIdl();
+    return kOk;
+  }
+  if (cmd == "typelib" && a.size() == 3 && a[1] == "--toolbox-bitmaps") return WriteToolboxBitmaps(a[2]);
   if (cmd == "register" && a.size() == 1) return Registration(true);
   if (cmd == "unregister" && a.size() == 1) return Registration(false);
   return Usage(cmd);

@@ -1,10 +1,8 @@
-#include "library/VariantMarshal.h"
-
-#include <cstdlib>
-#include <cstring>
+#include "library/com/VariantMarshal.h"
 
 #include "foundation/RuntimeError.h"
-#include "library/ComObjects.h"
+#include "library/com/ComObject.h"
+#include "library/com/ComPlatform.h"
 
 namespace vorn {
 
@@ -13,15 +11,12 @@ Variant FromVARIANT(const VARIANT& v) {
   switch (v.vt & ~VT_BYREF) {
     case VT_EMPTY: return Variant();
     case VT_NULL: return Variant::Null();
-    case VT_I2: return Variant(ref ? *v.piVal : v.iVal);
-    case VT_I4: return Variant(ref ? *v.plVal : v.lVal);
+    case VT_I2: return Variant(static_cast<int16_t>(ref ? *v.piVal : v.iVal));
+    case VT_I4: return Variant(static_cast<int32_t>(ref ? *v.plVal : v.lVal));
     case VT_R4: return Variant(ref ? *v.pfltVal : v.fltVal);
     case VT_R8: return Variant(ref ? *v.pdblVal : v.dblVal);
     case VT_BOOL: return Variant((ref ? *v.pboolVal : v.boolVal) != 0);
-    case VT_BSTR: {
-      const char* s = ref ? *v.pbstrVal : v.bstrVal;
-      return Variant(std::string(s ? s : ""));
-    }
+    case VT_BSTR: return Variant(BstrText(ref ? *v.pbstrVal : v.bstrVal));
     case VT_ERROR: return Variant::Missing();
     case VT_VARIANT:
       if (ref && v.pvarVal) return FromVARIANT(*v.pvarVal);
@@ -30,17 +25,16 @@ Variant FromVARIANT(const VARIANT& v) {
     case VT_UNKNOWN: {
       IUnknown* u = ref ? reinterpret_cast<IUnknown*>(*v.ppdispVal) : v.punkVal;
       if (!u) return Variant::Nothing();
-      Object* o = ObjectBehind(u);
-      if (!o) Raise(errTypeMismatch, "An object from outside this library cannot be used here");
-      return Variant(Ref<Object>(o));
+      if (Object* o = ObjectBehind(u)) return Variant(Ref<Object>(o));
+      return FromForeignObject(u);
     }
-    default: break;
+    default: return FromOtherVariant(v);
   }
   Raise(errTypeMismatch);
 }
 
 void ToVARIANT(const Variant& value, VARIANT& out) {
-  vornVariantInit(&out);
+  InitVariant(out);
   switch (value.Type()) {
     case VarType::Empty: out.vt = VT_EMPTY; break;
     case VarType::Null: out.vt = VT_NULL; break;
@@ -70,7 +64,7 @@ void ToVARIANT(const Variant& value, VARIANT& out) {
       break;
     case VarType::String:
       out.vt = VT_BSTR;
-      out.bstrVal = vornSysAllocString(value.StringValue().c_str());
+      out.bstrVal = NewBstr(value.StringValue());
       break;
     case VarType::Object:
       out.vt = VT_DISPATCH;
@@ -88,49 +82,38 @@ void WriteBack(const Variant& value, VARIANT& target) {
     case VT_R8: *target.pdblVal = value.ToDouble(); break;
     case VT_BOOL: *target.pboolVal = value.ToBool() ? VARIANT_TRUE : VARIANT_FALSE; break;
     case VT_BSTR: {
-      BSTR fresh = vornSysAllocString(value.ToString().c_str());
-      vornSysFreeString(*target.pbstrVal);
+      BSTR fresh = NewBstr(value.ToString());
+      FreeBstr(*target.pbstrVal);
       *target.pbstrVal = fresh;
       break;
     }
     case VT_VARIANT:
       if (target.pvarVal) {
-        vornVariantClear(target.pvarVal);
-        ToVARIANT(value, *target.pvarVal);
+        VARIANT fresh;
+        ToVARIANT(value, fresh);
+        ClearVariant(*target.pvarVal);
+        *target.pvarVal = fresh;
       }
       break;
     default: break;
   }
 }
 
-}  // namespace vorn
-
-extern "C" {
-
-BSTR vornSysAllocString(const char* text) {
-  const size_t n = text ? std::strlen(text) : 0;
-  char* s = static_cast<char*>(std::malloc(n + 1));
-  if (!s) return nullptr;
-  if (n) std::memcpy(s, text, n);
-  s[n] = '\0';
-  return s;
-}
-
-void vornSysFreeString(BSTR text) { std::free(text); }
-
-void vornVariantInit(VARIANT* v) {
-  if (!v) return;
-  std::memset(v, 0, sizeof *v);
-}
-
-HRESULT vornVariantClear(VARIANT* v) {
-  if (!v) return E_POINTER;
-  if (!(v->vt & VT_BYREF)) {
-    if (v->vt == VT_BSTR) vornSysFreeString(v->bstrVal);
-    if ((v->vt == VT_DISPATCH || v->vt == VT_UNKNOWN) && v->punkVal) v->punkVal->lpVtbl->Release(v->punkVal);
+void MakeByRef(VARIANT& value, VARIANT& ref) noexcept {
+  InitVariant(ref);
+  ref.vt = static_cast<VARTYPE>(value.vt | VT_BYREF);
+  switch (value.vt) {
+    case VT_I2: ref.piVal = &value.iVal; break;
+    case VT_I4: ref.plVal = &value.lVal; break;
+    case VT_R4: ref.pfltVal = &value.fltVal; break;
+    case VT_R8: ref.pdblVal = &value.dblVal; break;
+    case VT_BOOL: ref.pboolVal = &value.boolVal; break;
+    case VT_BSTR: ref.pbstrVal = &value.bstrVal; break;
+    default:
+      ref.vt = VT_VARIANT | VT_BYREF;
+      ref.pvarVal = &value;
+      break;
   }
-  vornVariantInit(v);
-  return S_OK;
 }
 
-}  // extern "C"
+}  // namespace vorn

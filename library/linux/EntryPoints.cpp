@@ -1,11 +1,13 @@
-// The library's in-process server entry points, with C linkage.
+// The registration entry points of the Linux build, on the library's own registry file, and the
+// identifiers of the C interface.
 #include <dlfcn.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "library/ComObjects.h"
+#include "library/TypeLibrary.h"
+#include "library/com/ComTypes.h"
 #include "library/LibraryIds.h"
 #include "library/Registry.h"
 #include "library/ToolboxPicture.h"
@@ -111,28 +113,12 @@ HRESULT DllRegisterServer(void) { return vorn::Update(true); }
 
 HRESULT DllUnregisterServer(void) { return vorn::Update(false); }
 
-HRESULT DllGetClassObject(const CLSID* clsid, const IID* riid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  *ppv = nullptr;
-  if (!clsid || !riid) return E_INVALIDARG;
-  const vorn::LibraryClass* cls = vorn::FindLibraryClass(*clsid);
-  // Only the public controls have factories; the item classes come from the controls.
-  if (!cls || cls->kind != vorn::ClassKind::Control || !cls->create) return CLASS_E_CLASSNOTAVAILABLE;
-  if (!vorn::IsIid(riid, IID_IUnknown) && !vorn::IsIid(riid, IID_IClassFactory)) return E_NOINTERFACE;
-  *ppv = vorn::NewClassFactory(*cls);
-  return S_OK;
-}
-
 HRESULT vornGetToolboxPicture(int32_t resourceId, uint32_t pixels[16 * 15]) {
   if (!pixels) return E_POINTER;
   vorn::Ref<vorn::Picture> p = vorn::ToolboxPicture(resourceId);
   if (!p) return E_INVALIDARG;
   for (int32_t i = 0; i < 16 * 15; ++i) pixels[i] = p->Pixels()[i] & 0xFFFFFF;
   return S_OK;
-}
-
-HRESULT DllCanUnloadNow(void) {
-  return vorn::LiveComObjects() == 0 && vorn::ServerLocks() == 0 ? S_OK : S_FALSE;
 }
 
 }  // extern "C"

@@ -1,0 +1,37 @@
+#include "library/com/ControlLifecycle.h"
+
+#include "foundation/Control.h"
+
+namespace vorn {
+
+ConnectionPoint* ConnectionsOf(Object* object) noexcept {
+  auto* control = dynamic_cast<Control*>(object);
+  return control ? &control->Connections() : nullptr;
+}
+
+Ref<Object> CreateControl(const LibraryClass& cls, ControlSite& site) { return cls.create(site); }
+
+void InitializeControl(Object& control) { dynamic_cast<Control&>(control).UserControl_Initialize(); }
+
+void StartControl(Object& object, PropertyBag* bag) {
+  auto& control = dynamic_cast<Control&>(object);
+  if (bag) {
+    control.UserControl_ReadProperties(*bag);
+  } else {
+    control.UserControl_InitProperties();
+  }
+  control.UserControl_Resize();
+  control.UserControl_Show();
+}
+
+void SaveControl(Object& object, PropertyBag& bag) { dynamic_cast<Control&>(object).UserControl_WriteProperties(bag); }
+
+void TerminateControl(Object& object) noexcept {
+  try {
+    if (auto* control = dynamic_cast<Control*>(&object)) control->UserControl_Terminate();
+  } catch (const RuntimeError&) {
+    // Nobody is left to tell.
+  }
+}
+
+}  // namespace vorn

@@ -44,7 +44,8 @@ endif()
 # Headers keep the source tree's layout below include/vornbutton2, so the includes inside them
 # ("foundation/Color.h") resolve there as they do in the tree. Every header of a public folder is
 # installed but the few that only the library's own sources include; the consumer test compiles
-# every installed header against the installed tree alone.
+# every installed header against the installed tree alone. The Windows DLL's own sources
+# (library/win32) are no part of a Linux install.
 set(vorn_public_dirs foundation controls library host/text host/raster host/headless host/form)
 if(TARGET vorndesktop)
   list(APPEND vorn_public_dirs host/desktop)
@@ -53,7 +54,7 @@ set(vorn_internal_headers FreeTypeFace.h SymbolFace.h KeyMap.h ClsMain.h Variant
 list(TRANSFORM vorn_internal_headers REPLACE "(.+)" "PATTERN;\\1;EXCLUDE")
 foreach(dir IN LISTS vorn_public_dirs)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${VORN_INCLUDE_DIR}/${dir} COMPONENT dev
-          FILES_MATCHING PATTERN "*.h" ${vorn_internal_headers})
+          FILES_MATCHING PATTERN "*.h" ${vorn_internal_headers} PATTERN "win32" EXCLUDE)
 endforeach()
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/vornButton2Config.cmake.in

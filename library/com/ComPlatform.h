@@ -44,6 +44,9 @@ std::span<const InterfaceEntry> ObjectInterfaces() noexcept;
 /// What a control does when it is used before any host placed it: nothing on Linux (it waits for
 /// SetSite); on Windows it starts on a site of its own, as a container's InitNew would start it.
 void StartWithoutSite(DispatchObject& control);
+/// A connection point of a control besides the one of its events (Windows: property change
+/// notifications); CONNECT_E_NOCONNECTION where the platform has none.
+HRESULT OtherConnectionPoint(DispatchObject& control, ComRefIid riid, IConnectionPoint** point);
 /// IDispatch::GetTypeInfoCount and GetTypeInfo.
 ComUint TypeInfoCount(const DispatchObject& object) noexcept;
 HRESULT TypeInfoOf(const DispatchObject& object, ComUint index, ComTypeInfoOut info);

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "host/win32/Win32Handles.h"
@@ -199,6 +201,8 @@ Hwnd CreateHostWindow(WindowKind kind, WindowClient* client, Hwnd parent, RectL 
   if (kind == WindowKind::Control) style |= WS_TABSTOP;
   HWND w = CreateWindowExW(0, ClassName(kind), L"", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                            kind == WindowKind::Parking ? nullptr : ToHwnd(parent), nullptr, ThisModule(), client);
+  // Windows puts a new child window below its siblings; the hosts put the last one made on top.
+  if (w && kind != WindowKind::Parking) SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return FromHwnd(w);
 }
 
@@ -265,6 +269,13 @@ bool FocusNextTabStop(Hwnd from, bool backward) {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&stops));
+  // In reading order: rows from the top, left to right within a row.
+  auto place = [](HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return std::pair{r.top, r.left};
+  };
+  std::stable_sort(stops.begin(), stops.end(), [&](HWND a, HWND b) { return place(a) < place(b); });
   size_t at = stops.size();
   for (size_t i = 0; i < stops.size(); ++i) {
     if (stops[i] == self || IsChild(stops[i], self)) at = i;

@@ -63,7 +63,7 @@ Hwnd FocusedWindow();
 /// The window under the pointer is this one.
 bool UnderCursor(Hwnd window);
 /// Moves the focus to the next (or previous) enabled, visible tab stop of the window's top-level
-/// window, in the order the windows were made; false when there is none.
+/// window, in reading order (rows from the top, left to right); false when there is none.
 bool FocusNextTabStop(Hwnd from, bool backward);
 
 /// Draws a picture into a device context, stretched over bounds (IViewObject::Draw, printing).

@@ -145,6 +145,156 @@ void EveryControlInTheProjectsContainer() {
   CHECK(GetText(form.sites[0]->control, L"Caption") == L"ctl");  // the ambient display name
 }
 
+
+POINT At(OwnSite* s, int x, int y) { return ScreenOf(s->ControlWindow(), x, y); }
+
+void Drag(POINT from, POINT to) {
+  MoveTo(from.x, from.y);
+  Pump(40);
+  Press();
+  Pump(40);
+  for (int i = 1; i <= 4; ++i) {
+    MoveTo(from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4);
+    Pump(30);
+  }
+  Release();
+  Pump(60);
+}
+
+// The real pointer and keyboard on the controls of a form, their events heard through a sink.
+void InputReachesTheControls() {
+  Form form(RECT{40, 40, 640, 340});
+  OwnSite* button = form.Add(L"vornButton2.vornButton", RECT{10, 10, 110, 40}, L"btn");
+  OwnSite* bar = form.Add(L"vornButton2.vornScrollBar", RECT{130, 10, 150, 210}, L"scr");
+  OwnSite* slider = form.Add(L"vornButton2.vornSlider", RECT{170, 10, 370, 50}, L"sld");
+  OwnSite* text = form.Add(L"vornButton2.vornTextBox", RECT{10, 60, 130, 84}, L"txt");
+  if (!button->control || !bar->control || !slider->control || !text->control) return;
+
+  // A scroll bar: a click on its lower arrow steps by 5; its thumb follows a drag.
+  EventSink barEvents;
+  barEvents.Connect(bar->control);
+  CHECK_HR(Put(bar->control, L"Value", I4(30)), S_OK);
+  barEvents.events.clear();
+  ClickAt(At(bar, 10, 190));
+  CHECK_MSG(GetLong(bar->control, L"Value") == 35, std::to_string(GetLong(bar->control, L"Value")));
+  CHECK(barEvents.Has(6));  // ValueChanged
+  barEvents.events.clear();
+  Drag(At(bar, 10, 82), At(bar, 10, 122));
+  const long dragged = GetLong(bar->control, L"Value");
+  CHECK_MSG(dragged > 45, std::to_string(dragged));
+  CHECK(barEvents.Has(5) && barEvents.Has(6) && barEvents.Has(1));  // Scroll, ValueChanged, Click
+  barEvents.Disconnect();
+
+  // A slider: its knob follows a drag to the right.
+  EventSink sliderEvents;
+  sliderEvents.Connect(slider->control);
+  Drag(At(slider, 102, 10), At(slider, 182, 10));
+  const long value = GetLong(slider->control, L"Value");
+  CHECK_MSG(value > 5, std::to_string(value));
+  CHECK(sliderEvents.Has(6) && sliderEvents.Has(5));  // Slide, ValueChange
+  sliderEvents.Disconnect();
+
+  // Keys reach the control with the focus; Space clicks a button; Tab moves the focus on and no
+  // control sees it.
+  EventSink buttonEvents;
+  buttonEvents.Connect(button->control);
+  ClickAt(At(button, 50, 15));
+  CHECK(GetFocus() == button->ControlWindow());
+  CHECK(button->focusGained >= 1);  // the container heard of it
+  buttonEvents.events.clear();
+  Tap(VK_SPACE);
+  Pump(60);
+  const auto down = buttonEvents.Of(2), press = buttonEvents.Of(3), up = buttonEvents.Of(4);
+  CHECK(down.size() == 1 && !down.empty() && down[0].numbers == (std::vector<double>{32, 0}));
+  CHECK(press.size() == 1 && !press.empty() && press[0].numbers == std::vector<double>{32});
+  CHECK(up.size() == 1 && buttonEvents.Has(1));  // KeyUp, Click
+  buttonEvents.events.clear();
+  Tap(VK_TAB);
+  Pump(60);
+  CHECK_MSG(GetFocus() == bar->ControlWindow(), "Tab goes to the scroll bar, the next in reading order");
+  CHECK(buttonEvents.Of(2).empty() && buttonEvents.Of(4).empty());
+  Key(VK_SHIFT, true);
+  Tap(VK_TAB);
+  Key(VK_SHIFT, false);
+  Pump(60);
+  CHECK(GetFocus() == button->ControlWindow());
+  buttonEvents.Disconnect();
+
+
+  // KeyPress characters: what the keys type, with Shift where it was held; the text box prints
+  // them (it raises no events of its own).
+  buttonEvents.Connect(button->control);
+  buttonEvents.events.clear();
+  Type(L"Hi!");
+  Pump(60);
+  const auto typed = buttonEvents.Of(3);
+  CHECK_MSG(typed.size() == 3 && typed[0].numbers == std::vector<double>{72} && typed[1].numbers == std::vector<double>{105} &&
+                typed[2].numbers == std::vector<double>{33},
+            std::to_string(typed.size()) + " KeyPress events");
+  buttonEvents.Disconnect();
+  SetFocus(text->ControlWindow());
+  Pump(30);
+  const Picture empty = CaptureWindow(text->ControlWindow());
+  Type(L"Hi!");
+  Pump(60);
+  CHECK_MSG(CaptureWindow(text->ControlWindow()).pixels != empty.pixels, "the text box printed what was typed");
+}
+
+// A toolbar item of a menu style opens its menu as a top-level tool window of its own: topmost,
+// layered at 230/255, its class with the drop shadow; a click on a row raises MenuItemClicked and
+// the menu closes.
+void ToolbarMenuIsALayeredTopmostPopup() {
+  Form form(RECT{40, 40, 640, 340});
+  OwnSite* bar = form.Add(L"vornButton2.vornToolbar", RECT{10, 10, 310, 40}, L"tbr");
+  if (!bar->control) return;
+  VARIANT item = Call(bar->control, L"Add", {Str(L"file"), Str(L"File"), I4(0), I4(3)});
+  if (!CHECK(item.vt == VT_DISPATCH && item.pdispVal)) return;
+  VARIANT items = Get(item.pdispVal, L"ToolbarMenuItems");
+  VariantClear(&item);
+  if (CHECK(items.vt == VT_DISPATCH && items.pdispVal)) {
+    for (const wchar_t* key : {L"new", L"open"}) {
+      VARIANT added = Call(items.pdispVal, L"Add", {Str(key), Str(key)});
+      VariantClear(&added);
+    }
+  }
+  VariantClear(&items);
+  EventSink events;
+  events.Connect(bar->control);
+  // The press opens the menu and waits for the release, which the same input brings.
+  const POINT file = At(bar, 20, 12);
+  MoveTo(file.x, file.y);
+  Pump(40);
+  Press();
+  Release();
+  Pump(150);
+  HWND popup = ShownPopup();
+  if (CHECK_MSG(popup, "the menu opened")) {
+    const LONG ex = GetWindowLongW(popup, GWL_EXSTYLE);
+    CHECK((ex & WS_EX_LAYERED) && (ex & WS_EX_TOOLWINDOW) && (ex & WS_EX_TOPMOST));
+    CHECK(GetParent(popup) == nullptr && GetAncestor(popup, GA_ROOT) == popup);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    CHECK(GetLayeredWindowAttributes(popup, nullptr, &alpha, &flags) && alpha == 230 && (flags & LWA_ALPHA));
+    CHECK((GetClassLongPtrW(popup, GCL_STYLE) & CS_DROPSHADOW) != 0);
+    RECT r{};
+    GetWindowRect(popup, &r);
+    RECT barRect{};
+    GetWindowRect(bar->ControlWindow(), &barRect);
+    CHECK(r.top >= barRect.top + 10);  // under the button
+    const auto clicked = events.Of(1);
+    CHECK(clicked.size() == 1 && !clicked.empty() && clicked[0].strings == std::vector<std::wstring>{L"file"});
+    ClickAt(POINT{r.left + 30, r.top + 2 + 10});  // the first row
+    Pump(100);
+    const auto chosen = events.Of(2);
+    CHECK_MSG(chosen.size() == 1, std::to_string(chosen.size()) + " MenuItemClicked");
+    if (!chosen.empty()) {
+      CHECK((chosen[0].numbers == std::vector<double>{1, 1}));
+      CHECK((chosen[0].strings == std::vector<std::wstring>{L"file", L""}));
+    }
+    CHECK_MSG(!IsWindowVisible(popup), "the menu closed");
+  }
+  events.Disconnect();
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,6 +302,8 @@ int main(int argc, char** argv) {
   SetProcessDPIAware();
   EveryControlInWinesAtlContainer();
   EveryControlInTheProjectsContainer();
+  InputReachesTheControls();
+  ToolbarMenuIsALayeredTopmostPopup();
   if (argc > 1) CapturePixelCases(argv[1]);
   CHECK_MSG(OwnSite::live == 0, std::to_string(OwnSite::live) + " sites alive");
   CHECK_HR(CanUnloadNow(), S_OK);

@@ -58,13 +58,12 @@ void Tap(WORD virtualKey) {
 
 void Type(const wchar_t* text) {
   for (const wchar_t* c = text; *c; ++c) {
-    for (DWORD flags : {DWORD{KEYEVENTF_UNICODE}, DWORD{KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}}) {
-      INPUT in{};
-      in.type = INPUT_KEYBOARD;
-      in.ki.wScan = *c;
-      in.ki.dwFlags = flags;
-      Send(in);
-    }
+    const SHORT key = VkKeyScanW(*c);
+    if (key == -1) continue;
+    const bool shift = (key & 0x100) != 0;
+    if (shift) Key(VK_SHIFT, true);
+    Tap(static_cast<WORD>(key & 0xFF));
+    if (shift) Key(VK_SHIFT, false);
   }
 }
 

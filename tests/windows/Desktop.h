@@ -20,7 +20,7 @@ void Press(int button = 1);
 void Release(int button = 1);
 void Key(WORD virtualKey, bool down);
 void Tap(WORD virtualKey);
-/// Types text as characters (one KEYEVENTF_UNICODE press and release each).
+/// Types text key by key (with Shift where a character needs it).
 void Type(const wchar_t* text);
 POINT ScreenOf(HWND window, int x, int y);
 

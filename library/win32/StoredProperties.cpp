@@ -191,14 +191,14 @@ void ContainerBag::WriteProperty(std::string_view name, const Variant& value, co
   if (!saveAll_ && value == defaultValue) return;
   VARIANT v;
   VariantInit(&v);
-  if (value.IsObject()) {
+  if (value.IsObject() && value.ObjectValue()) {
     // A font goes as a standard font object, which the container's bag knows how to keep.
     auto* font = dynamic_cast<const Font*>(value.ObjectValue());
     if (!font) return;  // another object (an image list) belongs to the form
     v.vt = VT_DISPATCH;
     v.pdispVal = NewOleFont(*font);
     if (!v.pdispVal) return;
-  } else {
+  } else {  // Nothing goes as an empty object reference
     ToVARIANT(value, v);
   }
   const std::wstring w = Utf16(name);

@@ -5,9 +5,11 @@
 // come to (no ambient font, never activated, a popup open, a drag under way) end with every
 // object and window gone. With an output folder, the pixel cases (PixelCases.h) are captured
 // there as PNG files for the comparison with the headless host's pictures.
-// Usage: container_test [CAPTURE-FOLDER]
+// Usage: container_test [CAPTURE-FOLDER [BAG-LISTING]]
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "Check.h"
 #include "Desktop.h"
@@ -295,6 +297,331 @@ void ToolbarMenuIsALayeredTopmostPopup() {
   }
   events.Disconnect();
 }
+
+// ---- persistence -----------------------------------------------------------------------------
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+// A container's property bag: keeps what it is given, in order, and notes what is read.
+class MemoryBag final : public IPropertyBag {
+ public:
+  std::vector<std::pair<std::wstring, VARIANT>> entries;
+  std::vector<std::wstring> reads;
+  ~MemoryBag() {
+    for (auto& e : entries) VariantClear(&e.second);
+  }
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    *ppv = riid == IID_IUnknown || riid == IID_IPropertyBag ? this : nullptr;
+    return *ppv ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* v, IErrorLog*) override {
+    reads.emplace_back(name);
+    for (auto& e : entries) {
+      if (e.first == name) return VariantCopy(v, &e.second);
+    }
+    return E_INVALIDARG;
+  }
+  HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* v) override {
+    VARIANT copy;
+    VariantInit(&copy);
+    VariantCopy(&copy, v);
+    entries.emplace_back(name, copy);
+    return S_OK;
+  }
+};
+#pragma GCC diagnostic pop
+
+// The properties of a control's default interface that can be read and let or set.
+std::vector<std::wstring> Properties(IDispatch* control) {
+  std::vector<std::wstring> names;
+  ITypeInfo* ti = nullptr;
+  if (FAILED(control->GetTypeInfo(0, 0, &ti))) return names;
+  TYPEATTR* ta = nullptr;
+  ti->GetTypeAttr(&ta);
+  for (UINT f = 0; f < ta->cFuncs; ++f) {
+    FUNCDESC* fd = nullptr;
+    ti->GetFuncDesc(f, &fd);
+    if (fd->invkind == INVOKE_PROPERTYPUT || fd->invkind == INVOKE_PROPERTYPUTREF) {
+      BSTR name = nullptr;
+      UINT got = 0;
+      ti->GetNames(fd->memid, &name, 1, &got);
+      if ((static_cast<unsigned long>(fd->memid) >> 16) != 0x4003) names.emplace_back(name);  // not the public fields
+      SysFreeString(name);
+    }
+    ti->ReleaseFuncDesc(fd);
+  }
+  ti->ReleaseTypeAttr(ta);
+  ti->Release();
+  return names;
+}
+
+// Gives every property of a control a value other than the one it has (image lists aside: they
+// belong to the form).
+void ChangeEveryProperty(IDispatch* control) {
+  for (const std::wstring& name : Properties(control)) {
+    VARIANT v = Get(control, name.c_str());
+    if (v.vt == VT_BOOL) {
+      Put(control, name.c_str(), Bool(!v.boolVal));
+    } else if (v.vt == VT_I2 || v.vt == VT_I4) {
+      VariantChangeType(&v, &v, 0, VT_I4);
+      Put(control, name.c_str(), I4(name.find(L"Color") != std::wstring::npos ? (v.lVal ^ 0x123456) : v.lVal + 3));
+    } else if (v.vt == VT_BSTR) {
+      std::wstring text = (v.bstrVal ? v.bstrVal : L"") + std::wstring(L" \u00fc");
+      Put(control, name.c_str(), Str(text.c_str()));
+    } else if (v.vt == VT_DISPATCH && name == L"Font") {
+      IDispatch* font = NewFont(L"DejaVu Serif", 11.25, true);
+      PutRef(control, name.c_str(), font);
+      font->Release();
+    }
+    VariantClear(&v);
+  }
+}
+
+// Every property of b as a has it; fonts by their look.
+void SameProperties(IDispatch* a, IDispatch* b, const std::string& what) {
+  for (const std::wstring& name : Properties(a)) {
+    VARIANT x = Get(a, name.c_str()), y = Get(b, name.c_str());
+    if (x.vt == VT_DISPATCH && y.vt == VT_DISPATCH && x.pdispVal && y.pdispVal && name == L"Font") {
+      CHECK_MSG(GetText(x.pdispVal, L"Name") == GetText(y.pdispVal, L"Name") &&
+                    GetLong(x.pdispVal, L"Bold") == GetLong(y.pdispVal, L"Bold") &&
+                    GetLong(x.pdispVal, L"Size") == GetLong(y.pdispVal, L"Size"),
+                what + ": Font");
+    } else if (x.vt != VT_DISPATCH) {
+      CHECK_MSG(VarCmp(&x, &y, LOCALE_USER_DEFAULT, 0) == static_cast<HRESULT>(VARCMP_EQ), what + ": " + Narrow(name));
+    }
+    VariantClear(&x);
+    VariantClear(&y);
+  }
+}
+
+// The bag names of a class in its stored order, from the listing win32_references wrote
+// ("CLASS NAME NAME ..." per line).
+std::vector<std::wstring> BagNamesOf(const char* listing, const std::wstring& cls) {
+  std::vector<std::wstring> names;
+  FILE* f = listing ? std::fopen(listing, "r") : nullptr;
+  if (!f) return names;
+  char line[4096];
+  while (std::fgets(line, sizeof line, f)) {
+    std::wstring w;
+    for (const char* c = line; *c && *c != '\n' && *c != '\r'; ++c) w += static_cast<wchar_t>(*c);
+    if (w.rfind(cls + L" ", 0) != 0) continue;
+    for (size_t at = cls.size() + 1; at < w.size();) {
+      const size_t end = std::min(w.find(L' ', at), w.size());
+      names.push_back(w.substr(at, end - at));
+      at = end + 1;
+    }
+  }
+  std::fclose(f);
+  return names;
+}
+
+// Every stored property of every control goes through a container's property bag and through a
+// stream and comes back; the bag sees the names in the order of the control's property table.
+void StoredPropertiesRoundTrip(const char* bagListing) {
+  Form form(RECT{40, 40, 640, 340});
+  for (const wchar_t* progId : kControls) {
+    const std::string what = Narrow(progId);
+    OwnSite* original = form.Add(progId, RECT{10, 10, 210, 50}, L"ctl", true, false);
+    if (!original->control) continue;
+    ChangeEveryProperty(original->control);
+    MemoryBag bag;
+    IPersistPropertyBag* asBag = nullptr;
+    IPersistStreamInit* asStream = nullptr;
+    original->object->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&asBag));
+    original->object->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&asStream));
+    if (!CHECK(asBag && asStream)) continue;
+    CHECK_HR(asStream->IsDirty(), S_OK);
+    CHECK_HR(asBag->Save(&bag, TRUE, TRUE), S_OK);
+    IStream* stream = nullptr;
+    CreateStreamOnHGlobal(nullptr, TRUE, &stream);
+    CHECK_HR(asStream->Save(stream, TRUE), S_OK);
+    CHECK_HR(asStream->IsDirty(), S_FALSE);
+    asBag->Release();
+    asStream->Release();
+    std::vector<std::wstring> written;
+    for (const auto& e : bag.entries) written.push_back(e.first);
+    const std::vector<std::wstring> listed = BagNamesOf(bagListing, progId + 12);
+    CHECK_MSG(!listed.empty() && written == listed, what + ": " + std::to_string(written.size()) + " names written");
+
+    // Back from the bag, read in the same order.
+    auto* fromBag = new OwnSite(form.window, RECT{10, 60, 210, 100}, L"copy");
+    form.sites.push_back(fromBag);
+    CLSID clsid{};
+    CLSIDFromProgID(progId, &clsid);
+    IPersistPropertyBag* loader = nullptr;
+    CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, reinterpret_cast<void**>(&fromBag->object));
+    fromBag->object->SetClientSite(fromBag);
+    fromBag->object->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&loader));
+    CHECK_HR(loader->Load(&bag, nullptr), S_OK);
+    loader->Release();
+    fromBag->object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&fromBag->control));
+    CHECK_MSG(bag.reads == listed, what + ": the names read");
+    SameProperties(original->control, fromBag->control, what + " through a property bag");
+
+    // Back from the stream; a damaged one is refused and starts nothing.
+    LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    auto* fromStream = new OwnSite(form.window, RECT{10, 110, 210, 150}, L"copy");
+    form.sites.push_back(fromStream);
+    CHECK_MSG(fromStream->Embed(progId, false, stream), what + " from a stream");
+    if (fromStream->control) SameProperties(original->control, fromStream->control, what + " through a stream");
+    stream->Release();
+  }
+  IStream* damaged = nullptr;
+  CreateStreamOnHGlobal(nullptr, TRUE, &damaged);
+  ULONG n = 0;
+  damaged->Write("vB2S\x01\x00\x00\x00\xff\xff\xff\x7f", 12, &n);
+  LARGE_INTEGER start{};
+  damaged->Seek(start, STREAM_SEEK_SET, nullptr);
+  IPersistStreamInit* loader = nullptr;
+  CLSID clsid{};
+  CLSIDFromProgID(L"vornButton2.vornButton", &clsid);
+  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IPersistStreamInit, reinterpret_cast<void**>(&loader));
+  if (CHECK(loader)) {
+    CHECK(FAILED(loader->Load(damaged)));
+    IErrorInfo* info = nullptr;
+    if (CHECK(GetErrorInfo(0, &info) == S_OK && info)) {
+      BSTR text = nullptr;
+      info->GetDescription(&text);
+      CHECK_MSG(text && std::wstring(text).find(L"2147483647 properties") != std::wstring::npos, Narrow(text ? text : L""));
+      SysFreeString(text);
+      info->Release();
+    }
+    CHECK_HR(loader->InitNew(), S_OK);  // nothing started: a new instance still can
+    loader->Release();
+  }
+  damaged->Release();
+}
+
+// ---- what a container sees besides the window ------------------------------------------------
+
+void NotificationsAndDrawing() {
+  Form form(RECT{40, 40, 640, 340});
+  OwnSite* button = form.Add(L"vornButton2.vornButton", RECT{10, 10, 110, 40}, L"btn");
+  if (!button->control) return;
+  button->WatchProperties();
+  CHECK_HR(Put(button->control, L"BackColor", I4(0xC0FFC0)), S_OK);
+  CHECK_HR(Put(button->control, L"ImageIndex", I4(2)), S_OK);
+  CHECK_MSG((button->changed == std::vector<DISPID>{0x68030006, 0x68030000}),
+            std::to_string(button->changed.size()) + " notifications");
+
+  // Every control draws into a memory device context what its window shows.
+  for (int i = 0; i < 7; ++i) {
+    OwnSite* s = form.Add(kControls[i], RECT{10 + (i % 4) * 145, 60 + (i / 4) * 120, 140 + (i % 4) * 145,
+                                             120 + (i / 4) * 120}, L"ctl");
+    if (!s->control) continue;
+    Pump(60);
+    HWND w = s->ControlWindow();
+    const Picture shown = CaptureWindow(w);
+    IViewObject2* view = nullptr;
+    s->object->QueryInterface(IID_IViewObject2, reinterpret_cast<void**>(&view));
+    if (!CHECK(view)) continue;
+    const Picture drawn = DrawnInMemory(shown.width, shown.height, [&](HDC dc) {
+      RECTL bounds{0, 0, shown.width, shown.height};
+      CHECK_HR(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0), S_OK);
+    });
+    view->Release();
+    CHECK_MSG(drawn.pixels == shown.pixels, Narrow(kControls[i]) + ": drawn as shown");
+  }
+}
+
+// ---- the ends a container can come to -------------------------------------------------------
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+struct ViewSink final : public IAdviseSink {
+  int changes = 0;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    *ppv = riid == IID_IUnknown || riid == IID_IAdviseSink ? this : nullptr;
+    return *ppv ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  void STDMETHODCALLTYPE OnDataChange(FORMATETC*, STGMEDIUM*) override {}
+  void STDMETHODCALLTYPE OnViewChange(DWORD, LONG) override { ++changes; }
+  void STDMETHODCALLTYPE OnRename(IMoniker*) override {}
+  void STDMETHODCALLTYPE OnSave() override {}
+  void STDMETHODCALLTYPE OnClose() override {}
+};
+#pragma GCC diagnostic pop
+
+void EndsWithoutCrashOrLeak() {
+  const int windowsBefore = CountWindows();
+  {
+    Form form(RECT{40, 40, 640, 340});
+    // No ambient font: the control takes the default a Windows form gives.
+    OwnSite* plain = form.Add(L"vornButton2.vornButton", RECT{10, 10, 110, 40}, L"btn", false);
+    VARIANT font = plain->control ? Get(plain->control, L"Font") : VARIANT{};
+    if (CHECK(font.vt == VT_DISPATCH && font.pdispVal)) CHECK(GetText(font.pdispVal, L"Name") == L"MS Sans Serif");
+    VariantClear(&font);
+
+    // Never activated in place: its window stays hidden, it still draws, and tells of changes.
+    OwnSite* hidden = form.Add(L"vornButton2.vornSlider", RECT{10, 60, 210, 100}, L"sld", true, false);
+    if (hidden->control) {
+      IViewObject2* view = nullptr;
+      hidden->object->QueryInterface(IID_IViewObject2, reinterpret_cast<void**>(&view));
+      ViewSink sink;
+      if (CHECK(view)) {
+        view->SetAdvise(DVASPECT_CONTENT, 0, &sink);
+        CHECK_HR(Put(hidden->control, L"Value", I4(8)), S_OK);
+        CHECK(sink.changes >= 1);
+        const Picture drawn = DrawnInMemory(200, 40, [&](HDC dc) {
+          RECTL bounds{0, 0, 200, 40};
+          CHECK_HR(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0), S_OK);
+        });
+        CHECK(std::count(drawn.pixels.begin(), drawn.pixels.end(), drawn.At(0, 0)) < 200 * 40);  // not a blank
+        view->SetAdvise(DVASPECT_CONTENT, 0, nullptr);
+        view->Release();
+      }
+      CHECK(!hidden->inPlaceActive);
+    }
+
+    // Released while its drop-down menu is open: the menu goes with it.
+    OwnSite* bar = form.Add(L"vornButton2.vornToolbar", RECT{250, 10, 550, 40}, L"tbr");
+    if (bar->control) {
+      VARIANT item = Call(bar->control, L"Add", {Str(L"file"), Str(L"File"), I4(0), I4(3)});
+      VariantClear(&item);
+      const POINT file = At(bar, 20, 12);
+      MoveTo(file.x, file.y);
+      Pump(40);
+      Press();
+      Release();
+      Pump(150);
+      HWND popup = ShownPopup();
+      CHECK_MSG(popup, "the menu opened");
+      bar->Unembed();
+      Pump(100);
+      CHECK(!popup || !IsWindow(popup));
+    }
+  }
+  {
+    // The form closes while a slider's knob is dragged.
+    Form form(RECT{40, 40, 640, 340});
+    OwnSite* slider = form.Add(L"vornButton2.vornSlider", RECT{10, 10, 210, 50}, L"sld");
+    if (slider->control) {
+      const POINT knob = At(slider, 102, 10);
+      MoveTo(knob.x, knob.y);
+      Pump(40);
+      Press();
+      Pump(40);
+      MoveTo(knob.x + 30, knob.y);
+      Pump(40);
+      HWND w = slider->ControlWindow();
+      DestroyWindow(form.window);
+      MoveTo(knob.x + 60, knob.y);
+      Pump(40);
+      Release();
+      Pump(60);
+      CHECK(!IsWindow(w));
+      CHECK(GetLong(slider->control, L"Value") >= 5);  // still an automation object
+    }
+  }
+  Pump(100);
+  CHECK_MSG(CountWindows() == windowsBefore, std::to_string(CountWindows()) + " windows, " +
+                                                 std::to_string(windowsBefore) + " before");
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -304,6 +631,9 @@ int main(int argc, char** argv) {
   EveryControlInTheProjectsContainer();
   InputReachesTheControls();
   ToolbarMenuIsALayeredTopmostPopup();
+  StoredPropertiesRoundTrip(argc > 2 ? argv[2] : nullptr);
+  NotificationsAndDrawing();
+  EndsWithoutCrashOrLeak();
   if (argc > 1) CapturePixelCases(argv[1]);
   CHECK_MSG(OwnSite::live == 0, std::to_string(OwnSite::live) + " sites alive");
   CHECK_HR(CanUnloadNow(), S_OK);

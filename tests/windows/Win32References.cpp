@@ -1,5 +1,5 @@
 // The Linux side of the Windows pixel tests: renders each case of PixelCases.h in the headless
-// host, and compares the pictures container_test captured under Wine with them, writing a
+// host (with each control's stored property names in their order), and compares the pictures container_test captured under Wine with them, writing a
 // difference picture beside each capture that differs.
 //
 // usage: win32_references render REFERENCE-FOLDER
@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 #include "PixelCases.h"
 #include "foundation/Control.h"
 #include "foundation/Dispatch.h"
+#include "foundation/PropertyTable.h"
 #include "host/headless/HeadlessSite.h"
 #include "host/raster/PictureDiff.h"
 #include "host/raster/Png.h"
@@ -85,7 +87,24 @@ PixelBuffer Render(const Case& c, const char* steps) {
   return picture;
 }
 
+// Each control's stored properties in their order, as their property tables give them: the bag
+// names a container's property bag must see ("CLASS NAME NAME ..." per line).
+void WriteBagNames(const std::string& path) {
+  std::string text;
+  for (const LibraryClass& c : TypeLibrary().classes) {
+    if (c.kind != ClassKind::Control || !c.table().properties) continue;
+    text += std::string(c.name);
+    for (const PropertyRow& row : c.table().properties->rows) {
+      if (row.slot.kind != PropertySlot::None && !row.bag.empty()) text += " " + std::string(row.bag);
+    }
+    text += "\n";
+  }
+  FILE* f = std::fopen(path.c_str(), "w");
+  if (!f || std::fputs(text.c_str(), f) < 0 || std::fclose(f) != 0) throw std::runtime_error(path + ": cannot write");
+}
+
 int RenderAll(const std::string& folder) {
+  WriteBagNames(folder + "/bag-names.txt");
   for (const Case& c : pixelcases::kCases) {
     WritePng(Render(c, c.steps), folder + "/" + c.name + ".png");
     if (c.blank) WritePng(Render(c, c.blank), folder + "/" + c.name + ".blank.png");

@@ -12,10 +12,10 @@ wine regsvr32 /s "$dll" || { echo "FAIL: regsvr32"; exit 1; }
 # A Wine session that began without a display cannot open windows on this one: wait for it to end.
 wineserver -w
 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c '
-  wine "$1" "$(winepath -w "$2")"
+  wine "$1" "$(winepath -w "$2")" "$(winepath -w "$3")"
   status=$?
   wineserver -w
-  exit $status' run "$test" "$out/captures"
+  exit $status' run "$test" "$out/captures" "$out/references/bag-names.txt"
 status=$?
 "$references" compare "$out/references" "$out/captures" || status=1
 exit $status

@@ -122,6 +122,29 @@ bool WritePng(const std::wstring& path, const Picture& p) {
   return ok;
 }
 
+HWND NewForm(const wchar_t* title, RECT r, bool framed) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"TestForm";
+    RegisterClassW(&wc);
+    registered = true;
+  }
+  const DWORD style = (framed ? WS_OVERLAPPEDWINDOW : WS_POPUP) | WS_VISIBLE | WS_CLIPCHILDREN;
+  if (framed) {  // the frame goes around, its corner where the rectangle's is
+    const POINT corner{r.left, r.top};
+    AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
+    OffsetRect(&r, corner.x - r.left, corner.y - r.top);
+  }
+  HWND form = CreateWindowExW(WS_EX_CONTROLPARENT, L"TestForm", title, style, r.left, r.top, r.right - r.left,
+                              r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(form);
+  return form;
+}
+
 namespace {
 BOOL CALLBACK CountOne(HWND w, LPARAM n) {
   ++*reinterpret_cast<int*>(n);

@@ -40,6 +40,10 @@ template <class F>
 Picture DrawnInMemory(int width, int height, F draw);
 bool WritePng(const std::wstring& path, const Picture& p);
 
+/// A top-level form window at a place on the screen: a bare one (its client area is all of it),
+/// or framed with a caption around a client area of that size.
+HWND NewForm(const wchar_t* title, RECT screenRect, bool framed = false);
+
 /// Every window of this thread, children included.
 int CountWindows();
 

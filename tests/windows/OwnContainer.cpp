@@ -136,22 +136,4 @@ HWND OwnSite::ControlWindow() const {
   return w;
 }
 
-HWND NewForm(const wchar_t* title, RECT r) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"TestForm";
-    RegisterClassW(&wc);
-    registered = true;
-  }
-  HWND form = CreateWindowExW(WS_EX_CONTROLPARENT, L"TestForm", title, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, r.left,
-                              r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
-  SetForegroundWindow(form);
-  return form;
-}
-
 }  // namespace wintest

@@ -97,7 +97,4 @@ class OwnSite final : public IOleClientSite,
 };
 #pragma GCC diagnostic pop
 
-/// A top-level form window for the tests' controls, at a fixed place on the screen.
-HWND NewForm(const wchar_t* title, RECT screenRect);
-
 }  // namespace wintest

@@ -78,17 +78,7 @@ int main(int argc, char** argv) {
   auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
       reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
   if (!init || !getControl || !init()) return 1;
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"GalleryForm";
-  RegisterClassW(&wc);
-  RECT frame{0, 0, 760, 352};
-  AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-  HWND form = CreateWindowExW(0, L"GalleryForm", L"vornButton2 in Wine's ATL container", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              20, 20, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+  HWND form = NewForm(L"vornButton2 in Wine's ATL container", RECT{20, 20, 780, 372}, true);
   std::vector<IDispatch*> controls;
   for (const Placed& p : kGallery) {
     // Properties first, then the size, as a form designer places a control: a bar's orientation

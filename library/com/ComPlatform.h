@@ -28,6 +28,9 @@ Variant FromOtherVariant(const VARIANT& v);
 /// An object from outside this library passed as an argument: a Variant the library can use,
 /// or Type mismatch.
 Variant FromForeignObject(IUnknown* unknown);
+/// The caller's own object behind what FromForeignObject made of it (one reference), so that it
+/// goes back to the caller as itself; null for the library's own objects.
+IDispatch* OriginalDispatch(const Object& object);
 
 // ---- errors ---------------------------------------------------------------------------------
 

@@ -84,6 +84,8 @@ std::span<const InterfaceEntry> ObjectInterfaces() noexcept { return kInterfaces
 void StartWithoutSite(DispatchObject&) {}
 
 HRESULT OtherConnectionPoint(DispatchObject&, ComRefIid, IConnectionPoint**) { return CONNECT_E_NOCONNECTION; }
+
+IDispatch* OriginalDispatch(const Object&) { return nullptr; }
 ComUint TypeInfoCount(const DispatchObject&) noexcept { return 0; }
 HRESULT TypeInfoOf(const DispatchObject&, ComUint, ComTypeInfoOut) { return E_NOTIMPL; }
 

@@ -7,6 +7,7 @@
 #include "library/com/Interfaces.h"
 #include "library/win32/DetachedSite.h"
 #include "library/win32/Embedding.h"
+#include "library/win32/ForeignObject.h"
 #include "library/win32/Module.h"
 #include "library/win32/OleFont.h"
 #include "library/win32/Utf16.h"
@@ -77,12 +78,20 @@ Variant FromOtherVariant(const VARIANT& v) {
 }
 
 // A standard font from elsewhere (a script's StdFont, a container's ambient font) is taken as the
-// library's own font with the same look; any other object is a type mismatch.
+// library's own font with the same look; another object with IDispatch (a form's ImageList) is
+// used by member name; anything else is a type mismatch.
 Variant FromForeignObject(IUnknown* unknown) {
-  Ref<Font> font = FontFromOle(unknown);
-  if (!font) Raise(errTypeMismatch, "An object from outside this library cannot be used here");
-  return Variant(Ref<Object>(font));
+  if (Ref<Font> font = FontFromOle(unknown)) return Variant(Ref<Object>(font));
+  IDispatch* d = nullptr;
+  if (FAILED(unknown->lpVtbl->QueryInterface(unknown, IID_IDispatch, reinterpret_cast<void**>(&d))) || !d) {
+    Raise(errTypeMismatch, "An object from outside this library cannot be used here");
+  }
+  Ref<Object> wrapped = WrapForeign(d);
+  d->lpVtbl->Release(d);
+  return Variant(wrapped);
 }
+
+IDispatch* OriginalDispatch(const Object& object) { return ForeignDispatchOf(object); }
 
 std::span<const InterfaceEntry> ObjectInterfaces() noexcept { return kInterfaces; }
 

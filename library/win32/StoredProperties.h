@@ -10,7 +10,7 @@
 //       8 strikethrough)
 //
 // all little-endian. Objects other than fonts (an image list) belong to the form and are stored as
-// Nothing. Reading checks every count against what a control stores, so damaged data is refused
+// Nothing; a container's property bag gets no entry for them. Reading checks every count against what a control stores, so damaged data is refused
 // with an error that says what was wrong.
 #include <string>
 #include <utility>

@@ -622,6 +622,97 @@ void EndsWithoutCrashOrLeak() {
   CHECK_MSG(CountWindows() == windowsBefore, std::to_string(CountWindows()) + " windows, " +
                                                  std::to_string(windowsBefore) + " before");
 }
+
+// ---- a form's image list ---------------------------------------------------------------------
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+// An object of a form, such as an ImageList control, reached by member name: names to
+// identifiers, and what each identifier answers.
+class FormObject final : public IDispatch {
+ public:
+  std::vector<std::pair<std::wstring, DISPID>> names;
+  HRESULT (*answer)(FormObject& self, DISPID id, DISPPARAMS* params, VARIANT* result) = nullptr;
+  IDispatch* next = nullptr;  // the object a member hands out
+  IDispatch* picture = nullptr;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    *ppv = riid == IID_IUnknown || riid == IID_IDispatch ? this : nullptr;
+    return *ppv ? (AddRef(), S_OK) : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* n, UINT, LCID, DISPID* id) override {
+    for (const auto& [name, value] : names) {
+      if (lstrcmpiW(name.c_str(), n[0]) == 0) return *id = value, S_OK;
+    }
+    return *id = DISPID_UNKNOWN, DISP_E_UNKNOWNNAME;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* p, VARIANT* r, EXCEPINFO*, UINT*) override {
+    VariantInit(r);
+    return answer(*this, id, p, r);
+  }
+  ULONG refs = 1;
+};
+#pragma GCC diagnostic pop
+
+HRESULT Hand(IDispatch* object, VARIANT* r) {
+  object->AddRef();
+  r->vt = VT_DISPATCH;
+  r->pdispVal = object;
+  return S_OK;
+}
+
+// A form's image list of one 16 x 16 icon, pure red, given to a button: the button draws the icon
+// and hands the same object back.
+void AFormsImageListGivesTheIcons() {
+  std::vector<uint32_t> red(16 * 16, 0xFFFF0000);  // 0xAARRGGBB
+  std::vector<uint8_t> opaque(16 * 2, 0);
+  ICONINFO info{TRUE, 0, 0, CreateBitmap(16, 16, 1, 1, opaque.data()), CreateBitmap(16, 16, 1, 32, red.data())};
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  PICTDESC desc{sizeof desc, PICTYPE_ICON, {}};
+  desc.icon.hicon = icon;
+  IDispatch* picture = nullptr;
+  OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture));
+  FormObject image, images, list;
+  image.names = {{L"ExtractIcon", 1}};
+  image.picture = picture;
+  image.answer = [](FormObject& self, DISPID id, DISPPARAMS*, VARIANT* r) {
+    return id == 1 ? Hand(self.picture, r) : DISP_E_MEMBERNOTFOUND;
+  };
+  images.next = &image;
+  images.answer = [](FormObject& self, DISPID id, DISPPARAMS* p, VARIANT* r) {
+    return id == DISPID_VALUE && p->cArgs == 1 ? Hand(self.next, r) : DISP_E_MEMBERNOTFOUND;
+  };
+  list.names = {{L"ImageWidth", 1}, {L"ImageHeight", 2}, {L"ListImages", 3}};
+  list.next = &images;
+  list.answer = [](FormObject& self, DISPID id, DISPPARAMS*, VARIANT* r) {
+    if (id == 3) return Hand(self.next, r);
+    if (id != 1 && id != 2) return DISP_E_MEMBERNOTFOUND;
+    r->vt = VT_I2;
+    r->iVal = 16;
+    return S_OK;
+  };
+  {
+    Form form(RECT{40, 40, 640, 340});
+    OwnSite* button = form.Add(L"vornButton2.vornButton", RECT{10, 10, 110, 50}, L"btn");
+    if (button->control && CHECK(picture)) {
+      CHECK_HR(PutRef(button->control, L"Imagelist", &list), S_OK);
+      CHECK_HR(Put(button->control, L"ImageIndex", I4(1)), S_OK);
+      Pump(100);
+      const Picture shown = CaptureWindow(button->ControlWindow());
+      CHECK_MSG(std::count(shown.pixels.begin(), shown.pixels.end(), 0x0000FFu) >= 200, "the icon on the button");
+      VARIANT back = Get(button->control, L"Imagelist");
+      CHECK(back.vt == VT_DISPATCH && back.pdispVal == &list);
+      VariantClear(&back);
+    }
+  }
+  if (picture) picture->Release();
+  CHECK_MSG(list.refs == 1 && images.refs == 1 && image.refs == 1, "the image list was let go");
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -633,6 +724,7 @@ int main(int argc, char** argv) {
   ToolbarMenuIsALayeredTopmostPopup();
   StoredPropertiesRoundTrip(argc > 2 ? argv[2] : nullptr);
   NotificationsAndDrawing();
+  AFormsImageListGivesTheIcons();
   EndsWithoutCrashOrLeak();
   if (argc > 1) CapturePixelCases(argv[1]);
   CHECK_MSG(OwnSite::live == 0, std::to_string(OwnSite::live) + " sites alive");

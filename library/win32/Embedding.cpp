@@ -8,6 +8,8 @@ namespace vorn {
 
 namespace {
 
+constexpr DWORD kKeyModShift = 1;  // KEYMOD_SHIFT, which mingw-w64's headers lack
+
 template <class I>
 void ReleaseInto(I*& p) {
   if (p) p->lpVtbl->Release(p);
@@ -132,7 +134,7 @@ bool Embedding::TranslateTab(bool backward) {
   msg.hwnd = reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(hosted_->Window())));
   msg.message = WM_KEYDOWN;
   msg.wParam = VK_TAB;
-  const HRESULT hr = control->lpVtbl->TranslateAccelerator(control, &msg, backward ? 1 : 0  /* KEYMOD_SHIFT */);
+  const HRESULT hr = control->lpVtbl->TranslateAccelerator(control, &msg, backward ? kKeyModShift : 0);
   control->lpVtbl->Release(control);
   return hr == S_OK;
 }

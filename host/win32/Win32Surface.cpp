@@ -139,7 +139,7 @@ void Win32Surface::Deliver(F&& f) {
 
 void Win32Surface::MouseButton(int16_t button, bool down, int16_t held, int16_t shift, int32_t x, int32_t y) {
   if (!Reachable()) return;
-  const Ref<Object> keep = site_.KeepAlive();
+  const Ref<Object> keep = site_.KeepAlive();  // the Click rule looks at the window after the handlers
   const float fx = static_cast<float>(x);
   const float fy = static_cast<float>(y);
   if (down) {
@@ -166,6 +166,7 @@ void Win32Surface::MouseMove(int16_t buttons, int16_t shift, int32_t x, int32_t 
 
 void Win32Surface::Key(int16_t keyCode, bool down, int16_t shift) {
   if (!Reachable()) return;
+  const Ref<Object> keep = site_.KeepAlive();
   if (keyCode == 9 && (shift & ~1) == 0) {  // Tab, Shift+Tab: the focus moves on
     if (down) site_.TabFrom((shift & 1) != 0);
     return;
@@ -186,6 +187,7 @@ void Win32Surface::Char(int16_t code) {
 }
 
 void Win32Surface::Focus(bool gained) {
+  const Ref<Object> keep = site_.KeepAlive();  // the container hears of it after the control
   if (gained) {
     Deliver([](SurfaceEvents& h) { h.GotFocus(); });
   } else {

@@ -597,6 +597,33 @@ void EndsWithoutCrashOrLeak() {
     }
   }
   {
+    // The container lets a button go from the button's own Click: it ends once the click is over.
+    Form form(RECT{40, 40, 640, 340});
+    OwnSite* button = form.Add(L"vornButton2.vornButton", RECT{10, 10, 110, 40}, L"btn");
+    if (button->control) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+      struct Unloader final : EventSink {
+        OwnSite* site = nullptr;
+        HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v, EXCEPINFO* e,
+                                         UINT* a) override {
+          EventSink::Invoke(id, r, l, f, p, v, e, a);
+          if (id == 1 && site->object) {
+            Disconnect();
+            site->Unembed();
+          }
+          return S_OK;
+        }
+      } sink;
+#pragma GCC diagnostic pop
+      sink.site = button;
+      sink.Connect(button->control);
+      HWND w = button->ControlWindow();
+      ClickAt(Centre(w));
+      CHECK(sink.Has(1) && !button->object && !IsWindow(w));
+    }
+  }
+  {
     // The form closes while a slider's knob is dragged.
     Form form(RECT{40, 40, 640, 340});
     OwnSite* slider = form.Add(L"vornButton2.vornSlider", RECT{10, 10, 210, 50}, L"sld");

@@ -66,7 +66,7 @@ IDispatch* NewFont(const wchar_t* name, double points, bool bold = false);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 /// An event sink: records every event with its arguments (numbers and strings) in order.
-class EventSink final : public IDispatch {
+class EventSink : public IDispatch {
  public:
   struct Event {
     DISPID id;

@@ -47,6 +47,7 @@ struct DispatchObject {
   ConnectionPointObject* point = nullptr;  // the one connection point, while anyone holds it
   std::vector<Sink> sinks;                 // the host's sinks advised on the control
   std::vector<std::unique_ptr<Facet>> facets;  // further interface pointers, made on first request
+  std::shared_ptr<void> platform;  // what the platform keeps per object (Windows: its embedding in a container)
 
   /// The wrapper of an object (made on first use); its reference count is raised.
   static IDispatch* Wrap(const Ref<Object>& object);

@@ -28,6 +28,9 @@ Variant FromOtherVariant(const VARIANT& v);
 /// An object from outside this library passed as an argument: a Variant the library can use,
 /// or Type mismatch.
 Variant FromForeignObject(IUnknown* unknown);
+/// The caller's own object behind what FromForeignObject made of it (one reference), so that it
+/// goes back to the caller as itself; null for the library's own objects.
+IDispatch* OriginalDispatch(const Object& object);
 
 // ---- errors ---------------------------------------------------------------------------------
 
@@ -44,6 +47,9 @@ std::span<const InterfaceEntry> ObjectInterfaces() noexcept;
 /// What a control does when it is used before any host placed it: nothing on Linux (it waits for
 /// SetSite); on Windows it starts on a site of its own, as a container's InitNew would start it.
 void StartWithoutSite(DispatchObject& control);
+/// A connection point of a control besides the one of its events (Windows: property change
+/// notifications); CONNECT_E_NOCONNECTION where the platform has none.
+HRESULT OtherConnectionPoint(DispatchObject& control, ComRefIid riid, IConnectionPoint** point);
 /// IDispatch::GetTypeInfoCount and GetTypeInfo.
 ComUint TypeInfoCount(const DispatchObject& object) noexcept;
 HRESULT TypeInfoOf(const DispatchObject& object, ComUint index, ComTypeInfoOut info);

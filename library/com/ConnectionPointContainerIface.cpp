@@ -1,4 +1,5 @@
-// IConnectionPointContainer of a control: its one connection point, for its event interface.
+// IConnectionPointContainer of a control: the connection point of its event interface, and those
+// the platform adds.
 #include "library/com/ComPlatform.h"
 #include "library/com/ConnectionPointIface.h"
 #include "library/com/Interfaces.h"
@@ -16,9 +17,8 @@ HRESULT VORN_COM_CALL CcFindConnectionPoint(IConnectionPointContainer* self, Com
   if (!point) return E_POINTER;
   *point = nullptr;
   DispatchObject* d = OwnerOf(self);
-  if (!d->cls || !d->cls->eventIid || !(IsIid(riid, *d->cls->eventIid) || IsIid(riid, IID_IDispatch))) {
-    return CONNECT_E_NOCONNECTION;
-  }
+  if (!d->cls || !d->cls->eventIid) return CONNECT_E_NOCONNECTION;
+  if (!(IsIid(riid, *d->cls->eventIid) || IsIid(riid, IID_IDispatch))) return OtherConnectionPoint(*d, riid, point);
   *point = ConnectionPointFor(*d);
   return S_OK;
 }

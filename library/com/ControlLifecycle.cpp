@@ -1,6 +1,7 @@
 #include "library/com/ControlLifecycle.h"
 
 #include "foundation/Control.h"
+#include "foundation/PropertyTable.h"
 
 namespace vorn {
 
@@ -25,6 +26,17 @@ void StartControl(Object& object, PropertyBag* bag) {
 }
 
 void SaveControl(Object& object, PropertyBag& bag) { dynamic_cast<Control&>(object).UserControl_WriteProperties(bag); }
+
+void ShowControl(Object& control) { dynamic_cast<Control&>(control).UserControl_Show(); }
+
+int32_t StoredPropertyId(const Object& control, std::string_view bagName) noexcept {
+  if (const PropertyTable* table = control.Class().properties) {
+    for (const PropertyRow& row : table->rows) {
+      if (!row.bag.empty() && row.bag == bagName) return row.member.id;
+    }
+  }
+  return -1;
+}
 
 void TerminateControl(Object& object) noexcept {
   try {

@@ -1,6 +1,9 @@
 #pragma once
 // The steps the COM objects take on controls, behind a header free of foundation/Platform.h so
 // that files including windows.h can use them.
+#include <cstdint>
+#include <string_view>
+
 #include "foundation/Object.h"
 #include "library/TypeLibrary.h"
 
@@ -18,6 +21,11 @@ void InitializeControl(Object& control);
 /// A new instance (bag null: InitProperties) or a stored one (ReadProperties), then Resize, Show.
 void StartControl(Object& control, PropertyBag* bag);
 void SaveControl(Object& control, PropertyBag& bag);
+/// UserControl_Show: the control's container shows it (again).
+void ShowControl(Object& control);
+/// The dispatch identifier of the property a control stores under a bag name (DISPID_UNKNOWN, -1,
+/// for a name it does not store).
+int32_t StoredPropertyId(const Object& control, std::string_view bagName) noexcept;
 /// UserControl_Terminate; a run-time error there is dropped, since nobody is left to tell.
 void TerminateControl(Object& control) noexcept;
 

@@ -68,7 +68,11 @@ void ToVARIANT(const Variant& value, VARIANT& out) {
       break;
     case VarType::Object:
       out.vt = VT_DISPATCH;
-      out.pdispVal = value.ObjectValue() ? DispatchObject::Wrap(value.ToObject()) : nullptr;
+      out.pdispVal = nullptr;
+      if (const Object* o = value.ObjectValue()) {
+        out.pdispVal = OriginalDispatch(*o);
+        if (!out.pdispVal) out.pdispVal = DispatchObject::Wrap(value.ToObject());
+      }
       break;
   }
 }

@@ -82,6 +82,10 @@ HRESULT ErrorResult(const RuntimeError& e, EXCEPINFO* excep) {
 
 std::span<const InterfaceEntry> ObjectInterfaces() noexcept { return kInterfaces; }
 void StartWithoutSite(DispatchObject&) {}
+
+HRESULT OtherConnectionPoint(DispatchObject&, ComRefIid, IConnectionPoint**) { return CONNECT_E_NOCONNECTION; }
+
+IDispatch* OriginalDispatch(const Object&) { return nullptr; }
 ComUint TypeInfoCount(const DispatchObject&) noexcept { return 0; }
 HRESULT TypeInfoOf(const DispatchObject&, ComUint, ComTypeInfoOut) { return E_NOTIMPL; }
 

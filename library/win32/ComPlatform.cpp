@@ -6,7 +6,10 @@
 #include "library/com/ControlLifecycle.h"
 #include "library/com/Interfaces.h"
 #include "library/win32/DetachedSite.h"
+#include "library/win32/Embedding.h"
+#include "library/win32/ForeignObject.h"
 #include "library/win32/Module.h"
+#include "library/win32/OleFont.h"
 #include "library/win32/Utf16.h"
 #include "library/win32/Win32Interfaces.h"
 
@@ -22,6 +25,13 @@ const InterfaceEntry kInterfaces[] = {
     {&kConnectionPointContainerVtbl, &AnswersConnectionPoints},
     {&kSupportErrorInfoVtbl, &AnswersSupportErrorInfo},
     {&kProvideClassInfo2Vtbl, &AnswersProvideClassInfo},
+    {&kOleObjectVtbl, &AnswersOleObject},
+    {&kOleInPlaceObjectVtbl, &AnswersOleInPlaceObject},
+    {&kOleInPlaceActiveObjectVtbl, &AnswersOleInPlaceActiveObject},
+    {&kOleControlVtbl, &AnswersOleControl},
+    {&kViewObject2Vtbl, &AnswersViewObject},
+    {&kPersistStreamInitVtbl, &AnswersPersistStream},
+    {&kPersistPropertyBagVtbl, &AnswersPersistPropertyBag},
     {&kDispatchVtbl, &AnswersFontDisp},
 };
 
@@ -68,36 +78,31 @@ Variant FromOtherVariant(const VARIANT& v) {
 }
 
 // A standard font from elsewhere (a script's StdFont, a container's ambient font) is taken as the
-// library's own font with the same look; any other object is a type mismatch.
+// library's own font with the same look; another object with IDispatch (a form's ImageList) is
+// used by member name; anything else is a type mismatch.
 Variant FromForeignObject(IUnknown* unknown) {
-  IFont* font = nullptr;
-  if (FAILED(unknown->lpVtbl->QueryInterface(unknown, IID_IFont, reinterpret_cast<void**>(&font))) || !font) {
+  if (Ref<Font> font = FontFromOle(unknown)) return Variant(Ref<Object>(font));
+  IDispatch* d = nullptr;
+  if (FAILED(unknown->lpVtbl->QueryInterface(unknown, IID_IDispatch, reinterpret_cast<void**>(&d))) || !d) {
     Raise(errTypeMismatch, "An object from outside this library cannot be used here");
   }
-  BSTR name = nullptr;
-  CY size{};
-  BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
-  font->lpVtbl->get_Name(font, &name);
-  font->lpVtbl->get_Size(font, &size);
-  font->lpVtbl->get_Bold(font, &bold);
-  font->lpVtbl->get_Italic(font, &italic);
-  font->lpVtbl->get_Underline(font, &underline);
-  font->lpVtbl->get_Strikethrough(font, &strike);
-  font->lpVtbl->Release(font);
-  Ref<Font> copy = MakeRef<Font>(BstrText(name), static_cast<float>(size.int64) / 10000.0f, bold != 0);
-  SysFreeString(name);
-  copy->SetItalic(italic != 0);
-  copy->SetUnderline(underline != 0);
-  copy->SetStrikethrough(strike != 0);
-  return Variant(Ref<Object>(copy));
+  Ref<Object> wrapped = WrapForeign(d);
+  d->lpVtbl->Release(d);
+  return Variant(wrapped);
 }
+
+IDispatch* OriginalDispatch(const Object& object) { return ForeignDispatchOf(object); }
 
 std::span<const InterfaceEntry> ObjectInterfaces() noexcept { return kInterfaces; }
 
-// A control starts here only when a client uses it before any container placed it; a container
-// that sets its site first creates the control on that site instead (DispatchObject::Bind).
+// A control used before anything started it: on the Windows host when a container has met it
+// (it gave its client site), else on a site of its own, as a script's CreateObject makes it.
 void StartWithoutSite(DispatchObject& d) {
   if (!d.cls || !d.cls->create) return;
+  if (Embedding* e = FindEmbedding(d); e && e->ClientSite()) {
+    e->Start(nullptr);
+    return;
+  }
   DetachedControl made = MakeDetachedControl(*d.cls);
   d.site = made.site;
   d.Bind(made.control);

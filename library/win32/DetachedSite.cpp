@@ -2,7 +2,9 @@
 
 #include "foundation/Control.h"
 #include "foundation/ControlSite.h"
-#include "library/win32/WindowsMetrics.h"
+#include "host/text/TextEngine.h"
+#include "host/win32/HostedControl.h"
+#include "host/win32/Win32Calls.h"
 
 namespace vorn {
 
@@ -61,11 +63,10 @@ class DetachedSurface final : public Surface {
   void SetCurrentX(float x) override { x_ = x; }
   void SetCurrentY(float y) override { y_ = y; }
   void Print(std::string_view) override { y_ += TextHeight("I"); x_ = 0; }
-  float TextWidth(std::string_view text) override { return Measure(text).width; }
+  // Measured as the Windows host measures (GDI), so that a control's layout stays when it gets a window.
+  float TextWidth(std::string_view text) override { return static_cast<float>(Face().MeasureWidth(text)); }
   float TextHeight(std::string_view text) override {
-    float lines = 1;
-    for (char c : text) lines += c == '\n' ? 1.0f : 0.0f;
-    return Measure("I").height * lines;
+    return static_cast<float>(Face().LineHeight() * FontFace::LineCount(text));
   }
   Ref<Font> GetFont() const override { return font_; }
   void SetFont(Ref<Font> font) override {
@@ -76,9 +77,7 @@ class DetachedSurface final : public Surface {
   void SetEventHandler(SurfaceEvents*) override {}
 
  private:
-  TextExtent Measure(std::string_view text) const {
-    return MeasureText(font_->Name(), font_->Size(), font_->Bold(), font_->Italic(), text);
-  }
+  FontFace& Face() const { return TextEngine::Instance().Resolve(*font_); }
   int32_t left_ = 0, top_ = 0, width_, height_;
   bool visible_ = true, enabled_ = true;
   Color back_ = 0xFFFFFF, fore_ = 0;
@@ -104,14 +103,14 @@ class WindowlessPlatform final : public Platform {
 
 class Screen final : public ScreenInfo {
  public:
-  Screen() { ScreenPixels(width_, height_); }
+  Screen() : width_(win32::ScreenWidth()), height_(win32::ScreenHeight()) {}
   int32_t TwipsPerPixelX() const override { return kTwipsPerPixel; }
   int32_t TwipsPerPixelY() const override { return kTwipsPerPixel; }
   int32_t Width() const override { return width_ * kTwipsPerPixel; }
   int32_t Height() const override { return height_ * kTwipsPerPixel; }
 
  private:
-  int32_t width_ = 0, height_ = 0;
+  int32_t width_, height_;
 };
 
 class DetachedSite final : public ControlSite {
@@ -121,8 +120,7 @@ class DetachedSite final : public ControlSite {
 
   Surface& UserControl() override { return surface_; }
   std::string AmbientDisplayName() override { return name_; }
-  // The font a Windows form gives its controls when nothing else is said.
-  Ref<Font> AmbientFont() override { return MakeRef<Font>("MS Sans Serif", 8.0f); }
+  Ref<Font> AmbientFont() override { return DefaultAmbientFont(); }
   const ScreenInfo& Screen() override { return screen_; }
   Platform& GetPlatform() override { return platform_; }
   void DoEvents() override {}

@@ -1,6 +1,8 @@
 #include "host/raster/RasterSurface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "host/text/TextEngine.h"
 
@@ -14,6 +16,7 @@ RasterSurface::RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font)
 void RasterSurface::ResizePixels(int32_t widthPx, int32_t heightPx) {
   if (widthPx == pixels_.Width() && heightPx == pixels_.Height()) return;
   pixels_.Resize(widthPx, heightPx, PaintColor(backColor_));
+  pendingClear_ = RectL{};
   uniform_ = true;
   uniformColor_ = PaintColor(backColor_);
   Touched();
@@ -25,16 +28,51 @@ int32_t RasterSurface::Pixel(float v) noexcept {
   return static_cast<int32_t>(r);
 }
 
+void RasterSurface::Settle() const noexcept {
+  const RectL clip = pixels_.Clip();
+  pixels_.ClearClip();
+  pixels_.FillRect(pendingClear_.left, pendingClear_.top, pendingClear_.right, pendingClear_.bottom, pendingColor_);
+  pixels_.SetClip(clip);
+  pendingClear_ = RectL{};
+}
+
+void RasterSurface::Cover(const RectL& r) noexcept {
+  if (!HasPendingClear()) return;
+  RectL& p = pendingClear_;
+  const bool acrossX = r.left <= p.left && r.right >= p.right;
+  const bool acrossY = r.top <= p.top && r.bottom >= p.bottom;
+  if (acrossX && r.top <= p.top && r.bottom > p.top) {
+    p.top = std::min(r.bottom, p.bottom);  // the top of it is covered
+  } else if (acrossX && r.bottom >= p.bottom && r.top < p.bottom) {
+    p.bottom = std::max(r.top, p.top);
+  } else if (acrossY && r.left <= p.left && r.right > p.left) {
+    p.left = std::min(r.right, p.right);
+  } else if (acrossY && r.right >= p.right && r.left < p.right) {
+    p.right = std::max(r.left, p.left);
+  } else if (Intersect(r, p) != RectL{}) {
+    Settle();
+  }
+  if (!HasPendingClear()) pendingClear_ = RectL{};
+}
+
 void RasterSurface::Cls() {
   const Color fill = PaintColor(backColor_);
+  const RectL& clip = pixels_.Clip();
+  const bool whole = clip == RectL{0, 0, pixels_.Width(), pixels_.Height()};
   // Clearing a surface that is already one colour (a Cls, then setting the same back colour, as
   // every repaint does) changes no pixel.
-  if (!uniform_ || uniformColor_ != fill) {
-    pixels_.Fill(fill);
-    uniform_ = true;
-    uniformColor_ = fill;
-    Touched();
+  if (whole && uniform_ && uniformColor_ == fill) {
+    currentX_ = 0;
+    currentY_ = 0;
+    return;
   }
+  if (HasPendingClear() && (pendingColor_ != fill || Intersect(pendingClear_, clip) != pendingClear_)) Settle();
+  pendingClear_ = clip;
+  pendingColor_ = fill;
+  if (!HasPendingClear()) pendingClear_ = RectL{};
+  uniform_ = whole;
+  uniformColor_ = fill;
+  Touched();
   currentX_ = 0;
   currentY_ = 0;
 }
@@ -50,11 +88,13 @@ void RasterSurface::SetBackColor(Color c) {
 }
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, Color c) {
+  if (HasPendingClear()) Settle();
   pixels_.Line(Pixel(x1), Pixel(y1), Pixel(x2), Pixel(y2), PaintColor(c));
   Drawn();
 }
 
 void RasterSurface::PSet(float x, float y, Color c) {
+  if (HasPendingClear()) Settle();
   pixels_.SetPixel(Pixel(x), Pixel(y), PaintColor(c));
   Drawn();
 }
@@ -69,8 +109,81 @@ FontFace& RasterSurface::Face() {
 }
 
 void RasterSurface::Print(std::string_view text) {
+  if (HasPendingClear()) Settle();
   FontFace& face = Face();
   face.Draw(pixels_, Pixel(currentX_), Pixel(currentY_), text, PaintColor(foreColor_));
+  currentX_ = 0;
+  currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
+  Drawn();
+}
+
+void RasterSurface::CopyArea(const RectL& area, std::vector<uint32_t>& out) const {
+  const size_t w = static_cast<size_t>(area.right - area.left);
+  out.resize(w * static_cast<size_t>(area.bottom - area.top));
+  for (int32_t y = area.top; y < area.bottom; ++y) {
+    std::memcpy(out.data() + static_cast<size_t>(y - area.top) * w, pixels_.Row(y) + area.left, w * sizeof(uint32_t));
+  }
+}
+
+bool RasterSurface::SameAsLastHalo(std::string_view text, const FontFace& face, int32_t x, int32_t y, Color halo,
+                                   Color fore, std::span<const PointL> offsets, const RectL& area) const {
+  const HaloPrint& h = lastHalo_;
+  if (h.face != &face || h.x != x || h.y != y || h.halo != halo || h.fore != fore || h.area != area ||
+      h.text != text || !std::equal(offsets.begin(), offsets.end(), h.offsets.begin(), h.offsets.end())) {
+    return false;
+  }
+  const size_t w = static_cast<size_t>(area.right - area.left);
+  for (int32_t row = area.top; row < area.bottom; ++row) {
+    const uint32_t* was = h.before.data() + static_cast<size_t>(row - area.top) * w;
+    if (std::memcmp(was, pixels_.Row(row) + area.left, w * sizeof(uint32_t)) != 0) return false;
+  }
+  return true;
+}
+
+void RasterSurface::PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets) {
+  if (HasPendingClear()) Settle();
+  FontFace& face = Face();
+  const int32_t x = Pixel(currentX_);
+  const int32_t y = Pixel(currentY_);
+  const Color haloColour = PaintColor(halo);
+  const Color fore = PaintColor(foreColor_);
+  // The pixels the prints can reach: the text's ink, spread by the offsets.
+  RectL area = face.InkBox(text);
+  if (area != RectL{}) {
+    int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+    for (const PointL& d : offsets) {
+      minX = std::min(minX, d.x);
+      minY = std::min(minY, d.y);
+      maxX = std::max(maxX, d.x);
+      maxY = std::max(maxY, d.y);
+    }
+    area = Intersect(RectL{AddCoord(int64_t{area.left} + x, minX), AddCoord(int64_t{area.top} + y, minY),
+                           AddCoord(int64_t{area.right} + x, maxX), AddCoord(int64_t{area.bottom} + y, maxY)},
+                     pixels_.Clip());
+  }
+  if (area != RectL{}) {
+    if (SameAsLastHalo(text, face, x, y, haloColour, fore, offsets, area)) {
+      // Printed over these very pixels before: the result is the same.
+      const size_t w = static_cast<size_t>(area.right - area.left);
+      for (int32_t row = area.top; row < area.bottom; ++row) {
+        std::memcpy(pixels_.Row(row) + area.left, lastHalo_.after.data() + static_cast<size_t>(row - area.top) * w,
+                    w * sizeof(uint32_t));
+      }
+    } else {
+      HaloPrint& h = lastHalo_;
+      CopyArea(area, h.before);
+      face.DrawRepeated(pixels_, x, y, text, offsets, haloColour, fore);
+      CopyArea(area, h.after);
+      h.text.assign(text);
+      h.face = &face;
+      h.x = x;
+      h.y = y;
+      h.halo = haloColour;
+      h.fore = fore;
+      h.offsets.assign(offsets.begin(), offsets.end());
+      h.area = area;
+    }
+  }
   currentX_ = 0;
   currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
   Drawn();
@@ -83,10 +196,17 @@ float RasterSurface::TextHeight(std::string_view text) {
 }
 
 void RasterSurface::SetFont(Ref<Font> font) {
-  if (!font) return;
+  if (!font || font.get() == font_.get()) return;
   font_ = std::move(font);
   face_ = nullptr;
 }
+
+bool RasterSurface::ClipTo(const RectL& r) {
+  pixels_.SetClip(r);
+  return true;
+}
+
+void RasterSurface::Unclip() { pixels_.ClearClip(); }
 
 bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const GradientRectIndex* rects,
                                  uint32_t rectCount, uint32_t mode) {
@@ -100,8 +220,10 @@ bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const
     if (vertical ? a->y > b->y : a->x > b->x) std::swap(a, b);
     const uint16_t c0[3] = {a->Red, a->Green, a->Blue};
     const uint16_t c1[3] = {b->Red, b->Green, b->Blue};
-    pixels_.GradientRect(std::min(a->x, b->x), std::min(a->y, b->y), std::max(a->x, b->x), std::max(a->y, b->y), c0,
-                         c1, vertical);
+    const RectL rect{std::min(a->x, b->x), std::min(a->y, b->y), std::max(a->x, b->x), std::max(a->y, b->y)};
+    // Every pixel of the rectangle within the clip is painted over, so none of them needs clearing.
+    Cover(Intersect(rect, pixels_.Clip()));
+    pixels_.GradientRect(rect.left, rect.top, rect.right, rect.bottom, c0, c1, vertical);
   }
   Drawn();
   return true;
@@ -109,6 +231,7 @@ bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const
 
 bool RasterSurface::DrawState(const Picture* icon, int32_t x, int32_t y, int32_t cx, int32_t cy, uint32_t flags) {
   if (!icon || (flags & 0xF) != DST_ICON) return false;
+  if (HasPendingClear()) Settle();
   pixels_.DrawPicture(*icon, x, y, cx, cy, (flags & DSS_MONO) != 0, kMonoIconColor);
   Drawn();
   return true;

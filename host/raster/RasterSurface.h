@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "foundation/Surface.h"
 #include "host/raster/PixelBuffer.h"
 #include "host/text/FontFace.h"
@@ -11,11 +14,20 @@ namespace vorn {
 ///
 /// Real coordinates become pixels by rounding halves up (floor(v + 0.5)), so lines placed on
 /// half pixels, such as a thumb's grip lines, stay evenly spaced.
+///
+/// Implementation notes. Every repaint starts with Cls and then mostly covers the surface with a
+/// gradient, so Cls is carried out lazily: the part still to be cleared waits in pendingClear_,
+/// a gradient rectangle that covers a whole side of it takes that side off, and anything else
+/// (another primitive, Pixels, Point) clears what is left first. A caption with a halo is kept
+/// with the pixels it was printed over, and printed again only over other pixels.
 class RasterSurface : public Surface, public DeviceContext {
  public:
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);
 
-  const PixelBuffer& Pixels() const noexcept { return pixels_; }
+  const PixelBuffer& Pixels() const noexcept {
+    if (HasPendingClear()) Settle();
+    return pixels_;
+  }
   /// Changes the pixel size; the picture is cleared to the back colour.
   void ResizePixels(int32_t widthPx, int32_t heightPx);
 
@@ -30,7 +42,7 @@ class RasterSurface : public Surface, public DeviceContext {
   void SetForeColor(Color c) override { foreColor_ = c; }
   void Line(float x1, float y1, float x2, float y2, Color c) override;
   void PSet(float x, float y, Color c) override;
-  Color Point(int32_t x, int32_t y) const override { return pixels_.Get(x, y); }
+  Color Point(int32_t x, int32_t y) const override { return Pixels().Get(x, y); }
   float CurrentX() const override { return currentX_; }
   float CurrentY() const override { return currentY_; }
   void SetCurrentX(float x) override { currentX_ = x; }
@@ -38,8 +50,12 @@ class RasterSurface : public Surface, public DeviceContext {
   void Print(std::string_view text) override;
   float TextWidth(std::string_view text) override;
   float TextHeight(std::string_view text) override;
+  void PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets) override;
   Ref<Font> GetFont() const override { return font_; }
   void SetFont(Ref<Font> font) override;
+
+  bool ClipTo(const RectL& r) override;
+  void Unclip() override;
 
   bool GradientFill(const TriVertex* vertices, uint32_t vertexCount, const GradientRectIndex* rects,
                     uint32_t rectCount, uint32_t mode) override;
@@ -56,18 +72,43 @@ class RasterSurface : public Surface, public DeviceContext {
   FontFace& Face();
   static int32_t Pixel(float v) noexcept;
   void Drawn();
+  bool HasPendingClear() const noexcept {
+    return pendingClear_.left < pendingClear_.right && pendingClear_.top < pendingClear_.bottom;
+  }
+  /// Clears what a Cls left to clear.
+  void Settle() const noexcept;
+  /// Takes a rectangle that is about to be painted over off the part still to be cleared, when
+  /// what is left stays a rectangle; otherwise clears it first.
+  void Cover(const RectL& r) noexcept;
 
-  PixelBuffer pixels_;
+  // The last caption printed with a halo: where, how, and the pixels of its area before and after.
+  struct HaloPrint {
+    std::string text;
+    const FontFace* face = nullptr;
+    int32_t x = 0, y = 0;
+    Color halo = 0, fore = 0;
+    std::vector<PointL> offsets;
+    RectL area{};
+    std::vector<uint32_t> before, after;
+  };
+  void CopyArea(const RectL& area, std::vector<uint32_t>& out) const;
+  bool SameAsLastHalo(std::string_view text, const FontFace& face, int32_t x, int32_t y, Color halo, Color fore,
+                      std::span<const PointL> offsets, const RectL& area) const;
+
+  mutable PixelBuffer pixels_;
+  mutable RectL pendingClear_{};  // empty when nothing waits
+  Color pendingColor_ = 0;
   Ref<Font> font_;
   const Font* faceFont_ = nullptr;
   uint32_t faceRevision_ = 0;
   FontFace* face_ = nullptr;
-  bool uniform_ = true;  // every pixel is uniformColor_
+  bool uniform_ = true;  // every pixel is uniformColor_ (once the pending clear is done)
   Color uniformColor_ = 0xFFFFFF;
   Color backColor_ = 0xFFFFFF;
   Color foreColor_ = 0;
   float currentX_ = 0;
   float currentY_ = 0;
+  HaloPrint lastHalo_;
 };
 
 /// Colour of a surface for the pixel primitives: system colour references are translated.

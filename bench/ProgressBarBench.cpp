@@ -1,5 +1,5 @@
-// Repaint cost of the progress bar: frame, cells or trail, and the caption printed 17 times
-// (16 halo prints and the text), which the glyph cache must keep cheap.
+// Repaint cost of the progress bar: frame, cells or trail, and the caption with its halo (16
+// prints around it and the text).
 #include <benchmark/benchmark.h>
 
 #include "BenchSupport.h"
@@ -32,6 +32,49 @@ BENCHMARK(BM_ProgressBarRepaint)
     ->Args({pbHorizontal, tNormal, 100, 1})
     ->Args({pbHorizontal, tSearch, 50, 1})
     ->Args({pbVertical, tNormal, 100, 1});
+
+// The caption alone, on a bar painted without it: one Print of its text, against the halo and
+// the caption as the control draws them. A repaint paints the bar under the caption first, so
+// there the halo finds the pixels it was printed over before (BM_ProgressBarRepaint with and
+// without caption); here a pixel under it changes before every print, the case of a caption over
+// new pixels.
+struct CaptionBench {
+  CaptionBench() : s(200, 24), bar(new vornProgressBar(*s.site)) {
+    StartControl(*bar, nullptr);
+    bar->Redraw();
+  }
+  bench::BenchSite s;
+  Ref<vornProgressBar> bar;
+};
+
+void BM_ProgressBarCaptionPrintOnce(benchmark::State& state) {
+  CaptionBench b;
+  Surface& w = b.s.site->Window();
+  w.SetForeColor(0xC00000);
+  const uint64_t before = bench::Allocations();
+  for (auto _ : state) {
+    w.SetCurrentX(85);
+    w.SetCurrentY(5);
+    w.Print("50 %");
+    benchmark::ClobberMemory();
+  }
+  bench::ReportAllocationsPerRepaint(state, before);
+}
+BENCHMARK(BM_ProgressBarCaptionPrintOnce);
+
+void BM_ProgressBarCaptionOverNewPixels(benchmark::State& state) {
+  CaptionBench b;
+  Surface& w = b.s.site->Window();
+  uint32_t i = 0;
+  const uint64_t before = bench::Allocations();
+  for (auto _ : state) {
+    w.PSet(90, 12, ++i & 0xFFFFFF);  // a pixel under the caption that was not there before
+    b.bar->DrawCaption();
+    benchmark::ClobberMemory();
+  }
+  bench::ReportAllocationsPerRepaint(state, before);
+}
+BENCHMARK(BM_ProgressBarCaptionOverNewPixels);
 
 // The host stepping the value, as a running progress display does.
 void BM_ProgressBarValueStep(benchmark::State& state) {

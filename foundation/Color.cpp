@@ -47,11 +47,6 @@ Color SystemColor(uint32_t index) noexcept {
   return index < std::size(kSystemColors) ? kSystemColors[index] : 0;
 }
 
-Color TranslateColor(Color c) noexcept {
-  if (!(c & kSystemColorBit)) return c;
-  return SystemColor(c & ~kSystemColorBit);
-}
-
 Color BlendColor(Color first, Color second, int32_t weight) noexcept {
   const Color a = TranslateColor(first);
   const Color b = TranslateColor(second);

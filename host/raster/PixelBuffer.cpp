@@ -69,7 +69,11 @@ void PixelBuffer::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color
   y0 = std::max(y0, clip_.top);
   x1 = std::min(x1, clip_.right);
   y1 = std::min(y1, clip_.bottom);
-  if (x0 >= x1) return;
+  if (x0 >= x1 || y0 >= y1) return;
+  if (x0 == 0 && x1 == width_) {  // whole rows lie one after another: one fill
+    FillPixels(Row(y0), static_cast<size_t>(width_) * static_cast<size_t>(y1 - y0), c);
+    return;
+  }
   for (int32_t y = y0; y < y1; ++y) FillPixels(Row(y) + x0, static_cast<size_t>(x1 - x0), c);
 }
 

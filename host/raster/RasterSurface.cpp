@@ -8,8 +8,6 @@
 
 namespace vorn {
 
-Color PaintColor(Color c) noexcept { return TranslateColor(c) & 0xFFFFFF; }
-
 RasterSurface::RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font)
     : pixels_(widthPx, heightPx, 0xFFFFFF), font_(font ? std::move(font) : MakeRef<Font>()) {}
 
@@ -20,12 +18,6 @@ void RasterSurface::ResizePixels(int32_t widthPx, int32_t heightPx) {
   uniform_ = true;
   uniformColor_ = PaintColor(backColor_);
   Touched();
-}
-
-int32_t RasterSurface::Pixel(float v) noexcept {
-  const float r = std::floor(v + 0.5f);
-  if (!(r > -1e9f && r < 1e9f)) return r < 0 ? -1000000000 : 1000000000;
-  return static_cast<int32_t>(r);
 }
 
 void RasterSurface::Settle() const noexcept {
@@ -49,8 +41,17 @@ void RasterSurface::Cover(const RectL& r) noexcept {
     p.left = std::min(r.right, p.right);
   } else if (acrossY && r.right >= p.right && r.left < p.right) {
     p.right = std::max(r.left, p.left);
-  } else if (Intersect(r, p) != RectL{}) {
-    Settle();
+  } else if (!IsEmpty(Intersect(r, p))) {
+    // What r leaves of it is cleared now, in up to four bands around r; r is painted next.
+    const RectL in = Intersect(r, p);
+    const RectL clip = pixels_.Clip();
+    pixels_.ClearClip();
+    pixels_.FillRect(p.left, p.top, p.right, in.top, pendingColor_);
+    pixels_.FillRect(p.left, in.bottom, p.right, p.bottom, pendingColor_);
+    pixels_.FillRect(p.left, in.top, in.left, in.bottom, pendingColor_);
+    pixels_.FillRect(in.right, in.top, p.right, in.bottom, pendingColor_);
+    pixels_.SetClip(clip);
+    p = RectL{};
   }
   if (!HasPendingClear()) pendingClear_ = RectL{};
 }
@@ -75,11 +76,6 @@ void RasterSurface::Cls() {
   Touched();
   currentX_ = 0;
   currentY_ = 0;
-}
-
-void RasterSurface::Drawn() {
-  uniform_ = false;
-  Touched();
 }
 
 void RasterSurface::SetBackColor(Color c) {
@@ -108,10 +104,82 @@ FontFace& RasterSurface::Face() {
   return *face_;
 }
 
-void RasterSurface::Print(std::string_view text) {
+void RasterSurface::Print(std::string_view text) { PrintText(text, 0, {}); }
+
+void RasterSurface::PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets) {
+  PrintText(text, PaintColor(halo), offsets);
+}
+
+void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const PointL> offsets) {
   if (HasPendingClear()) Settle();
   FontFace& face = Face();
-  face.Draw(pixels_, Pixel(currentX_), Pixel(currentY_), text, PaintColor(foreColor_));
+  const int32_t x = Pixel(currentX_);
+  const int32_t y = Pixel(currentY_);
+  const Color fore = PaintColor(foreColor_);
+  auto draw = [&] {
+    if (offsets.empty()) {
+      face.Draw(pixels_, x, y, text, fore);
+    } else {
+      face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
+    }
+  };
+  // A short text is printed through the memo: the pixels its prints can reach (its ink, spread by
+  // the offsets) decide, with what is printed where, what they become.
+  RectL area{};
+  if (text.size() <= kMemoText) {
+    area = face.InkBox(text);
+    if (!IsEmpty(area)) {
+      int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+      for (const PointL& d : offsets) {
+        minX = std::min(minX, d.x);
+        minY = std::min(minY, d.y);
+        maxX = std::max(maxX, d.x);
+        maxY = std::max(maxY, d.y);
+      }
+      area = Intersect(RectL{AddCoord(int64_t{area.left} + x, minX), AddCoord(int64_t{area.top} + y, minY),
+                             AddCoord(int64_t{area.right} + x, maxX), AddCoord(int64_t{area.bottom} + y, maxY)},
+                       pixels_.Clip());
+    }
+  }
+  const int64_t pixels = int64_t{area.right - area.left} * (area.bottom - area.top);
+  if (IsEmpty(area) || pixels > kMemoArea) {
+    draw();
+  } else {
+    PrintMemo* slot = nullptr;
+    for (PrintMemo& m : memos_) {
+      if (m.face == &face && m.x == x && m.y == y && m.fore == fore && m.halo == halo && m.area == area &&
+          m.text == text && std::equal(offsets.begin(), offsets.end(), m.offsets.begin(), m.offsets.end())) {
+        slot = &m;
+        break;
+      }
+    }
+    if (slot && SamePixels(area, slot->before)) {
+      // Printed at this place over these very pixels before: the result is the same.
+      const size_t w = static_cast<size_t>(area.right - area.left);
+      for (int32_t row = area.top; row < area.bottom; ++row) {
+        std::memcpy(pixels_.Row(row) + area.left, slot->after.data() + static_cast<size_t>(row - area.top) * w,
+                    w * sizeof(uint32_t));
+      }
+    } else {
+      if (!slot) {
+        slot = &memos_[nextMemo_];
+        nextMemo_ = (nextMemo_ + 1) % memos_.size();
+      }
+      PrintMemo& m = *slot;
+      m.face = nullptr;  // until it holds this print
+      CopyArea(area, m.before);
+      draw();
+      CopyArea(area, m.after);
+      m.text.assign(text);
+      m.x = x;
+      m.y = y;
+      m.fore = fore;
+      m.halo = halo;
+      m.offsets.assign(offsets.begin(), offsets.end());
+      m.area = area;
+      m.face = &face;
+    }
+  }
   currentX_ = 0;
   currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
   Drawn();
@@ -125,68 +193,15 @@ void RasterSurface::CopyArea(const RectL& area, std::vector<uint32_t>& out) cons
   }
 }
 
-bool RasterSurface::SameAsLastHalo(std::string_view text, const FontFace& face, int32_t x, int32_t y, Color halo,
-                                   Color fore, std::span<const PointL> offsets, const RectL& area) const {
-  const HaloPrint& h = lastHalo_;
-  if (h.face != &face || h.x != x || h.y != y || h.halo != halo || h.fore != fore || h.area != area ||
-      h.text != text || !std::equal(offsets.begin(), offsets.end(), h.offsets.begin(), h.offsets.end())) {
-    return false;
-  }
+bool RasterSurface::SamePixels(const RectL& area, const std::vector<uint32_t>& was) const {
   const size_t w = static_cast<size_t>(area.right - area.left);
   for (int32_t row = area.top; row < area.bottom; ++row) {
-    const uint32_t* was = h.before.data() + static_cast<size_t>(row - area.top) * w;
-    if (std::memcmp(was, pixels_.Row(row) + area.left, w * sizeof(uint32_t)) != 0) return false;
+    if (std::memcmp(was.data() + static_cast<size_t>(row - area.top) * w, pixels_.Row(row) + area.left,
+                    w * sizeof(uint32_t)) != 0) {
+      return false;
+    }
   }
   return true;
-}
-
-void RasterSurface::PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets) {
-  if (HasPendingClear()) Settle();
-  FontFace& face = Face();
-  const int32_t x = Pixel(currentX_);
-  const int32_t y = Pixel(currentY_);
-  const Color haloColour = PaintColor(halo);
-  const Color fore = PaintColor(foreColor_);
-  // The pixels the prints can reach: the text's ink, spread by the offsets.
-  RectL area = face.InkBox(text);
-  if (area != RectL{}) {
-    int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
-    for (const PointL& d : offsets) {
-      minX = std::min(minX, d.x);
-      minY = std::min(minY, d.y);
-      maxX = std::max(maxX, d.x);
-      maxY = std::max(maxY, d.y);
-    }
-    area = Intersect(RectL{AddCoord(int64_t{area.left} + x, minX), AddCoord(int64_t{area.top} + y, minY),
-                           AddCoord(int64_t{area.right} + x, maxX), AddCoord(int64_t{area.bottom} + y, maxY)},
-                     pixels_.Clip());
-  }
-  if (area != RectL{}) {
-    if (SameAsLastHalo(text, face, x, y, haloColour, fore, offsets, area)) {
-      // Printed over these very pixels before: the result is the same.
-      const size_t w = static_cast<size_t>(area.right - area.left);
-      for (int32_t row = area.top; row < area.bottom; ++row) {
-        std::memcpy(pixels_.Row(row) + area.left, lastHalo_.after.data() + static_cast<size_t>(row - area.top) * w,
-                    w * sizeof(uint32_t));
-      }
-    } else {
-      HaloPrint& h = lastHalo_;
-      CopyArea(area, h.before);
-      face.DrawRepeated(pixels_, x, y, text, offsets, haloColour, fore);
-      CopyArea(area, h.after);
-      h.text.assign(text);
-      h.face = &face;
-      h.x = x;
-      h.y = y;
-      h.halo = haloColour;
-      h.fore = fore;
-      h.offsets.assign(offsets.begin(), offsets.end());
-      h.area = area;
-    }
-  }
-  currentX_ = 0;
-  currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
-  Drawn();
 }
 
 float RasterSurface::TextWidth(std::string_view text) { return static_cast<float>(Face().MeasureWidth(text)); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,9 @@ namespace vorn {
 /// Implementation notes. Every repaint starts with Cls and then mostly covers the surface with a
 /// gradient, so Cls is carried out lazily: the part still to be cleared waits in pendingClear_,
 /// a gradient rectangle that covers a whole side of it takes that side off, and anything else
-/// (another primitive, Pixels, Point) clears what is left first. A caption with a halo is kept
-/// with the pixels it was printed over, and printed again only over other pixels.
+/// (another primitive, Pixels, Point) clears what is left first. Short texts are kept with the
+/// pixels they were printed over and what those became (the last 32 printed), so that a repaint
+/// prints a caption again only over other pixels: most repaints draw the same picture again.
 class RasterSurface : public Surface, public DeviceContext {
  public:
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);
@@ -70,30 +72,42 @@ class RasterSurface : public Surface, public DeviceContext {
 
  private:
   FontFace& Face();
-  static int32_t Pixel(float v) noexcept;
-  void Drawn();
+  static int32_t Pixel(float v) noexcept {
+    const float r = v + 0.5f;
+    if (!(r > -1e9f && r < 1e9f)) return r < 0 ? -1000000000 : 1000000000;
+    // floor(r), without a call to the C library: truncation, one less for a negative fraction.
+    const auto t = static_cast<int32_t>(r);
+    return static_cast<float>(t) > r ? t - 1 : t;
+  }
+  void Drawn() {
+    uniform_ = false;
+    Touched();
+  }
   bool HasPendingClear() const noexcept {
     return pendingClear_.left < pendingClear_.right && pendingClear_.top < pendingClear_.bottom;
   }
   /// Clears what a Cls left to clear.
   void Settle() const noexcept;
-  /// Takes a rectangle that is about to be painted over off the part still to be cleared, when
-  /// what is left stays a rectangle; otherwise clears it first.
+  /// Takes a rectangle that is about to be painted over off the part still to be cleared: while
+  /// what is left stays a rectangle it waits, otherwise it is cleared now.
   void Cover(const RectL& r) noexcept;
 
-  // The last caption printed with a halo: where, how, and the pixels of its area before and after.
-  struct HaloPrint {
+  /// Print and PrintWithHalo (halo and offsets unused for a plain Print).
+  void PrintText(std::string_view text, Color halo, std::span<const PointL> offsets);
+  // A recent print: what was printed where, and the pixels of its area before and after.
+  struct PrintMemo {
+    const FontFace* face = nullptr;  // null: holds nothing
     std::string text;
-    const FontFace* face = nullptr;
     int32_t x = 0, y = 0;
-    Color halo = 0, fore = 0;
+    Color fore = 0, halo = 0;
     std::vector<PointL> offsets;
     RectL area{};
     std::vector<uint32_t> before, after;
   };
+  static constexpr size_t kMemoText = 64;     // bytes of text printed through the memo, at most
+  static constexpr int64_t kMemoArea = 8192;  // pixels of its area, at most
   void CopyArea(const RectL& area, std::vector<uint32_t>& out) const;
-  bool SameAsLastHalo(std::string_view text, const FontFace& face, int32_t x, int32_t y, Color halo, Color fore,
-                      std::span<const PointL> offsets, const RectL& area) const;
+  bool SamePixels(const RectL& area, const std::vector<uint32_t>& was) const;
 
   mutable PixelBuffer pixels_;
   mutable RectL pendingClear_{};  // empty when nothing waits
@@ -108,10 +122,11 @@ class RasterSurface : public Surface, public DeviceContext {
   Color foreColor_ = 0;
   float currentX_ = 0;
   float currentY_ = 0;
-  HaloPrint lastHalo_;
+  std::array<PrintMemo, 32> memos_;
+  size_t nextMemo_ = 0;
 };
 
 /// Colour of a surface for the pixel primitives: system colour references are translated.
-Color PaintColor(Color c) noexcept;
+inline Color PaintColor(Color c) noexcept { return TranslateColor(c) & 0xFFFFFF; }
 
 }  // namespace vorn

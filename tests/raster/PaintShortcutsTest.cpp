@@ -1,5 +1,5 @@
 // The raster surface's shortcuts give the pixels of the plain way: drawing under a clip, the lazy
-// Cls, the ramp table of the gradients and the one-pass caption with its halo.
+// Cls, the ramp table of the gradients, and the memo of printed texts.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/Gradient.h"
+#include "host/text/TextEngine.h"
 #include "support/TestSurface.h"
 
 namespace vorn {
@@ -169,36 +170,46 @@ TEST(GradientRect, RampsTakenFromTheTableAreTheExactInterpolation) {
   }
 }
 
-// The raster surface prints a caption with its halo in one pass and keeps the result for the
-// same pixels; the pixels are those of the plain Prints (Surface::PrintWithHalo).
-TEST(PrintWithHalo, GivesThePixelsOfPrintingAtEveryOffsetAndThenTheText) {
+// The raster surface prints a caption with its halo in one layout, and keeps short texts with
+// the pixels they were printed over; the pixels are those of drawing each print in turn into a
+// plain pixel buffer.
+TEST(PrintMemo, PrintsGiveThePixelsOfDrawingEachInTurn) {
   const PointL halo[] = {{-1, 0}, {0, -1}, {1, 0},  {0, 1},  {-1, -1}, {1, -1}, {1, 1},  {-1, 1},
                          {-2, 0}, {0, -2}, {2, 0},  {0, 2},  {-2, -2}, {2, -2}, {2, 2},  {-2, 2}};
   const std::string longText(100, 'W');
   const struct {
     std::string text;
     float x, y;
-  } cases[] = {{"50 %", 20, 13}, {"Searching...", 1, 1}, {"two\nlines", 30, 2}, {"x", -3, 35}, {longText, -40, 10},
-               {"", 5, 5}, {"  ", 5, 5}};
+    bool withHalo;
+  } cases[] = {{"50 %", 20, 13, true},     {"Searching...", 1, 1, true}, {"two\nlines", 30, 2, true},
+               {"x", -3, 35, true},        {longText, -40, 10, true},    {"", 5, 5, true},
+               {"  ", 5, 5, true},         {"Label", 10, 20, false},     {longText, -40, 10, false}};
+  FontFace& face = TextEngine::Instance().Resolve("DejaVu Sans", 8.0f, false, false);
   for (const auto& c : cases) {
-    TestSurface fast(kW, kH), plain(kW, kH);
+    TestSurface s(kW, kH), background(kW, kH);
     // Over the same pixels again, then moved a pixel, then over other pixels.
     const struct {
-      uint32_t background;
-      float dx;
+      uint32_t picture;
+      int32_t dx;
     } steps[] = {{1, 0}, {1, 0}, {1, 1}, {2, 1}};
-    for (const auto [background, dx] : steps) {
-      for (TestSurface* t : {&fast, &plain}) {
-        PaintNoise(**t, background);
-        (*t)->SetForeColor(0xC00000);
-        (*t)->SetCurrentX(c.x + dx);
-        (*t)->SetCurrentY(c.y);
+    for (const auto [picture, dx] : steps) {
+      PaintNoise(*s, picture);
+      PaintNoise(*background, picture);
+      PixelBuffer expected = background->Pixels();
+      const int32_t x = static_cast<int32_t>(c.x) + dx, y = static_cast<int32_t>(c.y);
+      s->SetForeColor(0xC00000);
+      s->SetCurrentX(static_cast<float>(x));
+      s->SetCurrentY(c.y);
+      if (c.withHalo) {
+        s->PrintWithHalo(c.text, 0xF0F0F0, halo);
+        for (const PointL& d : halo) face.Draw(expected, x + d.x, y + d.y, c.text, 0xF0F0F0);
+      } else {
+        s->Print(c.text);
       }
-      fast->PrintWithHalo(c.text, 0xF0F0F0, halo);
-      plain->Surface::PrintWithHalo(c.text, 0xF0F0F0, halo);
-      ASSERT_TRUE(SamePicture(fast->Pixels(), plain->Pixels())) << c.text << " over picture " << background;
-      EXPECT_EQ(fast->CurrentX(), plain->CurrentX());
-      EXPECT_EQ(fast->CurrentY(), plain->CurrentY());
+      face.Draw(expected, x, y, c.text, 0xC00000);
+      ASSERT_TRUE(SamePicture(s->Pixels(), expected)) << c.text << " over picture " << picture << " moved " << dx;
+      EXPECT_EQ(s->CurrentX(), 0);
+      EXPECT_EQ(s->CurrentY(), c.y + 13.0f * static_cast<float>(FontFace::LineCount(c.text)));
     }
   }
 }

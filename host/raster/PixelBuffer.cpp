@@ -74,7 +74,13 @@ void PixelBuffer::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color
     FillPixels(Row(y0), static_cast<size_t>(width_) * static_cast<size_t>(y1 - y0), c);
     return;
   }
-  for (int32_t y = y0; y < y1; ++y) FillPixels(Row(y) + x0, static_cast<size_t>(x1 - x0), c);
+  const size_t n = static_cast<size_t>(x1 - x0);
+  uint32_t* row = Row(y0) + x0;
+  if (n == 1) {  // a line across the rows
+    for (int32_t y = y0; y < y1; ++y, row += width_) *row = c;
+    return;
+  }
+  for (int32_t y = y0; y < y1; ++y, row += width_) FillPixels(row, n, c);
 }
 
 void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {

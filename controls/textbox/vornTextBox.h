@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "foundation/ColorScheme.h"
 #include "foundation/Control.h"
@@ -57,6 +59,8 @@ class vornTextBox final : public Control {
  private:
   struct Members;  // the member table (vornTextBoxMembers.cpp)
 
+  std::string_view ShowablePart();
+
   Color TabSelectColor_ = 0x96E7;
   Color BackColor_ = 0xFFFFFF;
   Color ForeColor_ = 0xC00000;
@@ -72,6 +76,12 @@ class vornTextBox final : public Control {
   int16_t Scrollbars_ = 0;
   ColorScheme Scheme_{};
   std::string typed_;
+  // The typed text's prefix beyond which nothing can show (npos: not known yet), valid for the
+  // surface width and the font revision it was found with.
+  std::size_t showable_ = std::string::npos;
+  float showWidth_ = -1;
+  Ref<Font> showFont_;  // held, so that a new font cannot take its address
+  uint32_t showRevision_ = 0;
 };
 
 }  // namespace vorn

@@ -70,6 +70,31 @@ TEST(TextBoxTyping, EnterAndTabChangeNothingButRepaint) {
   EXPECT_EQ(t->TypedText(), "x");
 }
 
+// A repaint prints only the part of the typed text that can show: a long text and its first
+// characters draw the same picture, also after the font shrinks so that more of them show.
+TEST(TextBoxTyping, ALongTextDrawsWhatItsFirstCharactersDraw) {
+  const std::string pattern = "Wij\xE9";  // wide, with a reach to the left, and a two-byte character
+  auto typeChars = [&](TextBoxHarness& box, size_t count) {
+    box.host.SetFocus(&box.Window());
+    for (size_t i = 0; i < count; ++i) box.host.KeyPress(static_cast<uint8_t>(pattern[i % pattern.size()]));
+  };
+  TextBoxHarness t(120, 24);
+  TextBoxHarness start(120, 24);
+  typeChars(t, 3000);
+  typeChars(start, 40);
+  EXPECT_EQ(t->TypedText().size(), 3750u);
+  EXPECT_TRUE(SamePicture(t.Window().Pixels(), start.Window().Pixels()));
+  for (TextBoxHarness* box : {&t, &start}) {
+    box->Window().GetFont()->SetSize(3);
+    box->control->RedrawTextBox();
+  }
+  EXPECT_FALSE(SamePicture(t.Window().Pixels(), start.Window().Pixels()));  // more of the long text shows
+  TextBoxHarness smallStart(120, 24);
+  smallStart.Window().GetFont()->SetSize(3);
+  typeChars(smallStart, 200);
+  EXPECT_TRUE(SamePicture(t.Window().Pixels(), smallStart.Window().Pixels()));
+}
+
 TEST(TextBoxProperties, StoredOnlyPropertiesRepaintTheSamePicture) {
   std::vector<std::string> changed;
   TextBoxHarness t(120, 24);

@@ -123,83 +123,113 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
       face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
     }
   };
-  // A short text is printed through the memo: the pixels its prints can reach (its ink, spread by
-  // the offsets) decide, with what is printed where, what they become.
-  RectL area{};
+  // A short text is printed through the memo. The first print of it at a place only notes it;
+  // printed there again, the pixels its prints can reach (its ink, spread by the offsets) are
+  // kept before and after, and from then on, over the same pixels, it is the same result.
+  PrintMemo* slot = nullptr;
+  bool copied = false;
   if (text.size() <= kMemoText) {
-    area = face.InkBox(text);
-    if (!IsEmpty(area)) {
-      int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
-      for (const PointL& d : offsets) {
-        minX = std::min(minX, d.x);
-        minY = std::min(minY, d.y);
-        maxX = std::max(maxX, d.x);
-        maxY = std::max(maxY, d.y);
-      }
-      area = Intersect(RectL{AddCoord(int64_t{area.left} + x, minX), AddCoord(int64_t{area.top} + y, minY),
-                             AddCoord(int64_t{area.right} + x, maxX), AddCoord(int64_t{area.bottom} + y, maxY)},
-                       pixels_.Clip());
-    }
-  }
-  const int64_t pixels = int64_t{area.right - area.left} * (area.bottom - area.top);
-  if (IsEmpty(area) || pixels > kMemoArea) {
-    draw();
-  } else {
-    PrintMemo* slot = nullptr;
+    const RectL& clip = pixels_.Clip();
     for (PrintMemo& m : memos_) {
-      if (m.face == &face && m.x == x && m.y == y && m.fore == fore && m.halo == halo && m.area == area &&
+      if (m.face == &face && m.x == x && m.y == y && m.fore == fore && m.halo == halo && m.clip == clip &&
           m.text == text && std::equal(offsets.begin(), offsets.end(), m.offsets.begin(), m.offsets.end())) {
         slot = &m;
         break;
       }
     }
-    if (slot && SamePixels(area, slot->before)) {
-      // Printed at this place over these very pixels before: the result is the same.
-      const size_t w = static_cast<size_t>(area.right - area.left);
-      for (int32_t row = area.top; row < area.bottom; ++row) {
-        std::memcpy(pixels_.Row(row) + area.left, slot->after.data() + static_cast<size_t>(row - area.top) * w,
-                    w * sizeof(uint32_t));
-      }
-    } else {
-      if (!slot) {
-        slot = &memos_[nextMemo_];
-        nextMemo_ = (nextMemo_ + 1) % memos_.size();
-      }
-      PrintMemo& m = *slot;
-      m.face = nullptr;  // until it holds this print
-      CopyArea(area, m.before);
-      draw();
-      CopyArea(area, m.after);
+    if (!slot) {
+      PrintMemo& m = memos_[nextMemo_];
+      nextMemo_ = (nextMemo_ + 1) % memos_.size();
       m.text.assign(text);
       m.x = x;
       m.y = y;
       m.fore = fore;
       m.halo = halo;
+      m.clip = clip;
       m.offsets.assign(offsets.begin(), offsets.end());
-      m.area = area;
       m.face = &face;
+      m.kept = false;
+      m.misses = 0;
+      m.resting = 0;
+      m.area = RectL{};
+    } else if (slot->resting > 0) {
+      --slot->resting;  // the pixels here kept changing: drawn plainly for a while
+      slot = nullptr;
+    } else if (!slot->kept) {
+      RectL area = face.InkBox(text);
+      if (!IsEmpty(area)) {
+        int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+        for (const PointL& d : offsets) {
+          minX = std::min(minX, d.x);
+          minY = std::min(minY, d.y);
+          maxX = std::max(maxX, d.x);
+          maxY = std::max(maxY, d.y);
+        }
+        area = Intersect(RectL{AddCoord(int64_t{area.left} + x, minX), AddCoord(int64_t{area.top} + y, minY),
+                               AddCoord(int64_t{area.right} + x, maxX), AddCoord(int64_t{area.bottom} + y, maxY)},
+                         clip);
+      }
+      const int64_t pixels = int64_t{area.right - area.left} * (area.bottom - area.top);
+      if (IsEmpty(area) || pixels > kMemoArea) {
+        slot = nullptr;  // nothing to keep: drawn every time
+      } else {
+        slot->area = area;
+      }
+    } else if (SamePixels(slot->area, slot->before)) {
+      // Printed at this place over these very pixels before: the result is the same.
+      PasteArea(slot->area, slot->after);
+      slot->misses = 0;
+      slot = nullptr;
+      copied = true;
+    } else if (++slot->misses >= kMemoMisses) {
+      slot->kept = false;  // other pixels every time: keeping them costs more than it saves
+      slot->resting = kMemoRest;
+      slot = nullptr;
     }
+    if (slot && IsEmpty(slot->area)) slot = nullptr;
+  }
+  if (slot) {
+    CopyArea(slot->area, slot->before);
+    draw();
+    CopyArea(slot->area, slot->after);
+    slot->kept = true;
+  } else if (!copied) {
+    draw();
   }
   currentX_ = 0;
   currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
   Drawn();
 }
 
+// The areas of printed texts are a few dozen pixels wide: plain loops, which the compiler
+// vectorises, rather than a library call a row.
 void RasterSurface::CopyArea(const RectL& area, std::vector<uint32_t>& out) const {
   const size_t w = static_cast<size_t>(area.right - area.left);
   out.resize(w * static_cast<size_t>(area.bottom - area.top));
-  for (int32_t y = area.top; y < area.bottom; ++y) {
-    std::memcpy(out.data() + static_cast<size_t>(y - area.top) * w, pixels_.Row(y) + area.left, w * sizeof(uint32_t));
+  uint32_t* to = out.data();
+  for (int32_t y = area.top; y < area.bottom; ++y, to += w) {
+    const uint32_t* from = pixels_.Row(y) + area.left;
+    for (size_t i = 0; i < w; ++i) to[i] = from[i];
+  }
+}
+
+void RasterSurface::PasteArea(const RectL& area, const std::vector<uint32_t>& in) {
+  const size_t w = static_cast<size_t>(area.right - area.left);
+  const uint32_t* from = in.data();
+  for (int32_t y = area.top; y < area.bottom; ++y, from += w) {
+    uint32_t* to = pixels_.Row(y) + area.left;
+    for (size_t i = 0; i < w; ++i) to[i] = from[i];
   }
 }
 
 bool RasterSurface::SamePixels(const RectL& area, const std::vector<uint32_t>& was) const {
   const size_t w = static_cast<size_t>(area.right - area.left);
-  for (int32_t row = area.top; row < area.bottom; ++row) {
-    if (std::memcmp(was.data() + static_cast<size_t>(row - area.top) * w, pixels_.Row(row) + area.left,
-                    w * sizeof(uint32_t)) != 0) {
-      return false;
-    }
+  const uint32_t* a = was.data();
+  for (int32_t y = area.top; y < area.bottom; ++y, a += w) {
+    const uint32_t* b = pixels_.Row(y) + area.left;
+    uint32_t differs = 0;
+    for (size_t i = 0; i < w; ++i) differs |= a[i] ^ b[i];
+    if (differs) return false;
   }
   return true;
 }

@@ -94,19 +94,27 @@ class RasterSurface : public Surface, public DeviceContext {
 
   /// Print and PrintWithHalo (halo and offsets unused for a plain Print).
   void PrintText(std::string_view text, Color halo, std::span<const PointL> offsets);
-  // A recent print: what was printed where, and the pixels of its area before and after.
+  // A recent print: what was printed where, and once it was printed there twice, the pixels of
+  // its area before and after.
   struct PrintMemo {
     const FontFace* face = nullptr;  // null: holds nothing
     std::string text;
     int32_t x = 0, y = 0;
     Color fore = 0, halo = 0;
+    RectL clip{};
     std::vector<PointL> offsets;
+    bool kept = false;    // before and after hold its last print
+    int32_t misses = 0;   // prints here in a row over other pixels than kept
+    int32_t resting = 0;  // prints to draw plainly before keeping again
     RectL area{};
     std::vector<uint32_t> before, after;
   };
   static constexpr size_t kMemoText = 64;     // bytes of text printed through the memo, at most
   static constexpr int64_t kMemoArea = 8192;  // pixels of its area, at most
+  static constexpr int32_t kMemoMisses = 2;    // misses in a row before a place rests
+  static constexpr int32_t kMemoRest = 16;     // prints a place then draws plainly
   void CopyArea(const RectL& area, std::vector<uint32_t>& out) const;
+  void PasteArea(const RectL& area, const std::vector<uint32_t>& in);
   bool SamePixels(const RectL& area, const std::vector<uint32_t>& was) const;
 
   mutable PixelBuffer pixels_;

@@ -187,11 +187,12 @@ TEST(PrintMemo, PrintsGiveThePixelsOfDrawingEachInTurn) {
   FontFace& face = TextEngine::Instance().Resolve("DejaVu Sans", 8.0f, false, false);
   for (const auto& c : cases) {
     TestSurface s(kW, kH), background(kW, kH);
-    // Over the same pixels again, then moved a pixel, then over other pixels.
+    // A print is kept from its second time at a place on: over the same pixels again and again,
+    // over other pixels, moved a pixel, and over other pixels there.
     const struct {
       uint32_t picture;
       int32_t dx;
-    } steps[] = {{1, 0}, {1, 0}, {1, 1}, {2, 1}};
+    } steps[] = {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {2, 0}, {1, 1}, {1, 1}, {1, 1}, {2, 1}};
     for (const auto [picture, dx] : steps) {
       PaintNoise(*s, picture);
       PaintNoise(*background, picture);

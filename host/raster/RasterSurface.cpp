@@ -127,8 +127,8 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
   // printed there again, the pixels its prints can reach (its ink, spread by the offsets) are
   // kept before and after, and from then on, over the same pixels, it is the same result.
   PrintMemo* slot = nullptr;
-  bool copied = false;
-  if (text.size() <= kMemoText) {
+  bool copied = text.empty();  // nothing to draw
+  if (!copied && text.size() <= kMemoText) {
     const RectL& clip = pixels_.Clip();
     for (PrintMemo& m : memos_) {
       if (m.face == &face && m.x == x && m.y == y && m.fore == fore && m.halo == halo && m.clip == clip &&

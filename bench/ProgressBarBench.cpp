@@ -33,11 +33,10 @@ BENCHMARK(BM_ProgressBarRepaint)
     ->Args({pbHorizontal, tSearch, 50, 1})
     ->Args({pbVertical, tNormal, 100, 1});
 
-// The caption alone: one Print of its text, against the halo and the caption as the control
-// draws them, each over pixels that changed since the last print (a pixel under it changes
-// before every print), so that every print draws. A repaint of an unchanged bar paints the same
-// pixels under the caption every time, which the raster surface then copies: that case is
-// BM_ProgressBarRepaint with and without a caption.
+// The caption alone: one Print of its text, over pixels that changed since the last print (a
+// pixel under it changes before every print), so that it draws; against the halo and the caption
+// as the control draws them, over the same pixels again (every repaint of an unchanged bar) and
+// over new ones.
 struct CaptionBench {
   CaptionBench() : s(200, 24), bar(new vornProgressBar(*s.site)) {
     StartControl(*bar, nullptr);
@@ -63,6 +62,20 @@ void BM_ProgressBarCaptionPrintOnce(benchmark::State& state) {
   bench::ReportAllocationsPerRepaint(state, before);
 }
 BENCHMARK(BM_ProgressBarCaptionPrintOnce);
+
+// Over the same pixels every time, as in every repaint of an unchanged bar: printed onto its own
+// result, the caption soon gives the very pixels it was printed over.
+void BM_ProgressBarCaptionOverTheSamePixels(benchmark::State& state) {
+  CaptionBench b;
+  for (int i = 0; i < 100; ++i) b.bar->DrawCaption();
+  const uint64_t before = bench::Allocations();
+  for (auto _ : state) {
+    b.bar->DrawCaption();
+    benchmark::ClobberMemory();
+  }
+  bench::ReportAllocationsPerRepaint(state, before);
+}
+BENCHMARK(BM_ProgressBarCaptionOverTheSamePixels);
 
 void BM_ProgressBarCaptionOverNewPixels(benchmark::State& state) {
   CaptionBench b;

@@ -67,9 +67,8 @@ medians as $m
   ((t("BM_CollectionRemoveAllFromTheFront/100000") / 1e5) as $v | (t("BM_CollectionRemoveAllFromTheFront/10000") / 1e4) as $b
    | row("Remove 1 until empty, per entry, 100,000"; show($v); "linear: <= 2 x at 10,000"; "\($v / $b | r2) x \(show($b))";
          $v <= 2 * $b)),
-  ((t("BM_ProgressBarRepaint/orientation:1/style:0/value:50/caption:1")
-    - t("BM_ProgressBarRepaint/orientation:1/style:0/value:50/caption:0")) as $v | t("BM_ProgressBarCaptionPrintOnce") as $b
-   | row("progress bar repainted: halo + caption"; show($v); "<= 1.5 x one Print"; "\($v / $b | r2) x a Print \(show($b))";
+  (t("BM_ProgressBarCaptionOverTheSamePixels") as $v | t("BM_ProgressBarCaptionPrintOnce") as $b
+   | row("progress bar, same pixels: halo + caption"; show($v); "<= 1.5 x one Print"; "\($v / $b | r2) x a Print \(show($b))";
          $v <= 1.5 * $b)),
   (t("BM_ProgressBarCaptionOverNewPixels") as $v | t("BM_ProgressBarCaptionPrintOnce") as $b
    | row("progress bar, new pixels: halo + caption"; show($v); "<= 1.5 x one Print"; "\($v / $b | r2) x a Print \(show($b))";

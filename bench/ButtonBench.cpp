@@ -46,20 +46,7 @@ void BM_ButtonRepaintWithIcon(benchmark::State& state) {
 }
 BENCHMARK(BM_ButtonRepaintWithIcon);
 
-void BM_ButtonHoverTick(benchmark::State& state) {
-  bench::BenchSite s(100, 30);
-  Ref<vornButton> b(new vornButton(*s.site));
-  StartControl(*b, nullptr);
-  s.host.MoveMouse({40, 25});  // over the button: the tick repaints the hot look
-  s.host.Advance(1);
-  const uint64_t before = bench::Allocations();
-  for (auto _ : state) {
-    b->MousePos_Timer();
-    benchmark::ClobberMemory();
-  }
-  bench::ReportAllocationsPerRepaint(state, before);
-}
-BENCHMARK(BM_ButtonHoverTick);
+BENCHMARK(bench::ButtonHoverTick)->Name("BM_ButtonHoverTick");
 
 // The floor: a button without caption or icon is the glass face alone (clear, two gradient bands,
 // four edges), next to a memset of the same pixels.

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (build/release) and runs every one of them, each figure the
-# median of REPETITIONS runs (default 5) of its CPU time. Prints the medians, then the table of
-# the performance targets (docs/performance.md): each figure next to its target and its ratio to
-# the floor or the baseline measured in the same run. The JSON of every program stays in
-# build/release/bench-results. Other work on the machine spreads the figures: look at the load
-# printed first, and run again when the machine is quiet.
+# median of REPETITIONS runs (default 5) of its CPU time, the runs of each program's benchmarks
+# interleaved. Prints the medians, then the table of the performance targets
+# (docs/performance.md): each figure next to its target and its ratio to the floor or the
+# baseline measured in the same run (the button's hover tick is measured again in the scroll bar's
+# and the slider's programs). The JSON of every program stays in build/release/bench-results.
+# Other work on the machine spreads the figures: look at the load printed first, and run again
+# when the machine is quiet.
 #   scripts/bench.sh [REPETITIONS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +23,7 @@ echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //
      "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for p in "${programs[@]}"; do
   build/release/bench/"$p" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+    --benchmark_enable_random_interleaving=true \
     --benchmark_format=json --benchmark_out="$results/$p.json" --benchmark_out_format=json >/dev/null 2>&1
 done
 
@@ -37,18 +40,22 @@ for _ in $(seq $((reps + 4))); do
 done
 startup_us=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (${#times[@]} + 1) / 2 ))p")
 
-jq -s -r --argjson startup "$startup_us" -f /dev/stdin "$results"/*.json <<'JQ'
-def medians: [.[].benchmarks[] | select(.aggregate_name == "median" or (.run_type == "iteration" and .repetitions == 1))];
+jq -n -r --argjson startup "$startup_us" -f /dev/stdin "$results"/*.json <<'JQ'
 def ns: (if .time_unit == "ms" then 1e6 elif .time_unit == "us" then 1e3 else 1 end) * .cpu_time;
-medians as $m
+[inputs | (input_filename | split("/") | last | rtrimstr(".json")) as $program
+ | .benchmarks[] | select(.aggregate_name == "median" or (.run_type == "iteration" and .repetitions == 1))
+ | . + {program: $program}] as $m
 | def t($n): ($m | map(select(.run_name == $n)) | if length == 0 then error("no benchmark \($n)") else .[0] | ns end);
+  # A figure of the given program: the button's tick is measured again beside each control's.
+  def tp($p; $n): ($m | map(select(.program == $p and .run_name == $n)) | if length == 0 then error("no \($n) in \($p)")
+                   else .[0] | ns end);
   def c($n; $k): ($m | map(select(.run_name == $n)) | .[0][$k]);
   def show($v): if $v >= 1e6 then "\($v / 1e6 * 100 | round / 100) ms" elif $v >= 1e3 then "\($v / 1e3 * 100 | round / 100) us"
                 else "\($v * 10 | round / 10) ns" end;
   def r2: . * 100 | round / 100;
   def row($figure; $value; $target; $ratio; $ok): [$figure, $value, $target, $ratio, (if $ok then "yes" else "NO" end)];
   (["benchmark", "median (CPU)", "allocations"]),
-  ($m | map([.run_name, show(ns), ((.allocs_per_repaint // .allocs_per_lookup // .allocs_per_tick // null)
+  ($m | map([.program + " " + .run_name, show(ns), ((.allocs_per_repaint // .allocs_per_lookup // .allocs_per_tick // null)
                                     | if . == null then "" else "\(. | r2) a run" end)]) | .[]),
   ([]),
   (["figure", "median", "target", "ratio", "met"]),
@@ -77,9 +84,9 @@ medians as $m
    | row("button without caption, 100 x 30"; show($v); "<= 5 x memset"; "\($v / $b | r2) x memset \(show($b))"; $v <= 5 * $b)),
   (t("BM_ButtonFace/w:400/h:300") as $v | t("BM_Memset/w:400/h:300") as $b
    | row("button without caption, 400 x 300"; show($v); "<= 3 x memset"; "\($v / $b | r2) x memset \(show($b))"; $v <= 3 * $b)),
-  (t("BM_ScrollBarHoverTick") as $v | t("BM_ButtonHoverTick") as $b
+  (t("BM_ScrollBarHoverTick") as $v | tp("ScrollBarBench"; "BM_ButtonHoverTick") as $b
    | row("scroll bar hover tick"; show($v); "<= 1.3 x button tick"; "\($v / $b | r2) x \(show($b))"; $v <= 1.3 * $b)),
-  (t("BM_SliderHoverTick") as $v | t("BM_ButtonHoverTick") as $b
+  (t("BM_SliderHoverTick") as $v | tp("SliderBench"; "BM_ButtonHoverTick") as $b
    | row("slider hover tick"; show($v); "<= 1.3 x button tick"; "\($v / $b | r2) x \(show($b))"; $v <= 1.3 * $b)),
   (($startup * 1e3) as $v
    | row("vornform demo (renders the gallery), whole process"; show($v); "< 50 ms"; "\($v / 5e7 | r2) of 50 ms"; $v < 5e7))

@@ -74,10 +74,10 @@ def ns: (if .time_unit == "ms" then 1e6 elif .time_unit == "us" then 1e3 else 1 
   ((t("BM_CollectionRemoveAllFromTheFront/100000") / 1e5) as $v | (t("BM_CollectionRemoveAllFromTheFront/10000") / 1e4) as $b
    | row("Remove 1 until empty, per entry, 100,000"; show($v); "linear: <= 2 x at 10,000"; "\($v / $b | r2) x \(show($b))";
          $v <= 2 * $b)),
-  (t("BM_ProgressBarCaptionOverTheSamePixels") as $v | t("BM_ProgressBarCaptionPrintOnce") as $b
+  (t("BM_ProgressBarCaptionOverTheSamePixels") as $v | t("BM_ProgressBarCaptionOverNewPixels/halo:0") as $b
    | row("progress bar, same pixels: halo + caption"; show($v); "<= 1.5 x one Print"; "\($v / $b | r2) x a Print \(show($b))";
          $v <= 1.5 * $b)),
-  (t("BM_ProgressBarCaptionOverNewPixels") as $v | t("BM_ProgressBarCaptionPrintOnce") as $b
+  (t("BM_ProgressBarCaptionOverNewPixels/halo:1") as $v | t("BM_ProgressBarCaptionOverNewPixels/halo:0") as $b
    | row("progress bar, new pixels: halo + caption"; show($v); "<= 1.5 x one Print"; "\($v / $b | r2) x a Print \(show($b))";
          $v <= 1.5 * $b)),
   (t("BM_ButtonFace/w:100/h:30") as $v | t("BM_Memset/w:100/h:30") as $b

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "controls/button/vornButton.h"
+
 namespace {
 std::atomic<uint64_t> g_allocations{0};
 }
@@ -23,6 +25,20 @@ uint64_t Allocations() noexcept { return g_allocations.load(std::memory_order_re
 void ReportAllocationsPerRepaint(benchmark::State& state, uint64_t before) {
   state.counters["allocs_per_repaint"] =
       benchmark::Counter(static_cast<double>(Allocations() - before) / static_cast<double>(state.iterations()));
+}
+
+void ButtonHoverTick(benchmark::State& state) {
+  BenchSite s(100, 30);
+  Ref<vornButton> b(new vornButton(*s.site));
+  StartControl(*b, nullptr);
+  s.host.MoveMouse({40, 25});  // over the button: the tick repaints the hot look
+  s.host.Advance(1);
+  const uint64_t before = Allocations();
+  for (auto _ : state) {
+    b->MousePos_Timer();
+    benchmark::ClobberMemory();
+  }
+  ReportAllocationsPerRepaint(state, before);
 }
 
 BenchSite::BenchSite(int32_t width, int32_t height) {

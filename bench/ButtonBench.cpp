@@ -46,30 +46,35 @@ void BM_ButtonRepaintWithIcon(benchmark::State& state) {
 }
 BENCHMARK(BM_ButtonRepaintWithIcon);
 
-void BM_ButtonHoverTick(benchmark::State& state) {
-  bench::BenchSite s(100, 30);
+BENCHMARK(bench::ButtonHoverTick)->Name("BM_ButtonHoverTick");
+
+// The floor: a button without caption or icon is the glass face alone (clear, two gradient bands,
+// four edges), next to a memset of the same pixels.
+void BM_ButtonFace(benchmark::State& state) {
+  const auto w = static_cast<int32_t>(state.range(0));
+  const auto h = static_cast<int32_t>(state.range(1));
+  bench::BenchSite s(w, h);
   Ref<vornButton> b(new vornButton(*s.site));
   StartControl(*b, nullptr);
-  s.host.MoveMouse({40, 25});  // over the button: the tick repaints the hot look
-  s.host.Advance(1);
+  b->put_Caption("");
+  b->Redraw();
   const uint64_t before = bench::Allocations();
   for (auto _ : state) {
-    b->MousePos_Timer();
+    b->Redraw();
     benchmark::ClobberMemory();
   }
   bench::ReportAllocationsPerRepaint(state, before);
 }
-BENCHMARK(BM_ButtonHoverTick);
+BENCHMARK(BM_ButtonFace)->ArgNames({"w", "h"})->Args({100, 30})->Args({400, 300});
 
-// The floor: clearing the same number of pixels.
-void BM_Memset100x30(benchmark::State& state) {
-  std::vector<uint32_t> px(100 * 30);
+void BM_Memset(benchmark::State& state) {
+  std::vector<uint32_t> px(static_cast<size_t>(state.range(0) * state.range(1)));
   for (auto _ : state) {
     std::memset(px.data(), 0xFF, px.size() * 4);
     benchmark::ClobberMemory();
   }
 }
-BENCHMARK(BM_Memset100x30);
+BENCHMARK(BM_Memset)->ArgNames({"w", "h"})->Args({100, 30})->Args({400, 300});
 
 }  // namespace
 }  // namespace vorn

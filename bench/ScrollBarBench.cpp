@@ -61,5 +61,8 @@ void BM_ScrollBarDragMove(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollBarDragMove);
 
+// The button's tick, measured in the same run as this control's.
+BENCHMARK(bench::ButtonHoverTick)->Name("BM_ButtonHoverTick");
+
 }  // namespace
 }  // namespace vorn

@@ -67,5 +67,8 @@ void BM_SliderDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_SliderDragStep);
 
+// The button's tick, measured in the same run as this control's.
+BENCHMARK(bench::ButtonHoverTick)->Name("BM_ButtonHoverTick");
+
 }  // namespace
 }  // namespace vorn

@@ -3,66 +3,50 @@
 #include <bit>
 #include <cmath>
 
+#include "foundation/CaseFold.h"
 #include "foundation/RuntimeError.h"
 
 namespace vorn {
 
 namespace {
-constexpr size_t kNone = static_cast<size_t>(-1);
-
-void FoldInto(std::string_view key, std::string& out) {
-  out.assign(key);
-  for (size_t i = 0; i < out.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(out[i]);
-    if (c >= 'A' && c <= 'Z') {
-      out[i] = static_cast<char>(c + 32);
-    } else if (c == 0xC3 && i + 1 < out.size()) {
-      // U+00C0..U+00DE (but not U+00D7, the multiplication sign) are the Latin-1 capitals.
-      const unsigned char next = static_cast<unsigned char>(out[i + 1]);
-      if (next >= 0x80 && next <= 0x9E && next != 0x97) out[i + 1] = static_cast<char>(next + 0x20);
-      ++i;
-    }
-  }
-}
-
 size_t LowBit(size_t i) { return i & (~i + 1); }
 }  // namespace
 
-std::string Collection::FoldKey(std::string_view key) {
-  std::string folded;
-  FoldInto(key, folded);
-  return folded;
-}
+std::string Collection::FoldKey(std::string_view key) { return std::string(FoldedKey(key).View()); }
 
 void Collection::Add(Ref<Object> item, std::string_view key) {
-  std::string folded;
+  KeyMap::value_type* keyed = nullptr;
   if (!key.empty()) {
-    FoldInto(key, folded);
-    if (keys_.contains(folded)) Raise(errKeyAlreadyAssociated);
+    const FoldedKey folded(key);
+    auto [it, added] = keys_.try_emplace(std::string(folded.View()), slots_.size());
+    if (!added) Raise(errKeyAlreadyAssociated);
+    keyed = &*it;
   }
-  slots_.push_back(Slot{std::move(item), folded});
-  const size_t slot = slots_.size() - 1;
-  if (!folded.empty()) {
-    try {
-      keys_.emplace(std::move(folded), slot);
-    } catch (...) {
-      slots_.pop_back();
-      throw;
-    }
+  try {
+    slots_.push_back(Slot{std::move(item), keyed});
+  } catch (...) {
+    if (keyed) keys_.erase(keys_.find(keyed->first));
+    throw;
   }
   if (!tree_.empty()) {
     // Appending node n: its range (n - lowbit(n), n] is the entry itself plus its child nodes.
     const size_t n = slots_.size();
     int32_t sum = 1;
     for (size_t j = 1; j < LowBit(n); j <<= 1) sum += tree_[n - j];
-    tree_.push_back(sum);
+    try {
+      tree_.push_back(sum);
+    } catch (...) {
+      slots_.pop_back();
+      if (keyed) keys_.erase(keys_.find(keyed->first));
+      throw;
+    }
   }
   ++count_;
 }
 
 size_t Collection::SlotOfPosition(int32_t position) const {
   if (position < 1 || position > count_) Raise(errSubscriptOutOfRange);
-  if (tree_.empty()) return static_cast<size_t>(position - 1);
+  if (tree_.empty()) return head_ + static_cast<size_t>(position - 1);
   // The slot holding the position-th entry: descend the Fenwick tree.
   const size_t n = slots_.size();
   size_t at = 0;
@@ -76,8 +60,9 @@ size_t Collection::SlotOfPosition(int32_t position) const {
   return at;  // node at + 1, slot at
 }
 
-size_t Collection::SlotOfKey(const std::string& folded) const {
-  auto it = keys_.find(folded);
+size_t Collection::SlotOfKey(std::string_view key) const {
+  const FoldedKey folded(key);
+  auto it = keys_.find(folded.View());
   if (it == keys_.end()) Raise(errInvalidProcedureCall);
   return it->second;
 }
@@ -88,12 +73,8 @@ size_t Collection::ResolveSlot(const Variant& indexOrKey) const {
     if (!(d >= 1.0 && d <= static_cast<double>(count_))) Raise(errSubscriptOutOfRange);
     return SlotOfPosition(static_cast<int32_t>(d));
   }
-  if (indexOrKey.IsString()) {
-    FoldInto(indexOrKey.StringValue(), scratch_);
-  } else {
-    FoldInto(indexOrKey.ToString(), scratch_);
-  }
-  return SlotOfKey(scratch_);
+  if (indexOrKey.IsString()) return SlotOfKey(indexOrKey.StringValue());
+  return SlotOfKey(indexOrKey.ToString());
 }
 
 const Ref<Object>& Collection::Item(const Variant& indexOrKey) const { return slots_[ResolveSlot(indexOrKey)].item; }
@@ -102,8 +83,8 @@ const Ref<Object>& Collection::At(int32_t position) const { return slots_[SlotOf
 
 const Ref<Object>* Collection::Find(std::string_view key) const {
   if (key.empty()) return nullptr;
-  FoldInto(key, scratch_);
-  auto it = keys_.find(scratch_);
+  const FoldedKey folded(key);
+  auto it = keys_.find(folded.View());
   return it == keys_.end() ? nullptr : &slots_[it->second].item;
 }
 
@@ -113,33 +94,41 @@ void Collection::RemoveAt(int32_t position) { RemoveSlot(SlotOfPosition(position
 
 void Collection::RemoveSlot(size_t slot) {
   Slot& s = slots_[slot];
-  if (tree_.empty()) BuildTree();
-  for (size_t i = slot + 1; i <= tree_.size() - 1; i += LowBit(i)) --tree_[i];
-  if (!s.key.empty()) keys_.erase(s.key);
+  if (tree_.empty() && slot != head_) BuildTree();  // a hole after the first entry
+  if (!tree_.empty()) {
+    for (size_t i = slot + 1; i <= tree_.size() - 1; i += LowBit(i)) --tree_[i];
+  }
+  if (s.key) keys_.erase(keys_.find(s.key->first));
+  s.key = nullptr;
   // Release the entry last: its destructor may run host code that looks at this list.
   Ref<Object> gone = std::move(s.item);
-  s.key.clear();
   --count_;
+  while (head_ < slots_.size() && !slots_[head_].item) ++head_;
   if (walkers_ == 0 && static_cast<size_t>(count_) * 2 < slots_.size()) Compact();
 }
 
 void Collection::BuildTree() {
-  // Every slot is an entry: node i covers lowbit(i) of them. Index 0 is unused.
+  // Node i covers the lowbit(i) slots up to slot i - 1: entries from head_ on. Index 0 is unused.
   tree_.assign(slots_.size() + 1, 0);
-  for (size_t i = 1; i < tree_.size(); ++i) tree_[i] = static_cast<int32_t>(LowBit(i));
+  for (size_t i = 1; i < tree_.size(); ++i) {
+    tree_[i] += slots_[i - 1].item ? 1 : 0;
+    const size_t parent = i + LowBit(i);
+    if (parent < tree_.size()) tree_[parent] += tree_[i];
+  }
 }
 
 void Collection::Compact() {
   size_t out = 0;
-  for (size_t i = 0; i < slots_.size(); ++i) {
+  for (size_t i = head_; i < slots_.size(); ++i) {
     if (!slots_[i].item) continue;
     if (out != i) {
       slots_[out] = std::move(slots_[i]);
-      if (!slots_[out].key.empty()) keys_[slots_[out].key] = out;
+      if (slots_[out].key) slots_[out].key->second = out;
     }
     ++out;
   }
   slots_.resize(out);
+  head_ = 0;
   tree_.clear();
   tree_.shrink_to_fit();
 }
@@ -153,12 +142,6 @@ void Collection::RemoveWalker() noexcept {
       // Compacting only saves space; the holes are still counted correctly.
     }
   }
-}
-
-size_t Collection::NextLive(size_t slot) const noexcept {
-  if (tree_.empty()) return std::min(slot, slots_.size());
-  while (slot < slots_.size() && !slots_[slot].item) ++slot;
-  return slot;
 }
 
 }  // namespace vorn

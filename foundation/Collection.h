@@ -13,7 +13,9 @@ namespace vorn {
 
 /// The library's ordered, keyed list of objects, behind MenuItems, MenuItemListings and the
 /// toolbar's items: positions are 1-based in Add order; an entry may have a key, unique within
-/// the list, compared without regard to letter case (ASCII and the Latin-1 letters of UTF-8).
+/// the list. Keys compare without regard to letter case: two keys are one when their case
+/// foldings are equal (foundation/CaseFold.h: full Unicode case folding on Linux, the system's
+/// case mappings on Windows; "Š" and "š", "Ω" and "ω" are one key everywhere).
 ///
 /// Index arguments: a numeric Variant is a position (rounded to nearest, ties to even), a string
 /// is a key; anything else (Empty included) is looked up as its text, so Empty is the key "".
@@ -23,9 +25,11 @@ namespace vorn {
 ///   a position outside 1..Count                   9   Subscript out of range
 ///   a key that is not present (also "" or Empty)  5   Invalid procedure call or argument
 ///
-/// Cost: Add, key lookups and enumeration are O(1) per entry; Remove is O(log n) amortised (it
-/// leaves a hole that a Fenwick tree counts past, and compacts once holes outnumber entries);
-/// a position lookup is O(1) while the list has no holes and O(log n) otherwise.
+/// Cost: Add, key lookups and enumeration are O(1) per entry, and a key lookup allocates nothing
+/// (for keys whose folding has up to 256 bytes). Removing the first entry is O(1); removing any
+/// other is O(log n) amortised (it leaves a hole that a Fenwick tree counts past, and the list is
+/// compacted once holes outnumber entries). A position lookup is O(1) while the only holes are
+/// at the front and O(log n) otherwise.
 class Collection {
  public:
   Collection() = default;
@@ -78,34 +82,48 @@ class Collection {
 
   /// Slot-level walking for enumerators: a slot keeps its entry while a walker is registered,
   /// so removing entries during a walk neither skips nor repeats the others.
-  size_t NextLive(size_t slot) const noexcept;
+  size_t NextLive(size_t slot) const noexcept {
+    if (slot < head_) slot = head_;
+    if (tree_.empty()) return slot < slots_.size() ? slot : slots_.size();
+    while (slot < slots_.size() && !slots_[slot].item) ++slot;
+    return slot;
+  }
   size_t SlotCount() const noexcept { return slots_.size(); }
   const Ref<Object>& SlotItem(size_t slot) const noexcept { return slots_[slot].item; }
   void AddWalker() noexcept { ++walkers_; }
   void RemoveWalker() noexcept;
 
-  /// The key as compared: letter case folded.
+  /// The key as compared: its case folding.
   static std::string FoldKey(std::string_view key);
 
  private:
+  // Not noexcept, as std::hash<std::string> is not: the standard library then keeps each key's
+  // hash in its node, so that growing the table and probing a bucket compare hashes first.
+  struct KeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  using KeyMap = std::unordered_map<std::string, size_t, KeyHash, std::equal_to<>>;  // folded key -> slot
   struct Slot {
-    Ref<Object> item;  // null once removed
-    std::string key;   // folded; empty for none
+    Ref<Object> item;               // null once removed
+    KeyMap::value_type* key;        // the entry's folded key and slot in keys_, or null for none
   };
   size_t SlotOfPosition(int32_t position) const;
-  size_t SlotOfKey(const std::string& folded) const;
+  size_t SlotOfKey(std::string_view key) const;
   size_t ResolveSlot(const Variant& indexOrKey) const;
   void RemoveSlot(size_t slot);
   void BuildTree();
   void Compact();
 
   std::vector<Slot> slots_;
-  // Fenwick tree over the slots (1 for an entry, 0 for a hole); kept only while there are holes.
+  // Slots before head_ are all holes: a list emptied from the front needs no tree.
+  size_t head_ = 0;
+  // Fenwick tree over the slots (1 for an entry, 0 for a hole), kept only while there are holes
+  // after head_.
   std::vector<int32_t> tree_;
-  std::unordered_map<std::string, size_t> keys_;  // folded key -> slot
+  KeyMap keys_;
   int32_t count_ = 0;
   int32_t walkers_ = 0;
-  mutable std::string scratch_;  // folded lookup key, reused so lookups do not allocate
 };
 
 }  // namespace vorn

@@ -12,12 +12,6 @@ CollectionEnumerator::CollectionEnumerator(Ref<Object> owner, Collection& list)
 
 CollectionEnumerator::~CollectionEnumerator() { list_.RemoveWalker(); }
 
-Ref<Object> CollectionEnumerator::NextItem() {
-  slot_ = list_.NextLive(slot_);
-  if (slot_ >= list_.SlotCount()) return nullptr;
-  return list_.SlotItem(slot_++);
-}
-
 bool CollectionEnumerator::Next(Variant& Item) {
   Ref<Object> next = NextItem();
   if (!next) return false;

@@ -21,7 +21,11 @@ class CollectionEnumerator final : public Enumerator {
   const ClassInfo& Class() const override;
 
   /// The next entry, or null at the end (the C++ way to walk).
-  Ref<Object> NextItem();
+  Ref<Object> NextItem() {
+    slot_ = list_.NextLive(slot_);
+    if (slot_ >= list_.SlotCount()) return nullptr;
+    return list_.SlotItem(slot_++);
+  }
 
   bool Next(Variant& Item);
   bool Skip(int32_t Count);

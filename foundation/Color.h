@@ -19,7 +19,7 @@ struct VertexColor {
 Color SystemColor(uint32_t index) noexcept;
 
 /// A system colour reference (bit 31 set) becomes its RGB value; an RGB value stays as it is.
-Color TranslateColor(Color c) noexcept;
+inline Color TranslateColor(Color c) noexcept { return c & kSystemColorBit ? SystemColor(c & ~kSystemColorBit) : c; }
 
 /// Mixes two colours per channel; weight (0..255) is the first colour's share.
 Color BlendColor(Color first, Color second, int32_t weight) noexcept;

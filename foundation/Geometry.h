@@ -24,4 +24,20 @@ constexpr int32_t AddCoord(int64_t a, int64_t b) noexcept {
   return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : static_cast<int32_t>(v);
 }
 
+/// Rectangle helpers (right and bottom exclusive; an empty rectangle is the identity of Union).
+constexpr bool IsEmpty(const RectL& r) noexcept { return r.right <= r.left || r.bottom <= r.top; }
+
+constexpr RectL Union(const RectL& a, const RectL& b) noexcept {
+  if (IsEmpty(a)) return b;
+  if (IsEmpty(b)) return a;
+  return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top, a.right > b.right ? a.right : b.right,
+          a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
+constexpr RectL Intersect(const RectL& a, const RectL& b) noexcept {
+  const RectL r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+  return IsEmpty(r) ? RectL{} : r;
+}
+
 }  // namespace vorn

@@ -1,10 +1,13 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "foundation/DeviceContext.h"
 #include "foundation/Font.h"
+#include "foundation/Geometry.h"
 #include "foundation/SurfaceEvents.h"
 #include "foundation/Variant.h"
 
@@ -59,6 +62,27 @@ class Surface {
   virtual void Print(std::string_view text) = 0;
   virtual float TextWidth(std::string_view text) = 0;
   virtual float TextHeight(std::string_view text) = 0;
+  /// Print at each of the offsets (dx, dy) from (CurrentX, CurrentY) in order in colour halo, then
+  /// once in ForeColor at the position itself: a caption with a halo. The text position ends as
+  /// the last Print leaves it. Hosts may do it in one pass; the pixels are those of the Prints.
+  virtual void PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets);
+
+  // Painting part of a surface. A control may paint only what changed, or only what can be seen,
+  // and leave the other pixels as they are.
+  /// The part of the surface a screen can show, in its pixels (right and bottom exclusive),
+  /// whether the surface is visible now or not; the whole surface unless the host knows better.
+  /// Only a move or resize of the surface (or of the screen) changes it.
+  virtual RectL Exposed() const {
+    return RectL{0, 0, static_cast<int32_t>(std::ceil(ScaleWidth())), static_cast<int32_t>(std::ceil(ScaleHeight()))};
+  }
+  /// Confines every drawing operation, Cls included, to r (pixels, right and bottom exclusive)
+  /// until Unclip; true when it did. A surface that cannot answers false, and the caller then
+  /// paints everything.
+  virtual bool ClipTo(const RectL& r) {
+    (void)r;
+    return false;
+  }
+  virtual void Unclip() {}
 
   // Font: a shared object; FontBold/FontName/FontSize change that object.
   virtual Ref<Font> GetFont() const = 0;

@@ -6,7 +6,7 @@ set -euo pipefail
 fuzz=0
 if [ "${1:-}" = "--fuzz" ]; then fuzz=1; shift; fi
 packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
-          libpng-dev nlohmann-json3-dev libsdl2-dev libx11-dev libxi-dev libgtest-dev libgmock-dev libbenchmark-dev
+          libpng-dev libunistring-dev nlohmann-json3-dev libsdl2-dev libx11-dev libxi-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xdotool
           # the Windows DLL (scripts/build-windows.sh) and its tests under Wine
           g++-mingw-w64-x86-64 wine wine64 wine64-tools

@@ -5,6 +5,13 @@
 namespace vorn {
 
 namespace {
+uint64_t g_menuEdits = 0;
+}  // namespace
+
+void NoteMenuEdit() noexcept { ++g_menuEdits; }
+uint64_t MenuEdits() noexcept { return g_menuEdits; }
+
+namespace {
 const MemberInfo kMembers[] = {
     {"Bold", 0x68030008, kGet | kLet, "Boolean", {}, &PropertyThunk<&MenuItem::get_Bold, &MenuItem::put_Bold>},
     {"Checked", 0x68030007, kGet | kLet, "Boolean", {},

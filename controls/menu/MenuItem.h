@@ -14,6 +14,12 @@ enum eItemType : int32_t {
   itTitle = 4,        // a heading band, not selectable
 };
 
+/// Counts the changes of every menu item and item list (each setter of an item, each Add and
+/// Remove of a list). Menus read it to know that nothing they painted from has changed since.
+/// Like the objects, it lives on the one user-interface thread.
+void NoteMenuEdit() noexcept;
+uint64_t MenuEdits() noexcept;
+
 /// One entry of a popup menu: a plain record whose setters store and whose getters return, with
 /// no checks and no notification (a menu shows a change at its next repaint).
 class MenuItem final : public Object {
@@ -22,23 +28,50 @@ class MenuItem final : public Object {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   bool get_Bold() const { return Bold_; }
-  void put_Bold(bool v) { Bold_ = v; }
+  void put_Bold(bool v) {
+    Bold_ = v;
+    NoteMenuEdit();
+  }
   bool get_Checked() const { return Checked_; }
-  void put_Checked(bool v) { Checked_ = v; }
+  void put_Checked(bool v) {
+    Checked_ = v;
+    NoteMenuEdit();
+  }
   int32_t get_ItemType() const { return ItemType_; }
-  void put_ItemType(int32_t v) { ItemType_ = v; }
+  void put_ItemType(int32_t v) {
+    ItemType_ = v;
+    NoteMenuEdit();
+  }
   std::string get_Group() const { return Group_; }
-  void put_Group(std::string v) { Group_ = std::move(v); }
+  void put_Group(std::string v) {
+    Group_ = std::move(v);
+    NoteMenuEdit();
+  }
   std::string get_Child() const { return Child_; }
-  void put_Child(std::string v) { Child_ = std::move(v); }
+  void put_Child(std::string v) {
+    Child_ = std::move(v);
+    NoteMenuEdit();
+  }
   bool get_Enabled() const { return Enabled_; }
-  void put_Enabled(bool v) { Enabled_ = v; }
+  void put_Enabled(bool v) {
+    Enabled_ = v;
+    NoteMenuEdit();
+  }
   std::string get_Caption() const { return Caption_; }
-  void put_Caption(std::string v) { Caption_ = std::move(v); }
+  void put_Caption(std::string v) {
+    Caption_ = std::move(v);
+    NoteMenuEdit();
+  }
   std::string get_Key() const { return Key_; }
-  void put_Key(std::string v) { Key_ = std::move(v); }
+  void put_Key(std::string v) {
+    Key_ = std::move(v);
+    NoteMenuEdit();
+  }
   int16_t get_Icon() const { return Icon_; }
-  void put_Icon(int16_t v) { Icon_ = v; }
+  void put_Icon(int16_t v) {
+    Icon_ = v;
+    NoteMenuEdit();
+  }
 
   // Read without copies, for the menu's layout and painting.
   const std::string& Group() const noexcept { return Group_; }

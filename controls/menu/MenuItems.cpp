@@ -17,6 +17,7 @@ Ref<MenuItem> MenuItems::Add(std::string Key, std::string Caption, int16_t Icon,
   item->put_Bold(Bold);
   item->put_Key(Key);
   items_.Add(item, Key);
+  NoteMenuEdit();
   return item;
 }
 
@@ -26,7 +27,10 @@ Ref<MenuItem> MenuItems::Item(Variant vntIndexKey) {
   return Ref<MenuItem>(static_cast<MenuItem*>(items_.Item(vntIndexKey).get()));
 }
 
-void MenuItems::Remove(Variant vntIndexKey) { items_.Remove(vntIndexKey); }
+void MenuItems::Remove(Variant vntIndexKey) {
+  items_.Remove(vntIndexKey);
+  NoteMenuEdit();
+}
 
 Ref<CollectionEnumerator> MenuItems::get_NewEnum() { return MakeRef<CollectionEnumerator>(Ref<Object>(this), items_); }
 

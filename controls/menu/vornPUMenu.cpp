@@ -1,5 +1,8 @@
 #include "controls/menu/vornPUMenu.h"
 
+#include <algorithm>
+
+#include "controls/menu/PUMenuRowMetrics.h"
 #include "foundation/Convert.h"
 #include "foundation/Dispatch.h"
 #include "foundation/SkipOnError.h"
@@ -61,31 +64,33 @@ int16_t vornPUMenu::IconColumnWidth() {
 }
 
 int16_t vornPUMenu::MenuRowHeight(int32_t position) {
-  const int16_t t = ToInteger(PUMenu_->TextHeight("I"));
-  const int16_t a = AddInteger(t, 8);
-  const int32_t type = Items().At(position).ItemType();
-  if (type == itPlaceholder) return 3;
-  const bool textRow = type == itNormal || type == itCheck;
-  if (type != itTitle && !textRow) return a;
-  const int16_t twoRows = CheckedInteger(2 * int32_t{a});
-  if (!Imagelist_) return type == itTitle ? twoRows : a;
-  const int16_t IH = GetMember(*Imagelist_, "ImageHeight").ToInteger();
-  if (type == itTitle) return IH > a ? AddInteger(IH, 16) : twoRows;
-  return IH > a ? AddInteger(IH, 4) : a;
+  RowMetrics metrics(*this);
+  const bool bold = PUMenu_->FontBold();
+  return metrics.RowHeight(Items().At(position).ItemType(), bold);
 }
 
 int16_t vornPUMenu::MenuWidth() {
   Surface& s = *PUMenu_;
   MenuItems& items = Items();
-  int32_t widest = 0;
-  const int32_t n = items.Count();
-  for (int32_t i = 1; i <= n; ++i) {
-    const MenuItem& item = items.At(i);
-    if (s.FontBold() != item.Bold()) s.SetFontBold(item.Bold());
-    const int32_t w = Nearest(s.TextWidth(item.Caption()));
-    if (w > widest) widest = w;
+  const Ref<Font> font = s.GetFont();
+  CaptionWidths& w = widths_;
+  // The captions are measured again only when the list or the font has changed since.
+  if (!(w.items == &items && w.edits == MenuEdits() && w.font == font.get() && w.name == font->Name() &&
+        w.size == font->Size() && w.italic == font->Italic())) {
+    w.items = nullptr;
+    int32_t widest = 0;
+    const int32_t n = items.Count();
+    for (int32_t i = 1; i <= n; ++i) {
+      const MenuItem& item = items.At(i);
+      if (s.FontBold() != item.Bold()) s.SetFontBold(item.Bold());
+      widest = std::max(widest, Nearest(s.TextWidth(item.Caption())));
+    }
+    w = CaptionWidths{&items, MenuEdits(), font.get(), font->Name(), font->Size(), font->Italic(), widest, n > 0,
+                      n > 0 && items.At(n).Bold()};
+  } else if (w.any && s.FontBold() != w.lastBold) {
+    s.SetFontBold(w.lastBold);  // where measuring leaves it: the bold state of the last item
   }
-  return ToInteger((static_cast<double>(IconColumnWidth()) + widest + 32) * Site().Screen().TwipsPerPixelX());
+  return ToInteger((static_cast<double>(IconColumnWidth()) + w.widest + 32) * Site().Screen().TwipsPerPixelX());
 }
 
 // ---- Opening and closing --------------------------------------------------------------------
@@ -111,12 +116,14 @@ void vornPUMenu::CreateMenu(int32_t& X, int32_t& Y, std::string sGroup, int16_t 
   Listings_ = MakeRef<MenuItemListings>();
   SkipOnError([&] {
     MenuItems& items = Items();
+    RowMetrics metrics(*this);
+    const bool bold = pu.FontBold();
     int16_t h = 0;
     const int32_t n = items.Count();
     for (int32_t i = 1; i <= n; ++i) {
       const MenuItem& item = items.At(i);
       if (item.Group() != sGroup) continue;
-      SkipOnError([&] { h = MenuRowHeight(i); });
+      SkipOnError([&] { h = metrics.RowHeight(item.ItemType(), bold); });
       SkipOnError([&] { y = AddLong(y, h); });
       SkipOnError([&] { total = AddInteger(total, h); });
       const bool selectable = item.ItemType() == itNormal || item.ItemType() == itCheck;
@@ -171,12 +178,24 @@ void vornPUMenu::ClearItems() {
 void vornPUMenu::PUMenu_MouseMove(int16_t, int16_t, float, float Y) {
   // The row whose band holds y, both edges excluded; x is not tested, so the borders belong to
   // the rows too.
+  const int16_t was = HoverRow_;
   HoverRow_ = 0;
   const int32_t n = Listings_ ? Listings_->Count() : 0;
   for (int32_t r = 1; r <= n; ++r) {
     const MenuItemListing& row = Listings_->At(r);
     const double top = row.Top();
     if (top < Y && Y < top + row.Height() && row.Selectable()) HoverRow_ = CheckedInteger(r);
+  }
+  // While nothing else the picture comes from has changed, only the rows of the old and the new
+  // highlight differ from it; with the same highlight, no pixel does.
+  if (PaintedStateHolds() && (HoverRow_ == was || painted_.clipped)) {
+    if (HoverRow_ == was) return;
+    RowMetrics metrics(*this);
+    painted_.valid = false;
+    RepaintRow(was, metrics);
+    RepaintRow(HoverRow_, metrics);
+    NotePainted(OpenGroup_, true);
+    return;
   }
   Redraw();
 }

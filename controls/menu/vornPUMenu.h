@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/menu/MenuItemListings.h"
 #include "controls/menu/MenuItems.h"
@@ -31,6 +32,11 @@ namespace vorn {
 /// HoverRow survives closing; only pointer moves over the popup, a click and ClearItems change it.
 /// A HoverRow beyond the rows of the current table (left from a longer menu) counts as no
 /// highlight. Later repaints draw the group CreateMenu opened.
+///
+/// Painting costs what shows: a repaint paints the part of the popup a screen can show (its
+/// surface's Exposed part; only CreateMenu moves the popup, and it repaints after the move), and
+/// a pointer move that changes the highlight, while nothing else the menu painted from has
+/// changed, repaints the two rows alone. Those pixels are the ones a complete repaint gives.
 class vornPUMenu final : public Control {
  public:
   explicit vornPUMenu(ControlSite& site);
@@ -106,8 +112,55 @@ class vornPUMenu final : public Control {
   /// The highlighted row, or null when none is (or HoverRow lies beyond the table).
   const MenuItemListing* HoverListing() const;
   MenuItems& Items() const;
-  void DrawTextRow(const MenuItem& item, int32_t position, int32_t top, int16_t height, int16_t column);
-  void DrawTitleRow(const MenuItem& item, int32_t top, int16_t height, int16_t column);
+  class RowMetrics;  // text heights and picture sizes, read once per layout or paint (PUMenuRowMetrics.h)
+  void DrawTextRow(const MenuItem& item, int32_t position, int32_t top, int16_t height, int16_t column,
+                   RowMetrics& metrics);
+  void DrawTitleRow(const MenuItem& item, int32_t top, int16_t height, int16_t column, RowMetrics& metrics);
+  void DrawIcon(int16_t top, int16_t column, int16_t height, int16_t icon, RowMetrics& metrics);
+  /// Paints the part area of the menu of group exactly as a complete repaint does; rows whose
+  /// pixels cannot reach area are only laid out and checked for the errors drawing them raises.
+  /// False when the surface could not confine the painting, which then covered everything. A
+  /// repaint of rows (again true) walks only the rows placed by the last complete paint that can
+  /// reach area.
+  bool PaintMenu(const std::string& group, const RectL& area, RowMetrics& metrics, bool rowsOnly = false);
+  /// Raises what drawing a row at top would raise, without drawing it.
+  void CheckRow(const MenuItem& item, int32_t top, int16_t height, int16_t column, RowMetrics& metrics);
+  /// The picture of image-list entry icon; raises as DrawRowIcon does.
+  Ref<Picture> IconPicture(int16_t icon);
+  /// Repaints the band of row r of the table (nothing for 0 or a row beyond it).
+  void RepaintRow(int16_t r, RowMetrics& metrics);
+  bool PaintedStateHolds() const;
+  void NotePainted(const std::string& group, bool clipped);
+
+  // What the last complete paint drew from: while all of it holds, the picture is the one a
+  // complete repaint gives, and a pointer move repaints only the rows whose highlight changed.
+  struct Painted {
+    bool valid = false;
+    bool clipped = false;  // the surface confines painting, so rows can be repainted alone
+    const MenuItems* items = nullptr;
+    uint64_t edits = 0;
+    const MenuItemListings* listings = nullptr;
+    const Object* imageList = nullptr;
+    ColorScheme scheme{};
+    Color back = 0;
+    int16_t topGap = 0;
+    std::string group;
+    float width = 0, height = 0;
+    RectL exposed{};
+    const Font* font = nullptr;
+    uint32_t fontRevision = 0;
+    bool finalBold = false;  // the font's bold state the paint left
+    int32_t rise = 0;        // how far above its top a row's pixels reach, at most
+  };
+  // Where the last complete paint placed each row, and the rows its pixels can reach.
+  struct RowPlace {
+    int32_t position;
+    int32_t top;
+    int16_t height;
+    bool bold;
+    int32_t inkTop, inkBottom;
+    int32_t inkBottomSoFar;  // the furthest down this row or any row above it reaches
+  };
 
   Color BackColor_ = 0xFFFFFF;
   Color ForeColor_ = 0xC00000;
@@ -119,6 +172,22 @@ class vornPUMenu final : public Control {
   int16_t HoverRow_ = 0;
   int16_t TopGap_ = 0;
   std::string OpenGroup_;
+  Painted painted_;
+  // The widest caption MenuWidth measured, and what it measured.
+  struct CaptionWidths {
+    const MenuItems* items = nullptr;
+    uint64_t edits = 0;
+    const Font* font = nullptr;
+    std::string name;
+    float size = 0;
+    bool italic = false;
+    int32_t widest = 0;
+    bool any = false;  // there were items, and measuring left the last one's bold state
+    bool lastBold = false;
+  };
+  CaptionWidths widths_;
+  std::vector<RowPlace> places_;
+  std::vector<bool> iconChecked_;  // RowMetrics' note of the pictures found, by image-list entry
   PUMenuEventsDispatch dispatch_;
   PUMenuEvents* events_;
   std::unique_ptr<PUMenuInput> input_;

@@ -50,6 +50,8 @@ class vornProgressBar final : public Control {
 
   /// The one paint routine: frame and background, then (enabled only) bar and caption.
   void Redraw();
+  /// Its last step, the caption with its halo over what is painted (public for the benchmarks).
+  void DrawCaption();
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
 
  private:
@@ -57,7 +59,6 @@ class vornProgressBar final : public Control {
   // W and H: the scale size.
   void DrawCells(DeviceContext& dc, double W, double H);
   void DrawSearchTrail(DeviceContext& dc, double W, double H);
-  void DrawCaption();
 
   Color ForeColor_ = 0xC00000;
   Color BackColor_ = 0xFFFFFF;

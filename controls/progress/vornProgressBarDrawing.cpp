@@ -9,7 +9,8 @@
 //            behind; blocks are cut off at 3 and at S - 3, so the trail enters at 0 and has left
 //            completely at 100
 //   caption  printed 16 times around its place (1 and 2 pixels off) in the back colour, then once
-//            in the fore colour: a halo that keeps it readable over the cells
+//            in the fore colour: a halo that keeps it readable over the cells (the surface's
+//            PrintWithHalo, which a host may do in one pass)
 #include <algorithm>
 
 #include "controls/button/GlassFace.h"
@@ -33,11 +34,8 @@ CellColors Blend(Color back, Color fore, int32_t w1, int32_t w2, int32_t w3) {
   return {BlendColor(back, fore, w1), BlendColor(back, fore, w2), BlendColor(back, fore, w3)};
 }
 
-struct HaloOffset {
-  int8_t dx, dy;
-};
-constexpr HaloOffset kHalo[] = {{-1, 0}, {0, -1}, {1, 0},  {0, 1},  {-1, -1}, {1, -1}, {1, 1},  {-1, 1},
-                                {-2, 0}, {0, -2}, {2, 0},  {0, 2},  {-2, -2}, {2, -2}, {2, 2},  {-2, 2}};
+constexpr PointL kHalo[] = {{-1, 0}, {0, -1}, {1, 0},  {0, 1},  {-1, -1}, {1, -1}, {1, 1},  {-1, 1},
+                            {-2, 0}, {0, -2}, {2, 0},  {0, 2},  {-2, -2}, {2, -2}, {2, 2},  {-2, 2}};
 }  // namespace
 
 void vornProgressBar::Redraw() {
@@ -127,16 +125,10 @@ void vornProgressBar::DrawCaption() {
   Surface& s = UserControl();
   const int32_t cx = Fix(s.ScaleWidth() / 2.0 - s.TextWidth(text) / 2.0);
   const int32_t cy = Fix(s.ScaleHeight() / 2.0 - s.TextHeight("I") / 2.0);
-  s.SetForeColor(BackColor_);
-  for (const HaloOffset& d : kHalo) {
-    s.SetCurrentX(static_cast<float>(cx + d.dx));
-    s.SetCurrentY(static_cast<float>(cy + d.dy));
-    s.Print(text);
-  }
   s.SetForeColor(ForeColor_);
   s.SetCurrentX(static_cast<float>(cx));
   s.SetCurrentY(static_cast<float>(cy));
-  s.Print(text);
+  s.PrintWithHalo(text, BackColor_, kHalo);
 }
 
 }  // namespace vorn

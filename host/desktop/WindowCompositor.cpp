@@ -7,20 +7,6 @@
 
 namespace vorn {
 
-bool IsEmpty(const RectL& r) noexcept { return r.right <= r.left || r.bottom <= r.top; }
-
-RectL Union(const RectL& a, const RectL& b) noexcept {
-  if (IsEmpty(a)) return b;
-  if (IsEmpty(b)) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
-RectL Intersect(const RectL& a, const RectL& b) noexcept {
-  const RectL r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                std::min(a.bottom, b.bottom)};
-  return IsEmpty(r) ? RectL{} : r;
-}
-
 void WindowCompositor::Walk(HeadlessSurface& w, int32_t x, int32_t y, RectL& damage) {
   const RectL rect{x, y, AddCoord(x, w.Pixels().Width()), AddCoord(y, w.Pixels().Height())};
   const uint32_t order = order_++;

@@ -34,9 +34,4 @@ class WindowCompositor {
   bool fresh_ = true;
 };
 
-/// Rectangle helpers (right and bottom exclusive; an empty rectangle is the identity of Union).
-bool IsEmpty(const RectL& r) noexcept;
-RectL Union(const RectL& a, const RectL& b) noexcept;
-RectL Intersect(const RectL& a, const RectL& b) noexcept;
-
 }  // namespace vorn

@@ -83,6 +83,15 @@ RectL HeadlessSurface::ScreenRect() const noexcept {
   return RectL{x, y, AddCoord(x, Pixels().Width()), AddCoord(y, Pixels().Height())};
 }
 
+RectL HeadlessSurface::Exposed() const {
+  const RectL r = ScreenRect();
+  RectL shown = Intersect(r, RectL{0, 0, host_.WidthPx(), host_.HeightPx()});
+  for (const HeadlessSurface* p = parent_; p; p = p->parent_) shown = Intersect(shown, p->ScreenRect());
+  if (IsEmpty(shown)) return RectL{};
+  return RectL{AddCoord(shown.left, -int64_t{r.left}), AddCoord(shown.top, -int64_t{r.top}),
+               AddCoord(shown.right, -int64_t{r.left}), AddCoord(shown.bottom, -int64_t{r.top})};
+}
+
 bool HeadlessSurface::Showing() const noexcept {
   for (const HeadlessSurface* w = this; w; w = w->parent_) {
     if (!w->visible_) return false;

@@ -32,6 +32,9 @@ class HeadlessSurface final : public RasterSurface {
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override;
   void SetEventHandler(SurfaceEvents* handler) override { handler_ = handler; }
+  /// What the virtual screen can show of the window: its part inside the screen and inside every
+  /// ancestor, whether it is visible now or not.
+  RectL Exposed() const override;
 
   // Host side.
   WindowKind Kind() const noexcept { return kind_; }

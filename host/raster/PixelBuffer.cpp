@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
+#include <new>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -11,6 +13,18 @@
 namespace vorn {
 
 namespace {
+// Fills n pixels with one colour. Where wchar_t is 32 bits (glibc), wmemset is the C library's
+// widest store loop for the machine, as memset is; elsewhere a plain loop.
+inline void FillPixels(uint32_t* p, size_t n, uint32_t c) noexcept {
+  if (n <= 8) {  // an edge or a short run: not worth a call
+    for (size_t i = 0; i < n; ++i) p[i] = c;
+  } else if constexpr (sizeof(wchar_t) == sizeof(uint32_t)) {
+    std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(c), n);
+  } else {
+    std::fill(p, p + n, c);
+  }
+}
+
 inline uint32_t Mix(uint32_t dst, uint32_t src, uint32_t a) noexcept {
   // Per channel src * a + dst * (255 - a), divided by 255 with rounding; red and blue share one
   // multiplication, green takes another.
@@ -27,18 +41,46 @@ void PixelBuffer::Resize(int32_t width, int32_t height, Color fill) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   pixels_.assign(static_cast<size_t>(width_) * height_, fill);
-  scratch_.resize(static_cast<size_t>(width_));
+  clip_ = RectL{0, 0, width_, height_};
+  scratch_.resize(static_cast<size_t>(std::max(width_, height_)));
+  // The ramp table's rows are as long as the longest side, up to kRampLength.
+  ramps_.clear();
+  ramps_.shrink_to_fit();
+  rampKeys_ = {};
 }
 
-void PixelBuffer::Fill(Color c) noexcept { std::fill(pixels_.begin(), pixels_.end(), c); }
+void PixelBuffer::SetClip(RectL r) noexcept {
+  clip_ = RectL{std::clamp(r.left, 0, width_), std::clamp(r.top, 0, height_), std::clamp(r.right, 0, width_),
+                std::clamp(r.bottom, 0, height_)};
+  if (clip_.right < clip_.left) clip_.right = clip_.left;
+  if (clip_.bottom < clip_.top) clip_.bottom = clip_.top;
+}
+
+void PixelBuffer::Fill(Color c) noexcept {
+  if (clip_ == RectL{0, 0, width_, height_}) {
+    FillPixels(pixels_.data(), pixels_.size(), c);
+  } else {
+    FillRect(clip_.left, clip_.top, clip_.right, clip_.bottom, c);
+  }
+}
 
 void PixelBuffer::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color c) noexcept {
-  x0 = std::max(x0, 0);
-  y0 = std::max(y0, 0);
-  x1 = std::min(x1, width_);
-  y1 = std::min(y1, height_);
-  if (x0 >= x1) return;
-  for (int32_t y = y0; y < y1; ++y) std::fill(Row(y) + x0, Row(y) + x1, c);
+  x0 = std::max(x0, clip_.left);
+  y0 = std::max(y0, clip_.top);
+  x1 = std::min(x1, clip_.right);
+  y1 = std::min(y1, clip_.bottom);
+  if (x0 >= x1 || y0 >= y1) return;
+  if (x0 == 0 && x1 == width_) {  // whole rows lie one after another: one fill
+    FillPixels(Row(y0), static_cast<size_t>(width_) * static_cast<size_t>(y1 - y0), c);
+    return;
+  }
+  const size_t n = static_cast<size_t>(x1 - x0);
+  uint32_t* row = Row(y0) + x0;
+  if (n == 1) {  // a line across the rows
+    for (int32_t y = y0; y < y1; ++y, row += width_) *row = c;
+    return;
+  }
+  for (int32_t y = y0; y < y1; ++y, row += width_) FillPixels(row, n, c);
 }
 
 void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
@@ -49,12 +91,12 @@ void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) 
   x2 = std::clamp(x2, -kFar, kFar);
   y2 = std::clamp(y2, -kFar, kFar);
   if (y1 == y2) {  // horizontal: [min, max) toward the end point
-    if (y1 < 0 || y1 >= height_ || x1 == x2) return;
+    if (y1 < clip_.top || y1 >= clip_.bottom || x1 == x2) return;
     FillRect(x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 : x1 + 1, y1 + 1, c);
     return;
   }
   if (x1 == x2) {
-    if (x1 < 0 || x1 >= width_) return;
+    if (x1 < clip_.left || x1 >= clip_.right) return;
     FillRect(x1, y1 < y2 ? y1 : y2 + 1, x1 + 1, y1 < y2 ? y2 : y1 + 1, c);
     return;
   }
@@ -66,18 +108,21 @@ void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) 
   int64_t x = x1;
   int64_t y = y1;
   int64_t err = dx + dy;
-  // A line from far away starts where it can first touch the buffer, without walking there. The
-  // major axis steps every iteration; after k of them the minor one has stepped
+  // A line from far away starts where it can first touch the clip rectangle, without walking
+  // there. The major axis steps every iteration; after k of them the minor one has stepped
   // floor((2k minor + major) / (2 major)) times.
   const bool xMajor = dx >= -dy;
   const int64_t major = xMajor ? dx : -dy;
   const int64_t minor = xMajor ? -dy : dx;
-  auto stepsIn = [](int64_t from, int32_t step, int32_t size) -> int64_t {
-    if (step > 0) return from < 0 ? -from : 0;
-    return from >= size ? from - (size - 1) : 0;
+  if (clip_.left >= clip_.right || clip_.top >= clip_.bottom) return;
+  auto stepsIn = [](int64_t from, int32_t step, int32_t lo, int32_t hi) -> int64_t {
+    if (step > 0) return from < lo ? lo - from : 0;
+    return from >= hi ? from - (hi - 1) : 0;
   };
-  const int64_t majorIn = xMajor ? stepsIn(x, sx, width_) : stepsIn(y, sy, height_);
-  const int64_t minorIn = xMajor ? stepsIn(y, sy, height_) : stepsIn(x, sx, width_);
+  const int64_t inX = stepsIn(x, sx, clip_.left, clip_.right);
+  const int64_t inY = stepsIn(y, sy, clip_.top, clip_.bottom);
+  const int64_t majorIn = xMajor ? inX : inY;
+  const int64_t minorIn = xMajor ? inY : inX;
   if (minorIn > minor) return;  // it never comes level with the buffer
   const int64_t first = std::max(majorIn, minorIn > 0 ? (2 * minorIn - 1) * major / (2 * minor) : 0);
   if (first >= major) return;  // the line ends before it reaches the buffer
@@ -91,8 +136,8 @@ void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) 
     err += xs * dy + ys * dx;
   }
   while (x != x2 || y != y2) {
-    // Once the line has left the buffer heading away from it, nothing more can be drawn.
-    if ((sx > 0 ? x >= width_ : x < 0) || (sy > 0 ? y >= height_ : y < 0)) return;
+    // Once the line has left the clip rectangle heading away from it, nothing more can be drawn.
+    if ((sx > 0 ? x >= clip_.right : x < clip_.left) || (sy > 0 ? y >= clip_.bottom : y < clip_.top)) return;
     SetPixel(static_cast<int32_t>(x), static_cast<int32_t>(y), c);
     const int64_t e2 = 2 * err;
     if (e2 >= dy) {
@@ -107,77 +152,117 @@ void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) 
 }
 
 namespace {
-// Walks c0 + trunc((c1 - c0) * i / span) for i = 0, 1, 2, ... per channel without dividing per
-// step: the quotient and remainder of |c1 - c0| / span are added up like a Bresenham line.
+// c0 + trunc((c1 - c0) * i / span) per 16-bit channel, for i = first, first + 1, ...: the quotient
+// and remainder of |c1 - c0| / span are added up like a Bresenham line, so no step divides. Values
+// stay signed 32-bit: a channel is at most 0xFFFF and span at most 2^32, so the
+// remainders are kept in 64 bits only where span needs them.
 class ChannelRamp {
  public:
-  ChannelRamp(const uint16_t c0[3], const uint16_t c1[3], int64_t span) : span_(span) {
+  ChannelRamp(const uint16_t c0[3], const uint16_t c1[3], int64_t span, int64_t first) : span_(span) {
     for (int ch = 0; ch < 3; ++ch) {
       const int64_t delta = int64_t{c1[ch]} - c0[ch];
-      base_[ch] = c0[ch];
+      const int64_t mag = delta < 0 ? -delta : delta;
       sign_[ch] = delta < 0 ? -1 : 1;
-      stepQ_[ch] = (delta < 0 ? -delta : delta) / span;
-      stepR_[ch] = (delta < 0 ? -delta : delta) % span;
-    }
-  }
-  /// Jumps to step i (one division per channel).
-  void Seek(int64_t i) {
-    for (int ch = 0; ch < 3; ++ch) {
-      const int64_t mag = (stepQ_[ch] * span_ + stepR_[ch]) * i;
-      q_[ch] = mag / span_;
-      r_[ch] = mag % span_;
-    }
-  }
-  uint32_t Color() const {
-    uint32_t out = 0;
-    for (int ch = 0; ch < 3; ++ch) {
-      out |= static_cast<uint32_t>((base_[ch] + sign_[ch] * q_[ch]) >> 8) << (8 * ch);
-    }
-    return out;
-  }
-  void Next() {
-    for (int ch = 0; ch < 3; ++ch) {
-      q_[ch] += stepQ_[ch];
-      r_[ch] += stepR_[ch];
-      if (r_[ch] >= span_) {
-        ++q_[ch];
-        r_[ch] -= span_;
+      stepQ_[ch] = static_cast<int32_t>(mag / span) * sign_[ch];
+      stepR_[ch] = mag % span;
+      int64_t q = 0;
+      r_[ch] = 0;
+      if (first > 0 && mag > 0) {
+        // Jump to step first: one division per channel (mag * first < 2^16 * 2^32 fits 64 bits).
+        const int64_t at = mag * first;
+        q = at / span;
+        r_[ch] = at % span;
       }
+      value_[ch] = c0[ch] + static_cast<int32_t>(q) * sign_[ch];
+    }
+  }
+  uint32_t Color() const noexcept {
+    return static_cast<uint32_t>(value_[0] >> 8) | static_cast<uint32_t>(value_[1] >> 8) << 8 |
+           static_cast<uint32_t>(value_[2] >> 8) << 16;
+  }
+  void Next() noexcept {
+    for (int ch = 0; ch < 3; ++ch) {
+      value_[ch] += stepQ_[ch];
+      r_[ch] += stepR_[ch];
+      const bool carry = r_[ch] >= span_;
+      value_[ch] += carry ? sign_[ch] : 0;
+      r_[ch] -= carry ? span_ : 0;
     }
   }
 
  private:
   int64_t span_;
-  int64_t base_[3]{}, sign_[3]{}, stepQ_[3]{}, stepR_[3]{}, q_[3]{}, r_[3]{};
+  int32_t value_[3]{}, stepQ_[3]{}, sign_[3]{};
+  int64_t stepR_[3]{}, r_[3]{};
 };
+
+const uint32_t* WorkOutRamp(const uint16_t c0[3], const uint16_t c1[3], int64_t span, int64_t first, size_t n,
+                            uint32_t* out) noexcept {
+  ChannelRamp ramp(c0, c1, span, first);
+  for (size_t i = 0; i < n; ++i, ramp.Next()) out[i] = ramp.Color();
+  return out;
+}
 }  // namespace
+
+const uint32_t* PixelBuffer::Ramp(const uint16_t c0[3], const uint16_t c1[3], int64_t span, int64_t first,
+                                  size_t n) noexcept {
+  const size_t stride = std::min<size_t>(scratch_.size(), kRampLength);
+  if (n > stride) return WorkOutRamp(c0, c1, span, first, n, scratch_.data());
+  if (ramps_.empty()) {
+    try {
+      ramps_.resize(kRampSlots * stride);
+    } catch (const std::bad_alloc&) {
+      return WorkOutRamp(c0, c1, span, first, n, scratch_.data());  // the same colours, only slower
+    }
+  }
+  RampKey key;
+  std::copy(c0, c0 + 3, key.c0);
+  std::copy(c1, c1 + 3, key.c1);
+  key.n = static_cast<uint32_t>(n);
+  key.span = span;
+  key.first = first;
+  for (size_t slot = 0; slot < kRampSlots; ++slot) {
+    if (rampKeys_[slot] == key) return ramps_.data() + slot * stride;
+  }
+  // Replaced in turn, so that the ramps of one repaint, up to kRampSlots of them, all stay.
+  const size_t slot = nextRamp_;
+  nextRamp_ = (nextRamp_ + 1) % kRampSlots;
+  rampKeys_[slot] = key;
+  return WorkOutRamp(c0, c1, span, first, n, ramps_.data() + slot * stride);
+}
 
 void PixelBuffer::GradientRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const uint16_t c0[3],
                                const uint16_t c1[3], bool vertical) noexcept {
   const int64_t span = vertical ? int64_t{y1} - y0 : int64_t{x1} - x0;
   if (span <= 0 || x1 <= x0 || y1 <= y0) return;
-  const int32_t cx0 = std::max(x0, 0);
-  const int32_t cy0 = std::max(y0, 0);
-  const int32_t cx1 = std::min(x1, width_);
-  const int32_t cy1 = std::min(y1, height_);
+  const int32_t cx0 = std::max(x0, clip_.left);
+  const int32_t cy0 = std::max(y0, clip_.top);
+  const int32_t cx1 = std::min(x1, clip_.right);
+  const int32_t cy1 = std::min(y1, clip_.bottom);
   if (cx0 >= cx1 || cy0 >= cy1) return;
-  ChannelRamp ramp(c0, c1, span);
+  const size_t n = static_cast<size_t>(cx1 - cx0);
   if (vertical) {
-    ramp.Seek(int64_t{cy0} - y0);
-    for (int32_t y = cy0; y < cy1; ++y, ramp.Next()) std::fill(Row(y) + cx0, Row(y) + cx1, ramp.Color());
+    const size_t rows = static_cast<size_t>(cy1 - cy0);
+    const uint32_t* colours = Ramp(c0, c1, span, int64_t{cy0} - y0, rows);
+    uint32_t* row = Row(cy0) + cx0;
+    if (n == 1) {  // an edge line
+      for (size_t j = 0; j < rows; ++j, row += width_) *row = colours[j];
+    } else {
+      for (size_t j = 0; j < rows; ++j, row += width_) FillPixels(row, n, colours[j]);
+    }
     return;
   }
-  ramp.Seek(int64_t{cx0} - x0);
-  for (int32_t x = cx0; x < cx1; ++x, ramp.Next()) scratch_[x] = ramp.Color();
-  for (int32_t y = cy0; y < cy1; ++y) std::copy(scratch_.begin() + cx0, scratch_.begin() + cx1, Row(y) + cx0);
+  const uint32_t* colours = Ramp(c0, c1, span, int64_t{cx0} - x0, n);
+  for (int32_t y = cy0; y < cy1; ++y) std::memcpy(Row(y) + cx0, colours, n * sizeof(uint32_t));
 }
 
 void PixelBuffer::BlendMask(int32_t x, int32_t y, const uint8_t* mask, int32_t w, int32_t h, int32_t pitch,
                             Color c) noexcept {
-  const int32_t ax = std::max(0, -x);
-  const int32_t ay = std::max(0, -y);
-  const int32_t bx = std::min(w, width_ - x);
-  const int32_t by = std::min(h, height_ - y);
+  // Mask columns ax..bx and rows ay..by land inside the clip rectangle.
+  const int32_t ax = static_cast<int32_t>(std::clamp<int64_t>(int64_t{clip_.left} - x, 0, w));
+  const int32_t ay = static_cast<int32_t>(std::clamp<int64_t>(int64_t{clip_.top} - y, 0, h));
+  const int32_t bx = static_cast<int32_t>(std::clamp<int64_t>(int64_t{clip_.right} - x, 0, w));
+  const int32_t by = static_cast<int32_t>(std::clamp<int64_t>(int64_t{clip_.bottom} - y, 0, h));
   for (int32_t j = ay; j < by; ++j) {
     const uint8_t* m = mask + static_cast<size_t>(j) * pitch;
     uint32_t* dst = Row(y + j) + x;
@@ -221,9 +306,9 @@ void PixelBuffer::DrawPicture(const Picture& p, int32_t x, int32_t y, int32_t cx
                               Color monoColor) noexcept {
   const int32_t w = std::min(cx, p.Width());
   const int32_t h = std::min(cy, p.Height());
-  for (int32_t j = std::max(0, -y); j < h && y + j < height_; ++j) {
+  for (int32_t j = std::max(0, clip_.top - y); j < h && y + j < clip_.bottom; ++j) {
     uint32_t* dst = Row(y + j) + x;
-    for (int32_t i = std::max(0, -x); i < w && x + i < width_; ++i) {
+    for (int32_t i = std::max(0, clip_.left - x); i < w && x + i < clip_.right; ++i) {
       const uint32_t s = p.At(i, j);
       const uint32_t a = s >> 24;
       if (a == 0) continue;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -9,14 +10,20 @@
 namespace vorn {
 
 /// A 32-bit picture in &HBBGGRR (red in the low byte), with the primitives the hosts draw with.
-/// Every primitive clips to the buffer; nothing allocates after Resize.
+/// Every drawing primitive (Fill to DrawPicture) clips to the clip rectangle, the whole buffer
+/// unless SetClip narrows it; Composite takes its own. Nothing allocates after Resize but the
+/// first gradient's ramp table.
 class PixelBuffer {
  public:
   PixelBuffer() = default;
   PixelBuffer(int32_t width, int32_t height, Color fill = 0) { Resize(width, height, fill); }
 
-  /// New size; the picture is refilled with fill.
+  /// New size; the picture is refilled with fill and the clip rectangle is the whole buffer.
   void Resize(int32_t width, int32_t height, Color fill);
+  /// Confines the drawing primitives to r (right and bottom exclusive), within the buffer.
+  void SetClip(RectL r) noexcept;
+  void ClearClip() noexcept { clip_ = RectL{0, 0, width_, height_}; }
+  const RectL& Clip() const noexcept { return clip_; }
   int32_t Width() const noexcept { return width_; }
   int32_t Height() const noexcept { return height_; }
   uint32_t* Row(int32_t y) noexcept { return pixels_.data() + static_cast<size_t>(y) * width_; }
@@ -28,11 +35,14 @@ class PixelBuffer {
   }
   bool Contains(int32_t x, int32_t y) const noexcept { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
+  /// Fills the clip rectangle.
   void Fill(Color c) noexcept;
   /// Fills [x0, x1) x [y0, y1), clipped.
   void FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color c) noexcept;
   void SetPixel(int32_t x, int32_t y, Color c) noexcept {
-    if (Contains(x, y)) pixels_[static_cast<size_t>(y) * width_ + x] = c;
+    if (x >= clip_.left && y >= clip_.top && x < clip_.right && y < clip_.bottom) {
+      pixels_[static_cast<size_t>(y) * width_ + x] = c;
+    }
   }
   /// One-pixel line from (x1, y1) toward (x2, y2), the end point excluded (Bresenham); end points
   /// beyond +-1e9 are brought to it. Costs what shows, however far away the line starts.
@@ -56,10 +66,30 @@ class PixelBuffer {
   void Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_t alpha, RectL clip) noexcept;
 
  private:
+  /// The colours of n steps of a ramp from step first on (see GradientRect): repaints draw the
+  /// same gradients again and again (a hover tick repaints the same face every millisecond), so a
+  /// ramp is worked out once and its colours kept in a small table, which the first ramp drawn
+  /// allocates. Longer ramps are worked out every time.
+  const uint32_t* Ramp(const uint16_t c0[3], const uint16_t c1[3], int64_t span, int64_t first, size_t n) noexcept;
+
+  struct RampKey {
+    uint16_t c0[3]{}, c1[3]{};
+    uint32_t n = 0;  // 0: an empty slot
+    int64_t span = 0;
+    int64_t first = 0;
+    bool operator==(const RampKey&) const = default;
+  };
+  static constexpr size_t kRampSlots = 16;
+  static constexpr size_t kRampLength = 1024;
+
   int32_t width_ = 0;
   int32_t height_ = 0;
+  RectL clip_{};
   std::vector<uint32_t> pixels_;
-  std::vector<uint32_t> scratch_;  // one gradient row
+  std::vector<uint32_t> scratch_;  // a ramp too long for the table
+  std::array<RampKey, kRampSlots> rampKeys_{};
+  size_t nextRamp_ = 0;
+  std::vector<uint32_t> ramps_;  // kRampSlots rows of min(longest side, kRampLength) colours
 };
 
 }  // namespace vorn

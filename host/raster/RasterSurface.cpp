@@ -1,12 +1,12 @@
 #include "host/raster/RasterSurface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "host/text/TextEngine.h"
 
 namespace vorn {
-
-Color PaintColor(Color c) noexcept { return TranslateColor(c) & 0xFFFFFF; }
 
 RasterSurface::RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font)
     : pixels_(widthPx, heightPx, 0xFFFFFF), font_(font ? std::move(font) : MakeRef<Font>()) {}
@@ -14,34 +14,68 @@ RasterSurface::RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font)
 void RasterSurface::ResizePixels(int32_t widthPx, int32_t heightPx) {
   if (widthPx == pixels_.Width() && heightPx == pixels_.Height()) return;
   pixels_.Resize(widthPx, heightPx, PaintColor(backColor_));
+  pendingClear_ = RectL{};
   uniform_ = true;
   uniformColor_ = PaintColor(backColor_);
   Touched();
 }
 
-int32_t RasterSurface::Pixel(float v) noexcept {
-  const float r = std::floor(v + 0.5f);
-  if (!(r > -1e9f && r < 1e9f)) return r < 0 ? -1000000000 : 1000000000;
-  return static_cast<int32_t>(r);
+void RasterSurface::Settle() const noexcept {
+  const RectL clip = pixels_.Clip();
+  pixels_.ClearClip();
+  pixels_.FillRect(pendingClear_.left, pendingClear_.top, pendingClear_.right, pendingClear_.bottom, pendingColor_);
+  pixels_.SetClip(clip);
+  pendingClear_ = RectL{};
+}
+
+void RasterSurface::Cover(const RectL& r) noexcept {
+  if (!HasPendingClear()) return;
+  RectL& p = pendingClear_;
+  const bool acrossX = r.left <= p.left && r.right >= p.right;
+  const bool acrossY = r.top <= p.top && r.bottom >= p.bottom;
+  if (acrossX && r.top <= p.top && r.bottom > p.top) {
+    p.top = std::min(r.bottom, p.bottom);  // the top of it is covered
+  } else if (acrossX && r.bottom >= p.bottom && r.top < p.bottom) {
+    p.bottom = std::max(r.top, p.top);
+  } else if (acrossY && r.left <= p.left && r.right > p.left) {
+    p.left = std::min(r.right, p.right);
+  } else if (acrossY && r.right >= p.right && r.left < p.right) {
+    p.right = std::max(r.left, p.left);
+  } else if (!IsEmpty(Intersect(r, p))) {
+    // What r leaves of it is cleared now, in up to four bands around r; r is painted next.
+    const RectL in = Intersect(r, p);
+    const RectL clip = pixels_.Clip();
+    pixels_.ClearClip();
+    pixels_.FillRect(p.left, p.top, p.right, in.top, pendingColor_);
+    pixels_.FillRect(p.left, in.bottom, p.right, p.bottom, pendingColor_);
+    pixels_.FillRect(p.left, in.top, in.left, in.bottom, pendingColor_);
+    pixels_.FillRect(in.right, in.top, p.right, in.bottom, pendingColor_);
+    pixels_.SetClip(clip);
+    p = RectL{};
+  }
+  if (!HasPendingClear()) pendingClear_ = RectL{};
 }
 
 void RasterSurface::Cls() {
   const Color fill = PaintColor(backColor_);
+  const RectL& clip = pixels_.Clip();
+  const bool whole = clip == RectL{0, 0, pixels_.Width(), pixels_.Height()};
   // Clearing a surface that is already one colour (a Cls, then setting the same back colour, as
   // every repaint does) changes no pixel.
-  if (!uniform_ || uniformColor_ != fill) {
-    pixels_.Fill(fill);
-    uniform_ = true;
-    uniformColor_ = fill;
-    Touched();
+  if (whole && uniform_ && uniformColor_ == fill) {
+    currentX_ = 0;
+    currentY_ = 0;
+    return;
   }
+  if (HasPendingClear() && (pendingColor_ != fill || Intersect(pendingClear_, clip) != pendingClear_)) Settle();
+  pendingClear_ = clip;
+  pendingColor_ = fill;
+  if (!HasPendingClear()) pendingClear_ = RectL{};
+  uniform_ = whole;
+  uniformColor_ = fill;
+  Touched();
   currentX_ = 0;
   currentY_ = 0;
-}
-
-void RasterSurface::Drawn() {
-  uniform_ = false;
-  Touched();
 }
 
 void RasterSurface::SetBackColor(Color c) {
@@ -50,11 +84,13 @@ void RasterSurface::SetBackColor(Color c) {
 }
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, Color c) {
+  if (HasPendingClear()) Settle();
   pixels_.Line(Pixel(x1), Pixel(y1), Pixel(x2), Pixel(y2), PaintColor(c));
   Drawn();
 }
 
 void RasterSurface::PSet(float x, float y, Color c) {
+  if (HasPendingClear()) Settle();
   pixels_.SetPixel(Pixel(x), Pixel(y), PaintColor(c));
   Drawn();
 }
@@ -68,12 +104,134 @@ FontFace& RasterSurface::Face() {
   return *face_;
 }
 
-void RasterSurface::Print(std::string_view text) {
+void RasterSurface::Print(std::string_view text) { PrintText(text, 0, {}); }
+
+void RasterSurface::PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets) {
+  PrintText(text, PaintColor(halo), offsets);
+}
+
+void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const PointL> offsets) {
+  if (HasPendingClear()) Settle();
   FontFace& face = Face();
-  face.Draw(pixels_, Pixel(currentX_), Pixel(currentY_), text, PaintColor(foreColor_));
+  const int32_t x = Pixel(currentX_);
+  const int32_t y = Pixel(currentY_);
+  const Color fore = PaintColor(foreColor_);
+  auto draw = [&] {
+    if (offsets.empty()) {
+      face.Draw(pixels_, x, y, text, fore);
+    } else {
+      face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
+    }
+  };
+  // A short text is printed through the memo. The first print of it at a place only notes it;
+  // printed there again, the pixels its prints can reach (its ink, spread by the offsets) are
+  // kept before and after, and from then on, over the same pixels, it is the same result.
+  PrintMemo* slot = nullptr;
+  bool copied = text.empty();  // nothing to draw
+  if (!copied && text.size() <= kMemoText) {
+    const RectL& clip = pixels_.Clip();
+    for (PrintMemo& m : memos_) {
+      if (m.face == &face && m.x == x && m.y == y && m.fore == fore && m.halo == halo && m.clip == clip &&
+          m.text == text && std::equal(offsets.begin(), offsets.end(), m.offsets.begin(), m.offsets.end())) {
+        slot = &m;
+        break;
+      }
+    }
+    if (!slot) {
+      PrintMemo& m = memos_[nextMemo_];
+      nextMemo_ = (nextMemo_ + 1) % memos_.size();
+      m.text.assign(text);
+      m.x = x;
+      m.y = y;
+      m.fore = fore;
+      m.halo = halo;
+      m.clip = clip;
+      m.offsets.assign(offsets.begin(), offsets.end());
+      m.face = &face;
+      m.kept = false;
+      m.misses = 0;
+      m.resting = 0;
+      m.area = RectL{};
+    } else if (slot->resting > 0) {
+      --slot->resting;  // the pixels here kept changing: drawn plainly for a while
+      slot = nullptr;
+    } else if (!slot->kept) {
+      RectL area = face.InkBox(text);
+      if (!IsEmpty(area)) {
+        int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+        for (const PointL& d : offsets) {
+          minX = std::min(minX, d.x);
+          minY = std::min(minY, d.y);
+          maxX = std::max(maxX, d.x);
+          maxY = std::max(maxY, d.y);
+        }
+        area = Intersect(RectL{AddCoord(int64_t{area.left} + x, minX), AddCoord(int64_t{area.top} + y, minY),
+                               AddCoord(int64_t{area.right} + x, maxX), AddCoord(int64_t{area.bottom} + y, maxY)},
+                         clip);
+      }
+      const int64_t pixels = int64_t{area.right - area.left} * (area.bottom - area.top);
+      if (IsEmpty(area) || pixels > kMemoArea) {
+        slot = nullptr;  // nothing to keep: drawn every time
+      } else {
+        slot->area = area;
+      }
+    } else if (SamePixels(slot->area, slot->before)) {
+      // Printed at this place over these very pixels before: the result is the same.
+      PasteArea(slot->area, slot->after);
+      slot->misses = 0;
+      slot = nullptr;
+      copied = true;
+    } else if (++slot->misses >= kMemoMisses) {
+      slot->kept = false;  // other pixels every time: keeping them costs more than it saves
+      slot->resting = kMemoRest;
+      slot = nullptr;
+    }
+    if (slot && IsEmpty(slot->area)) slot = nullptr;
+  }
+  if (slot) {
+    CopyArea(slot->area, slot->before);
+    draw();
+    CopyArea(slot->area, slot->after);
+    slot->kept = true;
+  } else if (!copied) {
+    draw();
+  }
   currentX_ = 0;
   currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
   Drawn();
+}
+
+// The areas of printed texts are a few dozen pixels wide: plain loops, which the compiler
+// vectorises, rather than a library call a row.
+void RasterSurface::CopyArea(const RectL& area, std::vector<uint32_t>& out) const {
+  const size_t w = static_cast<size_t>(area.right - area.left);
+  out.resize(w * static_cast<size_t>(area.bottom - area.top));
+  uint32_t* to = out.data();
+  for (int32_t y = area.top; y < area.bottom; ++y, to += w) {
+    const uint32_t* from = pixels_.Row(y) + area.left;
+    for (size_t i = 0; i < w; ++i) to[i] = from[i];
+  }
+}
+
+void RasterSurface::PasteArea(const RectL& area, const std::vector<uint32_t>& in) {
+  const size_t w = static_cast<size_t>(area.right - area.left);
+  const uint32_t* from = in.data();
+  for (int32_t y = area.top; y < area.bottom; ++y, from += w) {
+    uint32_t* to = pixels_.Row(y) + area.left;
+    for (size_t i = 0; i < w; ++i) to[i] = from[i];
+  }
+}
+
+bool RasterSurface::SamePixels(const RectL& area, const std::vector<uint32_t>& was) const {
+  const size_t w = static_cast<size_t>(area.right - area.left);
+  const uint32_t* a = was.data();
+  for (int32_t y = area.top; y < area.bottom; ++y, a += w) {
+    const uint32_t* b = pixels_.Row(y) + area.left;
+    uint32_t differs = 0;
+    for (size_t i = 0; i < w; ++i) differs |= a[i] ^ b[i];
+    if (differs) return false;
+  }
+  return true;
 }
 
 float RasterSurface::TextWidth(std::string_view text) { return static_cast<float>(Face().MeasureWidth(text)); }
@@ -83,10 +241,17 @@ float RasterSurface::TextHeight(std::string_view text) {
 }
 
 void RasterSurface::SetFont(Ref<Font> font) {
-  if (!font) return;
+  if (!font || font.get() == font_.get()) return;
   font_ = std::move(font);
   face_ = nullptr;
 }
+
+bool RasterSurface::ClipTo(const RectL& r) {
+  pixels_.SetClip(r);
+  return true;
+}
+
+void RasterSurface::Unclip() { pixels_.ClearClip(); }
 
 bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const GradientRectIndex* rects,
                                  uint32_t rectCount, uint32_t mode) {
@@ -100,8 +265,10 @@ bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const
     if (vertical ? a->y > b->y : a->x > b->x) std::swap(a, b);
     const uint16_t c0[3] = {a->Red, a->Green, a->Blue};
     const uint16_t c1[3] = {b->Red, b->Green, b->Blue};
-    pixels_.GradientRect(std::min(a->x, b->x), std::min(a->y, b->y), std::max(a->x, b->x), std::max(a->y, b->y), c0,
-                         c1, vertical);
+    const RectL rect{std::min(a->x, b->x), std::min(a->y, b->y), std::max(a->x, b->x), std::max(a->y, b->y)};
+    // Every pixel of the rectangle within the clip is painted over, so none of them needs clearing.
+    Cover(Intersect(rect, pixels_.Clip()));
+    pixels_.GradientRect(rect.left, rect.top, rect.right, rect.bottom, c0, c1, vertical);
   }
   Drawn();
   return true;
@@ -109,6 +276,7 @@ bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const
 
 bool RasterSurface::DrawState(const Picture* icon, int32_t x, int32_t y, int32_t cx, int32_t cy, uint32_t flags) {
   if (!icon || (flags & 0xF) != DST_ICON) return false;
+  if (HasPendingClear()) Settle();
   pixels_.DrawPicture(*icon, x, y, cx, cy, (flags & DSS_MONO) != 0, kMonoIconColor);
   Drawn();
   return true;

@@ -1,4 +1,8 @@
 #pragma once
+#include <array>
+#include <string>
+#include <vector>
+
 #include "foundation/Surface.h"
 #include "host/raster/PixelBuffer.h"
 #include "host/text/FontFace.h"
@@ -11,11 +15,21 @@ namespace vorn {
 ///
 /// Real coordinates become pixels by rounding halves up (floor(v + 0.5)), so lines placed on
 /// half pixels, such as a thumb's grip lines, stay evenly spaced.
+///
+/// Implementation notes. Every repaint starts with Cls and then mostly covers the surface with a
+/// gradient, so Cls is carried out lazily: the part still to be cleared waits in pendingClear_,
+/// a gradient rectangle that covers a whole side of it takes that side off, and anything else
+/// (another primitive, Pixels, Point) clears what is left first. Short texts are kept with the
+/// pixels they were printed over and what those became (the last 32 printed), so that a repaint
+/// prints a caption again only over other pixels: most repaints draw the same picture again.
 class RasterSurface : public Surface, public DeviceContext {
  public:
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);
 
-  const PixelBuffer& Pixels() const noexcept { return pixels_; }
+  const PixelBuffer& Pixels() const noexcept {
+    if (HasPendingClear()) Settle();
+    return pixels_;
+  }
   /// Changes the pixel size; the picture is cleared to the back colour.
   void ResizePixels(int32_t widthPx, int32_t heightPx);
 
@@ -30,7 +44,7 @@ class RasterSurface : public Surface, public DeviceContext {
   void SetForeColor(Color c) override { foreColor_ = c; }
   void Line(float x1, float y1, float x2, float y2, Color c) override;
   void PSet(float x, float y, Color c) override;
-  Color Point(int32_t x, int32_t y) const override { return pixels_.Get(x, y); }
+  Color Point(int32_t x, int32_t y) const override { return Pixels().Get(x, y); }
   float CurrentX() const override { return currentX_; }
   float CurrentY() const override { return currentY_; }
   void SetCurrentX(float x) override { currentX_ = x; }
@@ -38,8 +52,12 @@ class RasterSurface : public Surface, public DeviceContext {
   void Print(std::string_view text) override;
   float TextWidth(std::string_view text) override;
   float TextHeight(std::string_view text) override;
+  void PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets) override;
   Ref<Font> GetFont() const override { return font_; }
   void SetFont(Ref<Font> font) override;
+
+  bool ClipTo(const RectL& r) override;
+  void Unclip() override;
 
   bool GradientFill(const TriVertex* vertices, uint32_t vertexCount, const GradientRectIndex* rects,
                     uint32_t rectCount, uint32_t mode) override;
@@ -54,23 +72,69 @@ class RasterSurface : public Surface, public DeviceContext {
 
  private:
   FontFace& Face();
-  static int32_t Pixel(float v) noexcept;
-  void Drawn();
+  static int32_t Pixel(float v) noexcept {
+    const float r = v + 0.5f;
+    if (!(r > -1e9f && r < 1e9f)) return r < 0 ? -1000000000 : 1000000000;
+    // floor(r), without a call to the C library: truncation, one less for a negative fraction.
+    const auto t = static_cast<int32_t>(r);
+    return static_cast<float>(t) > r ? t - 1 : t;
+  }
+  void Drawn() {
+    uniform_ = false;
+    Touched();
+  }
+  bool HasPendingClear() const noexcept {
+    return pendingClear_.left < pendingClear_.right && pendingClear_.top < pendingClear_.bottom;
+  }
+  /// Clears what a Cls left to clear.
+  void Settle() const noexcept;
+  /// Takes a rectangle that is about to be painted over off the part still to be cleared: while
+  /// what is left stays a rectangle it waits, otherwise it is cleared now.
+  void Cover(const RectL& r) noexcept;
 
-  PixelBuffer pixels_;
+  /// Print and PrintWithHalo (halo and offsets unused for a plain Print).
+  void PrintText(std::string_view text, Color halo, std::span<const PointL> offsets);
+  // A recent print: what was printed where, and once it was printed there twice, the pixels of
+  // its area before and after.
+  struct PrintMemo {
+    const FontFace* face = nullptr;  // null: holds nothing
+    std::string text;
+    int32_t x = 0, y = 0;
+    Color fore = 0, halo = 0;
+    RectL clip{};
+    std::vector<PointL> offsets;
+    bool kept = false;    // before and after hold its last print
+    int32_t misses = 0;   // prints here in a row over other pixels than kept
+    int32_t resting = 0;  // prints to draw plainly before keeping again
+    RectL area{};
+    std::vector<uint32_t> before, after;
+  };
+  static constexpr size_t kMemoText = 64;     // bytes of text printed through the memo, at most
+  static constexpr int64_t kMemoArea = 8192;  // pixels of its area, at most
+  static constexpr int32_t kMemoMisses = 2;    // misses in a row before a place rests
+  static constexpr int32_t kMemoRest = 16;     // prints a place then draws plainly
+  void CopyArea(const RectL& area, std::vector<uint32_t>& out) const;
+  void PasteArea(const RectL& area, const std::vector<uint32_t>& in);
+  bool SamePixels(const RectL& area, const std::vector<uint32_t>& was) const;
+
+  mutable PixelBuffer pixels_;
+  mutable RectL pendingClear_{};  // empty when nothing waits
+  Color pendingColor_ = 0;
   Ref<Font> font_;
   const Font* faceFont_ = nullptr;
   uint32_t faceRevision_ = 0;
   FontFace* face_ = nullptr;
-  bool uniform_ = true;  // every pixel is uniformColor_
+  bool uniform_ = true;  // every pixel is uniformColor_ (once the pending clear is done)
   Color uniformColor_ = 0xFFFFFF;
   Color backColor_ = 0xFFFFFF;
   Color foreColor_ = 0;
   float currentX_ = 0;
   float currentY_ = 0;
+  std::array<PrintMemo, 32> memos_;
+  size_t nextMemo_ = 0;
 };
 
 /// Colour of a surface for the pixel primitives: system colour references are translated.
-Color PaintColor(Color c) noexcept;
+inline Color PaintColor(Color c) noexcept { return TranslateColor(c) & 0xFFFFFF; }
 
 }  // namespace vorn

@@ -1,6 +1,7 @@
 #include "host/text/FontFace.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vorn {
 
@@ -71,14 +72,15 @@ int32_t FontFace::MeasureWidth(std::string_view s) {
 }
 
 void FontFace::Draw(PixelBuffer& target, int32_t x, int32_t y, std::string_view s, Color c) {
-  // Only what can reach the target is looked at: a line is left once its pen has passed the right
-  // edge by more than a glyph reaches back (advances never go back), and the text once a line
-  // starts that far below the bottom. Printing a long text costs what shows of it (a text box
-  // repaints everything typed into it on every key). In 64 bits: a long line in a large font
+  // Only what can reach the target's clip rectangle is looked at: a line is left once its pen has
+  // passed the right edge by more than a glyph reaches back (advances never go back), and the text
+  // once a line starts that far below the bottom. Printing a long text costs what shows of it (a
+  // text box repaints everything typed into it on every key). In 64 bits: a long line in a large font
   // overflows 32.
   const int64_t reach = 2 * int64_t{LineHeight()};
-  const int64_t width = target.Width();
-  const int64_t height = target.Height();
+  const RectL& clip = target.Clip();
+  const int64_t width = clip.right;
+  const int64_t height = clip.bottom;
   int64_t pen = x;
   int64_t top = y;
   for (size_t i = 0; i < s.size();) {
@@ -98,12 +100,80 @@ void FontFace::Draw(PixelBuffer& target, int32_t x, int32_t y, std::string_view 
     const Glyph& g = GetGlyph(cp);
     const int64_t gx = pen + g.left;
     const int64_t gy = top + g.top;
-    if (g.width > 0 && gx < width && gx + g.width > 0 && gy < height && gy + g.height > 0) {
+    if (g.width > 0 && gx < width && gx + g.width > clip.left && gy < height && gy + g.height > clip.top) {
       target.BlendMask(static_cast<int32_t>(gx), static_cast<int32_t>(gy), arena_.data() + g.offset, g.width,
                        g.height, g.width, c);
     }
     pen += g.advance;
   }
+}
+
+template <class Each>
+void FontFace::Layout(std::string_view s, Each&& each) {
+  int64_t pen = 0;
+  int64_t top = 0;
+  for (size_t i = 0; i < s.size();) {
+    const char32_t cp = NextCodePoint(s, i);
+    if (cp == '\n') {
+      pen = 0;
+      top += LineHeight();
+      continue;
+    }
+    if (cp == '\r') continue;
+    const Glyph& g = GetGlyph(cp);
+    if (g.width > 0 && g.height > 0) each(g, pen + g.left, top + g.top);
+    pen += g.advance;
+  }
+}
+
+RectL FontFace::InkBox(std::string_view s) {
+  int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+  Layout(s, [&](const Glyph& g, int64_t gx, int64_t gy) {
+    left = std::min(left, gx);
+    top = std::min(top, gy);
+    right = std::max(right, gx + g.width);
+    bottom = std::max(bottom, gy + g.height);
+  });
+  if (left > right) return RectL{};
+  return RectL{AddCoord(left, 0), AddCoord(top, 0), AddCoord(right, 0), AddCoord(bottom, 0)};
+}
+
+void FontFace::DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::string_view s,
+                            std::span<const PointL> offsets, Color c, Color last) {
+  // Laid out once into a list on the stack; a longer text is drawn a time per offset.
+  struct Placed {
+    const Glyph* glyph;
+    int64_t x, y;
+  };
+  std::array<Placed, 64> placed;
+  size_t n = 0;
+  bool fits = true;
+  Layout(s, [&](const Glyph& g, int64_t gx, int64_t gy) {
+    if (n < placed.size()) {
+      placed[n++] = Placed{&g, gx, gy};
+    } else {
+      fits = false;
+    }
+  });
+  if (!fits) {
+    for (const PointL& d : offsets) Draw(target, AddCoord(x, d.x), AddCoord(y, d.y), s, c);
+    Draw(target, x, y, s, last);
+    return;
+  }
+  const RectL& clip = target.Clip();
+  auto blendAll = [&](int64_t ox, int64_t oy, Color colour) {
+    for (size_t k = 0; k < n; ++k) {
+      const Glyph& g = *placed[k].glyph;
+      const int64_t gx = ox + placed[k].x;
+      const int64_t gy = oy + placed[k].y;
+      if (gx < clip.right && gx + g.width > clip.left && gy < clip.bottom && gy + g.height > clip.top) {
+        target.BlendMask(static_cast<int32_t>(gx), static_cast<int32_t>(gy), arena_.data() + g.offset, g.width,
+                         g.height, g.width, colour);
+      }
+    }
+  };
+  for (const PointL& d : offsets) blendAll(int64_t{x} + d.x, int64_t{y} + d.y, c);
+  blendAll(x, y, last);
 }
 
 }  // namespace vorn

@@ -1,11 +1,13 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "foundation/Color.h"
+#include "foundation/Geometry.h"
 #include "host/raster/PixelBuffer.h"
 
 namespace vorn {
@@ -37,6 +39,12 @@ class FontFace {
   static int32_t LineCount(std::string_view utf8) noexcept;
   /// Draws text with the top-left corner of its first cell at (x, y), blending over the pixels.
   void Draw(PixelBuffer& target, int32_t x, int32_t y, std::string_view utf8, Color c);
+  /// Draws text at (x, y) moved by each of the offsets in turn in colour c, then once at (x, y) in
+  /// colour last: the pixels of as many Draw calls, with the text laid out once.
+  void DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::string_view utf8,
+                    std::span<const PointL> offsets, Color c, Color last);
+  /// The smallest box holding every glyph's pixels of text drawn at (0, 0) (empty when none).
+  RectL InkBox(std::string_view utf8);
 
  protected:
   /// Renders one glyph into g (metrics) and appends its coverage bitmap to arena.
@@ -45,6 +53,11 @@ class FontFace {
   int32_t descent_ = 0;
 
  private:
+  /// Calls each(glyph, x, y) for every glyph of the text drawn at (0, 0), (x, y) being the
+  /// glyph's bitmap corner, in 64 bits.
+  template <class Each>
+  void Layout(std::string_view utf8, Each&& each);
+
   std::array<Glyph, 256> low_{};
   std::array<bool, 256> lowLoaded_{};
   std::unordered_map<char32_t, Glyph> high_;

@@ -50,6 +50,41 @@ TEST(CollectionKeys, LetterCaseIsIgnoredAlsoForLatin1Letters) {
   EXPECT_EQ(NameOf(c.Item(Variant("\xC3\xB7"))), "divide");
 }
 
+// Keys fold by the full Unicode case folding (libunistring), and by nothing else: no
+// normalisation, and text that is not UTF-8 folds its ASCII letters only.
+TEST(CollectionKeys, FoldByTheFullUnicodeCaseFolding) {
+  const std::string longUpper = [] {
+    std::string s;
+    for (int i = 0; i < 300; ++i) s += "\xC3\x84";  // "Ä" 300 times: folded beyond the inline buffer
+    return s;
+  }();
+  std::string longLower = longUpper;
+  for (size_t i = 1; i < longLower.size(); i += 2) longLower[i] = '\xA4';  // "ä"
+  const struct {
+    std::string a, b;
+    bool same;
+  } cases[] = {
+      {"\xC5\xA0", "\xC5\xA1", true},                                  // Š š
+      {"\xCE\xA9", "\xCF\x89", true},                                  // Ω ω
+      {"\xCE\x9F\xCE\x94\xCE\x9F\xCE\xA3", "\xCE\xBF\xCE\xB4\xCE\xBF\xCF\x82", true},  // ΟΔΟΣ οδος
+      {"STRASSE", "stra\xC3\x9F" "e", true},                               // straße
+      {"\xE2\x84\xAA", "k", true},                                       // the Kelvin sign
+      {"\xC7\x85", "\xC7\x86", true},                                    // ǅ ǆ
+      {longUpper, longLower, true},
+      {longUpper + "x", longLower, false},
+      {"\xC4\xB1", "i", false},                                           // dotless ı
+      {"\xC3\xA9", "e\xCC\x81", false},                                  // é and e with a combining accent
+      {"AB\xFF", "ab\xFF", true},
+      {"\xC3", "\xE3", false},
+  };
+  for (const auto& c : cases) {
+    Collection list;
+    list.Add(Entry("first"), c.a);
+    EXPECT_EQ(ErrorOf([&] { list.Add(Entry("second"), c.b); }) == errKeyAlreadyAssociated, c.same) << c.a << " " << c.b;
+    EXPECT_EQ(list.Find(c.b) != nullptr && NameOf(*list.Find(c.b)) == "first", c.same) << c.a << " " << c.b;
+  }
+}
+
 TEST(CollectionKeys, DuplicateKeyChangesNothing) {
   Collection c;
   c.Add(Entry("a"), "k");
@@ -140,6 +175,37 @@ TEST(CollectionRemove, AgreesWithASimpleModelUnderRandomEdits) {
   std::vector<std::string> expected;
   for (const auto& m : model) expected.push_back(m.first);
   EXPECT_EQ(Walk(c), expected);
+}
+
+// Emptying from the front needs no tree; a removal behind the front brings it back. Mixed, with
+// adds, against a plain vector.
+TEST(CollectionRemove, FrontRemovalsMixedWithOthersAgreeWithASimpleModel) {
+  Collection c;
+  std::vector<std::string> model;
+  std::mt19937 rng(99);
+  int serial = 0;
+  for (int step = 0; step < 3000; ++step) {
+    const uint32_t roll = rng() % 10;
+    if (model.empty() || roll < 4) {
+      const std::string name = "n" + std::to_string(serial++);
+      c.Add(Entry(name), name);
+      model.push_back(name);
+    } else if (roll < 8) {
+      c.RemoveAt(1);
+      model.erase(model.begin());
+    } else {
+      const size_t at = rng() % model.size();
+      c.Remove(Variant(model[at]));
+      model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    ASSERT_EQ(c.Count(), static_cast<int32_t>(model.size()));
+    for (size_t probe : {size_t{0}, model.size() / 2, model.size() - 1}) {
+      if (probe >= model.size()) continue;
+      ASSERT_EQ(NameOf(c.At(static_cast<int32_t>(probe + 1))), model[probe]) << "step " << step;
+      ASSERT_EQ(NameOf(*c.Find(model[probe])), model[probe]) << "step " << step;
+    }
+  }
+  EXPECT_EQ(Walk(c), model);
 }
 
 TEST(CollectionEnumeration, RemovingDuringAWalkSkipsNothing) {

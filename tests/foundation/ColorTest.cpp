@@ -81,3 +81,25 @@ TEST(ColorToVertex, RejectsSystemColoursWithInvalidArgument) {
 
 }  // namespace
 }  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// BlendColor works in integers; it rounds as the sum of the two quotients in double precision.
+TEST(BlendColor, EveryChannelPairAndWeightRoundsAsInDoublePrecision) {
+  for (int32_t w = 0; w <= 255; ++w) {
+    for (uint32_t a = 0; a <= 255; ++a) {
+      for (uint32_t b = 0; b <= 255; b += 1) {
+        const double s = (b * (255 - w)) / 255.0 + (a * w) / 255.0;
+        const auto want = static_cast<uint32_t>(s + 0.5);
+        const Color got = BlendColor(a | (b << 8) | (a << 16), b | (a << 8) | (b << 16), w);
+        const double s2 = (a * (255 - w)) / 255.0 + (b * w) / 255.0;
+        const auto want2 = static_cast<uint32_t>(s2 + 0.5);
+        ASSERT_EQ(got, want | (want2 << 8) | (want << 16)) << a << " " << b << " " << w;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorn

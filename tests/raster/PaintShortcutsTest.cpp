@@ -1,0 +1,219 @@
+// The raster surface's shortcuts give the pixels of the plain way: drawing under a clip, the lazy
+// Cls, the ramp table of the gradients, and the memo of printed texts.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "foundation/Gradient.h"
+#include "host/text/TextEngine.h"
+#include "support/TestSurface.h"
+
+namespace vorn {
+namespace {
+
+using test::SamePicture;
+using test::TestSurface;
+
+constexpr int32_t kW = 64;
+constexpr int32_t kH = 40;
+
+// A busy picture to draw over: every pixel its own colour.
+void PaintNoise(HeadlessSurface& s, uint32_t seed) {
+  std::mt19937 rng(seed);
+  for (int32_t y = 0; y < kH; ++y)
+    for (int32_t x = 0; x < kW; ++x) s.PSet(static_cast<float>(x), static_cast<float>(y), rng() & 0xFFFFFF);
+}
+
+using Op = std::function<void(HeadlessSurface&)>;
+
+const std::vector<std::pair<const char*, Op>>& Operations() {
+  static const auto* ops = new std::vector<std::pair<const char*, Op>>{
+      {"Cls", [](HeadlessSurface& s) { s.Cls(); }},
+      {"horizontal line", [](HeadlessSurface& s) { s.Line(-5, 13, 70, 13, 0x123456); }},
+      {"vertical line", [](HeadlessSurface& s) { s.Line(20, -3, 20, 50, 0x123456); }},
+      {"diagonal line", [](HeadlessSurface& s) { s.Line(-30, -7, 90, 51, 0x654321); }},
+      {"steep line", [](HeadlessSurface& s) { s.Line(60, 45, 3, -20, 0x654321); }},
+      {"pixel", [](HeadlessSurface& s) { s.PSet(17, 9, 0xABCDEF); }},
+      {"gradient rows",
+       [](HeadlessSurface& s) {
+         GradientRect(s.hDC(), -4, 5, 60, 30, ColorToVertex(0x102030), ColorToVertex(0xF0E0D0), GRADIENT_FILL_RECT_V);
+       }},
+      {"gradient columns",
+       [](HeadlessSurface& s) {
+         GradientRect(s.hDC(), 7, -9, 70, 33, ColorToVertex(0xF0E0D0), ColorToVertex(0x102030), GRADIENT_FILL_RECT_H);
+       }},
+      {"text",
+       [](HeadlessSurface& s) {
+         s.SetForeColor(0x0000C0);
+         s.SetCurrentX(3);
+         s.SetCurrentY(9);
+         s.Print("Quick\nbrown");
+       }},
+      {"caption with a halo",
+       [](HeadlessSurface& s) {
+         const PointL halo[] = {{-1, 0}, {1, 0}, {0, -2}, {2, 2}};
+         s.SetForeColor(0xC00000);
+         s.SetCurrentX(5);
+         s.SetCurrentY(12);
+         s.PrintWithHalo("50 %", 0xFFFFFF, halo);
+       }},
+      {"icon",
+       [](HeadlessSurface& s) {
+         std::vector<uint32_t> px(16 * 16);
+         for (size_t i = 0; i < px.size(); ++i) px[i] = (static_cast<uint32_t>(i * 16) << 24) | 0x2080C0;
+         Picture p(16, 16, px);
+         s.hDC().DrawState(&p, 30, 20, 16, 16, DST_ICON);
+       }},
+  };
+  return *ops;
+}
+
+TEST(Clip, EveryDrawingOperationChangesOnlyTheClippedPartOfWhatItChangesUnclipped) {
+  const RectL clips[] = {{10, 8, 40, 30}, {0, 0, 64, 1}, {63, 0, 64, 40}, {-10, 20, 100, 25}, {5, 5, 5, 5}};
+  for (const auto& [name, op] : Operations()) {
+    for (const RectL& clip : clips) {
+      TestSurface whole(kW, kH), clipped(kW, kH), before(kW, kH);
+      for (TestSurface* t : {&whole, &clipped, &before}) PaintNoise(**t, 7);
+      op(*whole);
+      ASSERT_TRUE(clipped->ClipTo(clip));
+      op(*clipped);
+      clipped->Unclip();
+      const RectL in = Intersect(clip, RectL{0, 0, kW, kH});
+      for (int32_t y = 0; y < kH; ++y) {
+        for (int32_t x = 0; x < kW; ++x) {
+          const bool inside = x >= in.left && x < in.right && y >= in.top && y < in.bottom;
+          ASSERT_EQ(clipped.At(x, y), inside ? whole.At(x, y) : before.At(x, y))
+              << name << " clipped to " << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom
+              << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+// Cls waits until something needs its pixels; gradients that cover part of what it has still to
+// clear take that part off. Against a pixel buffer that clears at once, over random steps.
+TEST(LazyCls, AnyMixOfClearsGradientsAndLinesGivesThePixelsOfClearingAtOnce) {
+  std::mt19937 rng(11);
+  auto pick = [&](int32_t lo, int32_t hi) { return lo + static_cast<int32_t>(rng() % static_cast<uint32_t>(hi - lo + 1)); };
+  for (int run = 0; run < 200; ++run) {
+    TestSurface s(kW, kH);
+    PixelBuffer expected(kW, kH, 0xFFFFFF);
+    for (int step = 0; step < 12; ++step) {
+      switch (pick(0, 4)) {
+        case 0: {
+          const Color back = pick(0, 3) == 0 ? 0xFFFFFF : rng() & 0xFFFFFF;
+          s->SetBackColor(back);
+          expected.Fill(back);
+          break;
+        }
+        case 1:
+        case 2: {
+          // Bands across the whole width or height, at an edge or not, and odd rectangles.
+          int32_t x0 = pick(-3, kW), y0 = pick(-3, kH), x1 = pick(x0, kW + 3), y1 = pick(y0, kH + 3);
+          if (pick(0, 1)) {
+            x0 = pick(-2, 0);
+            x1 = pick(kW, kW + 2);
+          } else if (pick(0, 1)) {
+            y0 = pick(-2, 0);
+            y1 = pick(kH, kH + 2);
+          }
+          const bool vertical = pick(0, 1) == 1;
+          const VertexColor a = ColorToVertex(rng() & 0xFFFFFF), b = ColorToVertex(rng() & 0xFFFFFF);
+          GradientRect(s->hDC(), x0, y0, x1 - x0, y1 - y0, a, b, vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
+          const uint16_t c0[3] = {a.Red, a.Green, a.Blue}, c1[3] = {b.Red, b.Green, b.Blue};
+          expected.GradientRect(x0, y0, x1, y1, c0, c1, vertical);
+          break;
+        }
+        case 3: {
+          const int32_t x = pick(0, kW - 1), y = pick(0, kH - 1);
+          s->Line(static_cast<float>(x), 0, static_cast<float>(x), static_cast<float>(y), 0x00FF00);
+          expected.Line(x, 0, x, y, 0x00FF00);
+          break;
+        }
+        default: {
+          const int32_t x = pick(0, kW - 1), y = pick(0, kH - 1);
+          ASSERT_EQ(s.At(x, y), expected.Get(x, y)) << "run " << run << " step " << step;
+        }
+      }
+    }
+    ASSERT_TRUE(SamePicture(s->Pixels(), expected)) << "run " << run;
+  }
+}
+
+// The ramp table keeps the colours of recent gradients; drawn again, from a clipped start and
+// after more gradients than it holds, every pixel is still c0 + trunc((c1 - c0) * i / span).
+TEST(GradientRect, RampsTakenFromTheTableAreTheExactInterpolation) {
+  TestSurface s(300, 40);
+  auto expect = [&](int32_t x0, int32_t span, Color from, Color to) {
+    const VertexColor a = ColorToVertex(from), b = ColorToVertex(to);
+    const uint16_t ca[3] = {a.Red, a.Green, a.Blue}, cb[3] = {b.Red, b.Green, b.Blue};
+    for (int32_t y = 0; y < 40; ++y) {
+      const int32_t i = y - x0;  // vertical: rows run the ramp
+      if (i < 0 || i >= span) continue;
+      uint32_t want = 0;
+      for (int ch = 0; ch < 3; ++ch) want |= static_cast<uint32_t>((ca[ch] + (int64_t{cb[ch]} - ca[ch]) * i / span) >> 8) << (8 * ch);
+      ASSERT_EQ(s.At(5, y), want) << "from row " << x0 << " span " << span << " row " << y;
+    }
+  };
+  for (int pass = 0; pass < 3; ++pass) {
+    for (int k = 0; k < 20; ++k) {  // more ramps than the table keeps
+      const int32_t top = k % 3 == 0 ? -k : k % 7;
+      const int32_t span = 9 + 3 * k;
+      const Color from = 0x010203u * static_cast<Color>(k + 1), to = 0xFFFFFF - from;
+      GradientRect(s->hDC(), 0, top, 10, span, ColorToVertex(from), ColorToVertex(to), GRADIENT_FILL_RECT_V);
+      expect(top, span, from, to);
+    }
+  }
+}
+
+// The raster surface prints a caption with its halo in one layout, and keeps short texts with
+// the pixels they were printed over; the pixels are those of drawing each print in turn into a
+// plain pixel buffer.
+TEST(PrintMemo, PrintsGiveThePixelsOfDrawingEachInTurn) {
+  const PointL halo[] = {{-1, 0}, {0, -1}, {1, 0},  {0, 1},  {-1, -1}, {1, -1}, {1, 1},  {-1, 1},
+                         {-2, 0}, {0, -2}, {2, 0},  {0, 2},  {-2, -2}, {2, -2}, {2, 2},  {-2, 2}};
+  const std::string longText(100, 'W');
+  const struct {
+    std::string text;
+    float x, y;
+    bool withHalo;
+  } cases[] = {{"50 %", 20, 13, true},     {"Searching...", 1, 1, true}, {"two\nlines", 30, 2, true},
+               {"x", -3, 35, true},        {longText, -40, 10, true},    {"", 5, 5, true},
+               {"  ", 5, 5, true},         {"Label", 10, 20, false},     {longText, -40, 10, false}};
+  FontFace& face = TextEngine::Instance().Resolve("DejaVu Sans", 8.0f, false, false);
+  for (const auto& c : cases) {
+    TestSurface s(kW, kH), background(kW, kH);
+    // A print is kept from its second time at a place on: over the same pixels again and again,
+    // over other pixels, moved a pixel, and over other pixels there.
+    const struct {
+      uint32_t picture;
+      int32_t dx;
+    } steps[] = {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {2, 0}, {1, 1}, {1, 1}, {1, 1}, {2, 1}};
+    for (const auto [picture, dx] : steps) {
+      PaintNoise(*s, picture);
+      PaintNoise(*background, picture);
+      PixelBuffer expected = background->Pixels();
+      const int32_t x = static_cast<int32_t>(c.x) + dx, y = static_cast<int32_t>(c.y);
+      s->SetForeColor(0xC00000);
+      s->SetCurrentX(static_cast<float>(x));
+      s->SetCurrentY(c.y);
+      if (c.withHalo) {
+        s->PrintWithHalo(c.text, 0xF0F0F0, halo);
+        for (const PointL& d : halo) face.Draw(expected, x + d.x, y + d.y, c.text, 0xF0F0F0);
+      } else {
+        s->Print(c.text);
+      }
+      face.Draw(expected, x, y, c.text, 0xC00000);
+      ASSERT_TRUE(SamePicture(s->Pixels(), expected)) << c.text << " over picture " << picture << " moved " << dx;
+      EXPECT_EQ(s->CurrentX(), 0);
+      EXPECT_EQ(s->CurrentY(), c.y + 13.0f * static_cast<float>(FontFace::LineCount(c.text)));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorn

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#ifdef __SSE2__
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -12,7 +14,134 @@ namespace vorn {
 namespace {
 using RimPixel = HaloPlan::Scratch::RimPixel;
 constexpr size_t kMaxBlends = size_t{1} << 16;  // blends of the rim kept, at most
+
+// The two passes of HaloPlan::Draw, plainly (SSE2 on x86-64) and in AVX2 where the processor has it.
+// factors: per step of a group, the multipliers of its pixels two by two (8 lanes each), then
+// the addends.
+constexpr size_t kGroup = HaloPlan::kGroup;
+constexpr size_t kStep = kGroup * 8;  // lanes a step
+
+// dst = (dst & keep) | finished, for n pixels.
+void FinishPlain(uint32_t* dst, const uint32_t* keep, const uint32_t* finished, size_t n) noexcept {
+  size_t i = 0;
+#ifdef __SSE2__
+  for (; i + 4 <= n; i += 4) {
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+    const __m128i k = _mm_loadu_si128(reinterpret_cast<const __m128i*>(keep + i));
+    const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(finished + i));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_or_si128(_mm_and_si128(d, k), f));
+  }
+#endif
+  for (; i < n; ++i) dst[i] = (dst[i] & keep[i]) | finished[i];
+}
+
+// The arithmetic of PixelBuffer::BlendMask in 16-bit lanes: t = channel x (255 - coverage) +
+// colour x coverage + 128, then (t + t / 256) / 256, which is t x 257 / 65536 for every 16-bit t.
+void BlendPlain(uint32_t* const* p, const uint16_t* f, uint32_t steps) noexcept {
+#ifdef __SSE2__
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i by257 = _mm_set1_epi16(257);
+  constexpr size_t kVectors = kGroup / 2;
+  __m128i d[kVectors];
+  for (size_t v = 0; v < kVectors; ++v) {
+    const __m128i a = _mm_cvtsi32_si128(static_cast<int32_t>(*p[2 * v]));
+    const __m128i b = _mm_cvtsi32_si128(static_cast<int32_t>(*p[2 * v + 1]));
+    d[v] = _mm_unpacklo_epi8(_mm_unpacklo_epi32(a, b), zero);
+  }
+  for (uint32_t k = 0; k < steps; ++k, f += kStep) {
+    for (size_t v = 0; v < kVectors; ++v) {
+      const __m128i mul = _mm_load_si128(reinterpret_cast<const __m128i*>(f + 8 * v));
+      const __m128i add = _mm_load_si128(reinterpret_cast<const __m128i*>(f + kStep / 2 + 8 * v));
+      d[v] = _mm_mulhi_epu16(_mm_add_epi16(_mm_mullo_epi16(d[v], mul), add), by257);
+    }
+  }
+  for (size_t v = 0; v < kVectors; v += 2) {
+    const __m128i four = _mm_packus_epi16(d[v], d[v + 1]);
+    *p[2 * v] = static_cast<uint32_t>(_mm_cvtsi128_si32(four));
+    *p[2 * v + 1] = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(four, 4)));
+    *p[2 * v + 2] = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(four, 8)));
+    *p[2 * v + 3] = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(four, 12)));
+  }
+#else
+  uint32_t lanes[4 * kGroup];
+  for (size_t e = 0; e < kGroup; ++e) {
+    for (size_t ch = 0; ch < 4; ++ch) lanes[4 * e + ch] = (*p[e] >> (8 * ch)) & 0xFF;
+  }
+  for (uint32_t k = 0; k < steps; ++k, f += kStep) {
+    for (size_t l = 0; l < 4 * kGroup; ++l) {
+      const uint32_t t = lanes[l] * f[l] + f[kStep / 2 + l];
+      lanes[l] = (t * 257) >> 16;
+    }
+  }
+  for (size_t e = 0; e < kGroup; ++e) {
+    *p[e] = lanes[4 * e] | lanes[4 * e + 1] << 8 | lanes[4 * e + 2] << 16 | lanes[4 * e + 3] << 24;
+  }
+#endif
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+bool HasAvx2() noexcept {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") != 0;
+}
+bool useAvx2 = HasAvx2();
+
+__attribute__((target("avx2"))) void FinishAvx2(uint32_t* dst, const uint32_t* keep, const uint32_t* finished,
+                                                size_t n) noexcept {
+  // A masked store: the pixels beneath are not read, so nothing waits for the rim's stores of
+  // the print before.
+  const __m256i ones = _mm256_set1_epi32(-1);
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m256i k = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(keep + i));
+    const __m256i f = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(finished + i));
+    _mm256_maskstore_epi32(reinterpret_cast<int*>(dst + i), _mm256_xor_si256(k, ones), f);
+  }
+  if (i < n) {  // the last few, masked loads reading nothing beyond them
+    const __m256i tail = _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int32_t>(n - i)),
+                                            _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+    const __m256i k = _mm256_maskload_epi32(reinterpret_cast<const int*>(keep + i), tail);
+    const __m256i f = _mm256_maskload_epi32(reinterpret_cast<const int*>(finished + i), tail);
+    _mm256_maskstore_epi32(reinterpret_cast<int*>(dst + i), _mm256_andnot_si256(k, tail), f);
+  }
+}
+
+__attribute__((target("avx2"))) void BlendAvx2(uint32_t* const* p, const uint16_t* f, uint32_t steps) noexcept {
+  const __m256i by257 = _mm256_set1_epi16(257);
+  constexpr size_t kVectors = kGroup / 4;
+  __m256i d[kVectors];
+  for (size_t v = 0; v < kVectors; ++v) {
+    const __m128i four = _mm_setr_epi32(static_cast<int32_t>(*p[4 * v]), static_cast<int32_t>(*p[4 * v + 1]),
+                                        static_cast<int32_t>(*p[4 * v + 2]), static_cast<int32_t>(*p[4 * v + 3]));
+    d[v] = _mm256_cvtepu8_epi16(four);
+  }
+  for (uint32_t k = 0; k < steps; ++k, f += kStep) {
+    for (size_t v = 0; v < kVectors; ++v) {
+      const __m256i mul = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(f + 16 * v));
+      const __m256i add = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(f + kStep / 2 + 16 * v));
+      d[v] = _mm256_mulhi_epu16(_mm256_add_epi16(_mm256_mullo_epi16(d[v], mul), add), by257);
+    }
+  }
+  for (size_t v = 0; v < kVectors; ++v) {
+    const __m128i four = _mm_packus_epi16(_mm256_castsi256_si128(d[v]), _mm256_extracti128_si256(d[v], 1));
+    *p[4 * v] = static_cast<uint32_t>(_mm_cvtsi128_si32(four));
+    *p[4 * v + 1] = static_cast<uint32_t>(_mm_extract_epi32(four, 1));
+    *p[4 * v + 2] = static_cast<uint32_t>(_mm_extract_epi32(four, 2));
+    *p[4 * v + 3] = static_cast<uint32_t>(_mm_extract_epi32(four, 3));
+  }
+}
+#else
+bool HasAvx2() noexcept { return false; }
+bool useAvx2 = false;
+constexpr auto FinishAvx2 = FinishPlain;
+constexpr auto BlendAvx2 = BlendPlain;
+#endif
 }  // namespace
+
+bool HaloPlan::UseAvx2(bool on) noexcept {
+  useAvx2 = on && HasAvx2();
+  return useAvx2;
+}
 
 bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const PointL> offsets, Color c, Color last,
                      Scratch& s) {
@@ -148,7 +277,7 @@ bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const Poin
     group.first = static_cast<uint32_t>(factors_.size());
     group.steps = members[0]->steps;
     for (uint32_t step = 0; step < group.steps; ++step) {
-      Lanes factors[kGroup]{};  // mul, add of pixels 0 and 1, then of 2 and 3, ...
+      Lanes factors[kGroup]{};  // the multipliers of pixels 0 and 1, 2 and 3, ..., then the addends
       for (size_t e = 0; e < kGroup; ++e) {
         const RimPixel& p = *members[e];
         uint32_t a = 0;
@@ -157,8 +286,8 @@ bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const Poin
           a = s.cover[p.first + step];
           colour = s.inLast[p.first + step] ? last : c;
         }
-        Lanes& mul = factors[e / 2 * 2];
-        Lanes& add = factors[e / 2 * 2 + 1];
+        Lanes& mul = factors[e / 2];
+        Lanes& add = factors[kGroup / 2 + e / 2];
         for (size_t ch = 0; ch < 4; ++ch) {
           const size_t lane = e % 2 * 4 + ch;
           // The fourth byte stays as it is (0 in every picture).
@@ -190,25 +319,18 @@ void HaloPlan::Draw(PixelBuffer& target, int32_t x, int32_t y) noexcept {
   const int64_t stride = target.Width();
 
   // The finished pixels, row by row.
+  const auto finish = useAvx2 ? FinishAvx2 : FinishPlain;
   for (int64_t r = r0; r < r1; ++r) {
     const Span& span = spans_[static_cast<size_t>(r)];
     int64_t i = std::max<int64_t>(c0, span.from);
     const int64_t to = std::min<int64_t>(c1, span.to);
-    uint32_t* dst = pixels + ((top + r) * stride + left);
-    const uint32_t* keep = keep_.data() + r * w;
-    const uint32_t* finished = finished_.data() + r * w;
-#ifdef __SSE2__
-    for (; i + 4 <= to; i += 4) {
-      const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
-      const __m128i k = _mm_loadu_si128(reinterpret_cast<const __m128i*>(keep + i));
-      const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(finished + i));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_or_si128(_mm_and_si128(d, k), f));
-    }
-#endif
-    for (; i < to; ++i) dst[i] = (dst[i] & keep[i]) | finished[i];
+    if (i >= to) continue;
+    const int64_t at = r * w + i;
+    finish(pixels + ((top + r) * stride + left + i), keep_.data() + at, finished_.data() + at,
+           static_cast<size_t>(to - i));
   }
 
-  // The rim, eight pixels at a time.
+  // The rim, kGroup pixels at a time.
   if (stride != stride_) {
     for (Group& g : groups_) {
       for (size_t e = 0; e < kGroup; ++e) g.at[e] = int64_t{g.dy[e]} * stride + g.dx[e];
@@ -228,62 +350,21 @@ void HaloPlan::DrawRim(PixelBuffer& target, int32_t x, int32_t y) const noexcept
   const RectL& clip = target.Clip();
   const int64_t origin = int64_t{y} * target.Width() + x;
   uint32_t outside[kGroup];  // where the pixels outside the clip go
+  const auto blend = useAvx2 ? BlendAvx2 : BlendPlain;
   for (const Group& g : groups_) {
     uint32_t* p[kGroup];
     for (size_t e = 0; e < kGroup; ++e) {
-      p[e] = pixels + (origin + g.at[e]);
       if constexpr (!Whole) {
         const int64_t px = int64_t{x} + g.dx[e];
         const int64_t py = int64_t{y} + g.dy[e];
-        if (px < clip.left || px >= clip.right || py < clip.top || py >= clip.bottom) p[e] = &outside[e];
+        if (px < clip.left || px >= clip.right || py < clip.top || py >= clip.bottom) {
+          p[e] = &outside[e];
+          continue;
+        }
       }
+      p[e] = pixels + (origin + g.at[e]);
     }
-    const Lanes* f = factors_.data() + g.first;
-#ifdef __SSE2__
-    // The arithmetic of PixelBuffer::BlendMask, in 16-bit lanes: t = channel x (255 - coverage) +
-    // colour x coverage + 128, then (t + t / 256) / 256, which is t x 257 / 65536 for every 16-bit
-    // t; four chains side by side.
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i by257 = _mm_set1_epi16(257);
-    auto pixelsOf = [&](size_t e) {
-      const __m128i a = _mm_cvtsi32_si128(static_cast<int32_t>(*p[e]));
-      const __m128i b = _mm_cvtsi32_si128(static_cast<int32_t>(*p[e + 1]));
-      return _mm_unpacklo_epi8(_mm_unpacklo_epi32(a, b), zero);
-    };
-    constexpr size_t kVectors = kGroup / 2;
-    __m128i d[kVectors];
-    for (size_t v = 0; v < kVectors; ++v) d[v] = pixelsOf(2 * v);
-    for (uint32_t k = 0; k < g.steps; ++k, f += kGroup) {
-      for (size_t v = 0; v < kVectors; ++v) {
-        const __m128i t = _mm_add_epi16(_mm_mullo_epi16(d[v], _mm_load_si128(reinterpret_cast<const __m128i*>(f + 2 * v))),
-                                        _mm_load_si128(reinterpret_cast<const __m128i*>(f + 2 * v + 1)));
-        d[v] = _mm_mulhi_epu16(t, by257);
-      }
-    }
-    for (size_t v = 0; v < kVectors; v += 2) {
-      const __m128i four = _mm_packus_epi16(d[v], d[v + 1]);
-      *p[2 * v] = static_cast<uint32_t>(_mm_cvtsi128_si32(four));
-      *p[2 * v + 1] = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(four, 4)));
-      *p[2 * v + 2] = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(four, 8)));
-      *p[2 * v + 3] = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(four, 12)));
-    }
-#else
-    uint32_t lanes[4 * kGroup];
-    for (size_t e = 0; e < kGroup; ++e) {
-      for (size_t ch = 0; ch < 4; ++ch) lanes[4 * e + ch] = (*p[e] >> (8 * ch)) & 0xFF;
-    }
-    for (uint32_t k = 0; k < g.steps; ++k, f += kGroup) {
-      for (size_t l = 0; l < 4 * kGroup; ++l) {
-        const Lanes& mul = f[l / 8 * 2];
-        const Lanes& add = f[l / 8 * 2 + 1];
-        const uint32_t t = lanes[l] * mul.v[l % 8] + add.v[l % 8];
-        lanes[l] = (t + (t >> 8)) >> 8;
-      }
-    }
-    for (size_t e = 0; e < kGroup; ++e) {
-      *p[e] = lanes[4 * e] | lanes[4 * e + 1] << 8 | lanes[4 * e + 2] << 16 | lanes[4 * e + 3] << 24;
-    }
-#endif
+    blend(p, factors_[g.first].v, g.steps);
   }
 }
 

@@ -43,14 +43,19 @@ class HaloPlan {
   /// The pixels of face.DrawRepeated(target, x, y, text, offsets, c, last), within the clip.
   void Draw(PixelBuffer& target, int32_t x, int32_t y) noexcept;
 
+  /// Draws with the AVX2 kernels when on and the processor has them (the default), otherwise with
+  /// the plain ones, which tests compare too; true when the AVX2 ones are in use.
+  static bool UseAvx2(bool on) noexcept;
+
   static constexpr size_t kMaxGlyphs = 64;
   static constexpr int64_t kMaxArea = 8192;
+  /// Pixels of the rim blended together.
+  static constexpr size_t kGroup = 8;
 
  private:
   // Eight pixels of the rim (the last one repeated to fill a group) and their blends: for each
   // step, four pairs of 8 lanes, 255 - coverage and colour x coverage + 128, for the channels of
   // two pixels each.
-  static constexpr size_t kGroup = 16;
   struct Group {
     int16_t dx[kGroup], dy[kGroup];
     int64_t at[kGroup];  // dy x stride_ + dx

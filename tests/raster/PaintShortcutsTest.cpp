@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/Gradient.h"
+#include "host/raster/HaloPlan.h"
 #include "host/text/TextEngine.h"
 #include "support/TestSurface.h"
 
@@ -241,7 +242,8 @@ TEST(HaloPlan, PrintsGiveThePixelsOfEachPrintInTurn) {
     }
   };
   TestSurface s(kW, kH);
-  for (int run = 0; run < 300; ++run) {
+  for (int run = 0; run < 600; ++run) {
+    HaloPlan::UseAvx2(run % 2 == 0);  // both kernels, where the processor has both
     const std::string& text = texts[pick(0, std::size(texts) - 1)];
     const std::vector<PointL>& offsets = offsetSets[pick(0, std::size(offsetSets) - 1)];
     const int32_t x = pick(-20, kW), y = pick(-10, kH);
@@ -268,10 +270,11 @@ TEST(HaloPlan, PrintsGiveThePixelsOfEachPrintInTurn) {
       for (const PointL& d : offsets) face.Draw(expected, AddCoord(x, d.x), AddCoord(y, d.y), text, halo);
       face.Draw(expected, x, y, text, fore);
       ASSERT_TRUE(SamePicture(s->Pixels(), expected))
-          << "run " << run << " round " << round << " \"" << text << "\" at " << x << "," << y << " clip "
+          << "run " << run << " round " << round << " avx2 " << HaloPlan::UseAvx2(run % 2 == 0) << " \"" << text << "\" at " << x << "," << y << " clip "
           << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom;
     }
   }
+  HaloPlan::UseAvx2(true);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class HaloPlan {
   /// the plain ones, which tests compare too; true when the AVX2 ones are in use.
   static bool UseAvx2(bool on) noexcept;
 
-  static constexpr size_t kMaxGlyphs = 64;
+  static constexpr size_t kMaxGlyphs = FontFace::kRepeatedGlyphs;
   static constexpr int64_t kMaxArea = 8192;
   /// Pixels of the rim blended together.
   static constexpr size_t kGroup = 8;

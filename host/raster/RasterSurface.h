@@ -22,7 +22,9 @@ namespace vorn {
 /// a gradient rectangle that covers a whole side of it takes that side off, and anything else
 /// (another primitive, Pixels, Point) clears what is left first. Short texts are kept with the
 /// pixels they were printed over and what those became (the last 32 printed), so that a repaint
-/// prints a caption again only over other pixels: most repaints draw the same picture again.
+/// prints a caption again only over other pixels: most repaints draw the same picture again. A
+/// caption with a halo printed again over other pixels is drawn from a HaloPlan of it (the last
+/// 4 kept).
 class RasterSurface : public Surface, public DeviceContext {
  public:
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);

@@ -127,7 +127,7 @@ void FontFace::DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::stri
     const Glyph* glyph;
     int64_t x, y;
   };
-  std::array<Placed, 64> placed;
+  std::array<Placed, kRepeatedGlyphs> placed;
   size_t n = 0;
   bool fits = true;
   Layout(s, [&](const Glyph& g, int64_t gx, int64_t gy) {

@@ -40,9 +40,11 @@ class FontFace {
   /// Draws text with the top-left corner of its first cell at (x, y), blending over the pixels.
   void Draw(PixelBuffer& target, int32_t x, int32_t y, std::string_view utf8, Color c);
   /// Draws text at (x, y) moved by each of the offsets in turn in colour c, then once at (x, y) in
-  /// colour last: the pixels of as many Draw calls, with the text laid out once.
+  /// colour last: the pixels of as many Draw calls, with the text laid out once (up to
+  /// kRepeatedGlyphs glyphs; a longer text is drawn a time per offset).
   void DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::string_view utf8,
                     std::span<const PointL> offsets, Color c, Color last);
+  static constexpr size_t kRepeatedGlyphs = 64;
   /// The smallest box holding every glyph's pixels of text drawn at (0, 0) (empty when none).
   RectL InkBox(std::string_view utf8);
   /// Calls each(glyph, x, y) for every glyph with pixels of the text drawn at (0, 0), in the order

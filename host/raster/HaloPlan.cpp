@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#if defined(__x86_64__) && defined(__GNUC__)
+// AVX2 where GCC or Clang can ask the processor for it; not for Windows, where GCC does not
+// align the stack for 32-byte spills.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
+#define VORN_HALO_AVX2 1
 #include <immintrin.h>
 #elif defined(__SSE2__)
 #include <emmintrin.h>
@@ -79,7 +82,7 @@ void BlendPlain(uint32_t* const* p, const uint16_t* f, uint32_t steps) noexcept 
 #endif
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#ifdef VORN_HALO_AVX2
 bool HasAvx2() noexcept {
   __builtin_cpu_init();
   return __builtin_cpu_supports("avx2") != 0;

@@ -131,7 +131,7 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
     if (offsets.empty()) {
       face.Draw(pixels_, x, y, text, fore);
     } else {
-      face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
+      DrawHalo(face, x, y, text, halo, offsets, fore);
     }
   };
   // A short text is printed through the memo. The first print of it at a place only notes it;
@@ -210,6 +210,40 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
   currentX_ = 0;
   currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
   Drawn();
+}
+
+void RasterSurface::DrawHalo(FontFace& face, int32_t x, int32_t y, std::string_view text, Color halo,
+                             std::span<const PointL> offsets, Color fore) {
+  if (text.size() > kMemoText) {
+    face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
+    return;
+  }
+  for (HaloMemo& m : halos_) {
+    if (m.face != &face || m.fore != fore || m.halo != halo || m.text != text ||
+        !std::equal(offsets.begin(), offsets.end(), m.offsets.begin(), m.offsets.end())) {
+      continue;
+    }
+    if (m.state == HaloMemo::State::Seen) {
+      // Printed a second time: worth working out.
+      const bool planned = m.plan.Build(face, text, offsets, halo, fore, haloScratch_);
+      m.state = planned ? HaloMemo::State::Planned : HaloMemo::State::Plain;
+    }
+    if (m.state == HaloMemo::State::Planned) {
+      m.plan.Draw(pixels_, x, y);
+    } else {
+      face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
+    }
+    return;
+  }
+  HaloMemo& m = halos_[nextHalo_];
+  nextHalo_ = (nextHalo_ + 1) % halos_.size();
+  m.face = &face;
+  m.text.assign(text);
+  m.offsets.assign(offsets.begin(), offsets.end());
+  m.fore = fore;
+  m.halo = halo;
+  m.state = HaloMemo::State::Seen;
+  face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
 }
 
 // The areas of printed texts are a few dozen pixels wide: plain loops, which the compiler

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "foundation/Surface.h"
+#include "host/raster/HaloPlan.h"
 #include "host/raster/PixelBuffer.h"
 #include "host/text/FontFace.h"
 
@@ -21,7 +22,9 @@ namespace vorn {
 /// a gradient rectangle that covers a whole side of it takes that side off, and anything else
 /// (another primitive, Pixels, Point) clears what is left first. Short texts are kept with the
 /// pixels they were printed over and what those became (the last 32 printed), so that a repaint
-/// prints a caption again only over other pixels: most repaints draw the same picture again.
+/// prints a caption again only over other pixels: most repaints draw the same picture again. A
+/// caption with a halo printed again over other pixels is drawn from a HaloPlan of it (the last
+/// 4 kept).
 class RasterSurface : public Surface, public DeviceContext {
  public:
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);
@@ -116,6 +119,19 @@ class RasterSurface : public Surface, public DeviceContext {
   static constexpr int64_t kMemoArea = 8192;  // pixels of its area, at most
   static constexpr int32_t kMemoMisses = 2;    // misses in a row before a place rests
   static constexpr int32_t kMemoRest = 16;     // prints a place then draws plainly
+  // A caption with its halo printed again, over other pixels: printed twice, it is worked out
+  // once (HaloPlan) and drawn from that from then on.
+  struct HaloMemo {
+    const FontFace* face = nullptr;  // null: holds nothing
+    std::string text;
+    std::vector<PointL> offsets;
+    Color fore = 0, halo = 0;
+    enum class State { Seen, Planned, Plain } state = State::Seen;
+    HaloPlan plan;
+  };
+  /// face.DrawRepeated, through a kept plan where there is one.
+  void DrawHalo(FontFace& face, int32_t x, int32_t y, std::string_view text, Color halo,
+                std::span<const PointL> offsets, Color fore);
   void CopyArea(const RectL& area, std::vector<uint32_t>& out) const;
   void PasteArea(const RectL& area, const std::vector<uint32_t>& in);
   bool SamePixels(const RectL& area, const std::vector<uint32_t>& was) const;
@@ -135,6 +151,9 @@ class RasterSurface : public Surface, public DeviceContext {
   float currentY_ = 0;
   std::array<PrintMemo, 32> memos_;
   size_t nextMemo_ = 0;
+  std::array<HaloMemo, 4> halos_;
+  size_t nextHalo_ = 0;
+  HaloPlan::Scratch haloScratch_;
 };
 
 /// Colour of a surface for the pixel primitives: system colour references are translated.

@@ -108,24 +108,6 @@ void FontFace::Draw(PixelBuffer& target, int32_t x, int32_t y, std::string_view 
   }
 }
 
-template <class Each>
-void FontFace::Layout(std::string_view s, Each&& each) {
-  int64_t pen = 0;
-  int64_t top = 0;
-  for (size_t i = 0; i < s.size();) {
-    const char32_t cp = NextCodePoint(s, i);
-    if (cp == '\n') {
-      pen = 0;
-      top += LineHeight();
-      continue;
-    }
-    if (cp == '\r') continue;
-    const Glyph& g = GetGlyph(cp);
-    if (g.width > 0 && g.height > 0) each(g, pen + g.left, top + g.top);
-    pen += g.advance;
-  }
-}
-
 RectL FontFace::InkBox(std::string_view s) {
   int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
   Layout(s, [&](const Glyph& g, int64_t gx, int64_t gy) {
@@ -145,7 +127,7 @@ void FontFace::DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::stri
     const Glyph* glyph;
     int64_t x, y;
   };
-  std::array<Placed, 64> placed;
+  std::array<Placed, kRepeatedGlyphs> placed;
   size_t n = 0;
   bool fits = true;
   Layout(s, [&](const Glyph& g, int64_t gx, int64_t gy) {

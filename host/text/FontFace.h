@@ -40,11 +40,19 @@ class FontFace {
   /// Draws text with the top-left corner of its first cell at (x, y), blending over the pixels.
   void Draw(PixelBuffer& target, int32_t x, int32_t y, std::string_view utf8, Color c);
   /// Draws text at (x, y) moved by each of the offsets in turn in colour c, then once at (x, y) in
-  /// colour last: the pixels of as many Draw calls, with the text laid out once.
+  /// colour last: the pixels of as many Draw calls, with the text laid out once (up to
+  /// kRepeatedGlyphs glyphs; a longer text is drawn a time per offset).
   void DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::string_view utf8,
                     std::span<const PointL> offsets, Color c, Color last);
+  static constexpr size_t kRepeatedGlyphs = 64;
   /// The smallest box holding every glyph's pixels of text drawn at (0, 0) (empty when none).
   RectL InkBox(std::string_view utf8);
+  /// Calls each(glyph, x, y) for every glyph with pixels of the text drawn at (0, 0), in the order
+  /// Draw blends them, (x, y) being the glyph's bitmap corner, in 64 bits.
+  template <class Each>
+  void Layout(std::string_view utf8, Each&& each);
+  /// The coverage bitmap of a glyph of this face (width x height bytes, rows one after another).
+  const uint8_t* Coverage(const Glyph& g) const noexcept { return arena_.data() + g.offset; }
 
  protected:
   /// Renders one glyph into g (metrics) and appends its coverage bitmap to arena.
@@ -53,11 +61,6 @@ class FontFace {
   int32_t descent_ = 0;
 
  private:
-  /// Calls each(glyph, x, y) for every glyph of the text drawn at (0, 0), (x, y) being the
-  /// glyph's bitmap corner, in 64 bits.
-  template <class Each>
-  void Layout(std::string_view utf8, Each&& each);
-
   std::array<Glyph, 256> low_{};
   std::array<bool, 256> lowLoaded_{};
   std::unordered_map<char32_t, Glyph> high_;
@@ -67,5 +70,23 @@ class FontFace {
 /// Next code point of UTF-8 text at i (advancing i); a byte that is not valid UTF-8 stands for
 /// itself as a Latin-1 character.
 char32_t NextCodePoint(std::string_view s, size_t& i) noexcept;
+
+template <class Each>
+void FontFace::Layout(std::string_view s, Each&& each) {
+  int64_t pen = 0;
+  int64_t top = 0;
+  for (size_t i = 0; i < s.size();) {
+    const char32_t cp = NextCodePoint(s, i);
+    if (cp == '\n') {
+      pen = 0;
+      top += LineHeight();
+      continue;
+    }
+    if (cp == '\r') continue;
+    const Glyph& g = GetGlyph(cp);
+    if (g.width > 0 && g.height > 0) each(g, pen + g.left, top + g.top);
+    pen += g.advance;
+  }
+}
 
 }  // namespace vorn

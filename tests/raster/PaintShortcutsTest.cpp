@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/Gradient.h"
+#include "host/raster/HaloPlan.h"
 #include "host/text/TextEngine.h"
 #include "support/TestSurface.h"
 
@@ -213,6 +214,67 @@ TEST(PrintMemo, PrintsGiveThePixelsOfDrawingEachInTurn) {
       EXPECT_EQ(s->CurrentY(), c.y + 13.0f * static_cast<float>(FontFace::LineCount(c.text)));
     }
   }
+}
+
+// A caption with its halo printed again over other pixels is drawn from a plan worked out once:
+// random texts, offsets, places, clips, colours and backgrounds, each printed three times (noted,
+// worked out, drawn from the plan) on one surface, so that plans are also replaced; against each
+// print drawn in turn into a plain pixel buffer.
+TEST(HaloPlan, PrintsGiveThePixelsOfEachPrintInTurn) {
+  const std::vector<PointL> offsetSets[] = {
+      {{-1, 0}, {0, -1}, {1, 0}, {0, 1}, {-1, -1}, {1, -1}, {1, 1}, {-1, 1},
+       {-2, 0}, {0, -2}, {2, 0}, {0, 2}, {-2, -2}, {2, -2}, {2, 2}, {-2, 2}},
+      {{3, 1}, {-1, 0}, {3, 1}},  // one twice
+      {{0, 0}},
+      {{-70, 0}, {0, 30}},          // prints far outside the surface
+      {{100000, 0}, {0, -3}},       // too far apart to be worked out
+  };
+  const std::string texts[] = {"50 %", "Searching...", "two\nlines", "x", "", "  ", "\xC3\xA9t\xC3\xA9 WAV",
+                               std::string(70, 'i')};
+  FontFace& face = TextEngine::Instance().Resolve("DejaVu Sans", 8.0f, false, false);
+  std::mt19937 rng(5);
+  auto pick = [&](int32_t lo, int32_t hi) { return lo + static_cast<int32_t>(rng() % static_cast<uint32_t>(hi - lo + 1)); };
+  auto colour = [&]() -> Color {
+    switch (pick(0, 3)) {
+      case 0: return 0x000000;
+      case 1: return 0xFFFFFF;
+      default: return rng() & 0xFFFFFF;
+    }
+  };
+  TestSurface s(kW, kH);
+  for (int run = 0; run < 600; ++run) {
+    HaloPlan::UseAvx2(run % 2 == 0);  // both kernels, where the processor has both
+    const std::string& text = texts[pick(0, std::size(texts) - 1)];
+    const std::vector<PointL>& offsets = offsetSets[pick(0, std::size(offsetSets) - 1)];
+    const int32_t x = pick(-20, kW), y = pick(-10, kH);
+    const Color halo = colour(), fore = pick(0, 5) == 0 ? halo : colour();
+    RectL clip{0, 0, kW, kH};
+    if (pick(0, 1)) clip = RectL{pick(-5, kW), pick(-5, kH), pick(-5, kW + 5), pick(-5, kH + 5)};
+    for (int round = 0; round < 3; ++round) {
+      // Every pixel its own colour, black and white among them.
+      PixelBuffer expected(kW, kH);
+      s->Unclip();
+      for (int32_t j = 0; j < kH; ++j) {
+        for (int32_t i = 0; i < kW; ++i) {
+          const Color c = colour();
+          s->PSet(static_cast<float>(i), static_cast<float>(j), c);
+          expected.SetPixel(i, j, c);
+        }
+      }
+      ASSERT_TRUE(s->ClipTo(clip));
+      expected.SetClip(clip);
+      s->SetForeColor(fore);
+      s->SetCurrentX(static_cast<float>(x));
+      s->SetCurrentY(static_cast<float>(y));
+      s->PrintWithHalo(text, halo, offsets);
+      for (const PointL& d : offsets) face.Draw(expected, AddCoord(x, d.x), AddCoord(y, d.y), text, halo);
+      face.Draw(expected, x, y, text, fore);
+      ASSERT_TRUE(SamePicture(s->Pixels(), expected))
+          << "run " << run << " round " << round << " avx2 " << HaloPlan::UseAvx2(run % 2 == 0) << " \"" << text << "\" at " << x << "," << y << " clip "
+          << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom;
+    }
+  }
+  HaloPlan::UseAvx2(true);
 }
 
 }  // namespace

@@ -89,6 +89,8 @@ class PixelBuffer {
   std::vector<uint32_t> scratch_;  // a ramp too long for the table
   std::array<RampKey, kRampSlots> rampKeys_{};
   size_t nextRamp_ = 0;
+  size_t lastRamp_ = 0;                         // the slot of the ramp found or made last
+  std::array<uint8_t, kRampSlots> rampAfter_{};  // per slot, the slot asked for after it last time
   std::vector<uint32_t> ramps_;  // kRampSlots rows of min(longest side, kRampLength) colours
 };
 

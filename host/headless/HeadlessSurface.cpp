@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "foundation/RuntimeError.h"
-#include "host/Limits.h"
 #include "host/headless/HeadlessHost.h"
 
 namespace vorn {
@@ -45,14 +43,7 @@ void HeadlessSurface::Move(int32_t left, int32_t top, int32_t width, int32_t hei
 void HeadlessSurface::MovePx(int32_t left, int32_t top, int32_t width, int32_t height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  // A control sizes its popup from its content: a menu of long captions and many rows would ask
-  // for gigabytes of pixels.
-  if (width > limits::kWindowSide || height > limits::kWindowSide ||
-      uint64_t(width) * uint64_t(height) > limits::kWindowPixels) {
-    Raise(errOutOfMemory, "Out of memory: a window of " + std::to_string(width) + " x " + std::to_string(height) +
-                              " pixels (the limit is " + std::to_string(limits::kWindowSide) + " a side and " +
-                              std::to_string(limits::kWindowPixels) + " pixels)");
-  }
+  CheckWindowSize(width, height);
   leftPx_ = left;
   topPx_ = top;
   const bool resized = width != Pixels().Width() || height != Pixels().Height();

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "foundation/RuntimeError.h"
+#include "host/Limits.h"
 #include "host/text/TextEngine.h"
 
 #ifdef __SSE2__
@@ -14,6 +16,15 @@ namespace vorn {
 
 RasterSurface::RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font)
     : pixels_(widthPx, heightPx, 0xFFFFFF), font_(font ? std::move(font) : MakeRef<Font>()) {}
+
+void RasterSurface::CheckWindowSize(int32_t widthPx, int32_t heightPx) {
+  if (widthPx > limits::kWindowSide || heightPx > limits::kWindowSide ||
+      uint64_t(widthPx) * uint64_t(heightPx) > limits::kWindowPixels) {
+    Raise(errOutOfMemory, "Out of memory: a window of " + std::to_string(widthPx) + " x " + std::to_string(heightPx) +
+                              " pixels (the limit is " + std::to_string(limits::kWindowSide) + " a side and " +
+                              std::to_string(limits::kWindowPixels) + " pixels)");
+  }
+}
 
 void RasterSurface::ResizePixels(int32_t widthPx, int32_t heightPx) {
   if (widthPx == pixels_.Width() && heightPx == pixels_.Height()) return;

@@ -32,6 +32,9 @@ class RasterSurface : public Surface, public DeviceContext {
   }
   /// Changes the pixel size; the picture is cleared to the back colour.
   void ResizePixels(int32_t widthPx, int32_t heightPx);
+  /// Raises error 7 for a window size beyond the hosts' limits (host/Limits.h). A control sizes
+  /// its popup from its content: a menu of long captions and many rows would ask for gigabytes.
+  static void CheckWindowSize(int32_t widthPx, int32_t heightPx);
 
   float ScaleWidth() const override { return static_cast<float>(pixels_.Width()); }
   float ScaleHeight() const override { return static_cast<float>(pixels_.Height()); }

@@ -5,7 +5,6 @@
 #include FT_FREETYPE_H
 
 #include <stdexcept>
-#include <strings.h>
 
 #include "host/text/FreeTypeFace.h"
 #include "host/text/SymbolFace.h"
@@ -13,16 +12,8 @@
 namespace vorn {
 
 namespace {
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 constexpr const char* kFallbackFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 }  // namespace
-
-TextEngine& TextEngine::Instance() {
-  static TextEngine engine;
-  return engine;
-}
 
 TextEngine::TextEngine() {
   if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("cannot start FreeType");
@@ -33,18 +24,6 @@ TextEngine::~TextEngine() {
   faces_.clear();
   FT_Done_FreeType(library_);
   FcFini();  // fontconfig keeps its configuration until told to let it go
-}
-
-FontFace& TextEngine::Resolve(const Font& font) {
-  return Resolve(font.Name(), font.Size(), font.Bold(), font.Italic());
-}
-
-FontFace& TextEngine::Resolve(std::string_view name, float points, bool bold, bool italic) {
-  for (Entry& e : faces_) {
-    if (e.points == points && e.bold == bold && e.italic == italic && SameName(e.name, name)) return *e.face;
-  }
-  faces_.push_back(Entry{std::string(name), points, bold, italic, Load(name, points, bold, italic)});
-  return *faces_.back().face;
 }
 
 std::unique_ptr<FontFace> TextEngine::Load(std::string_view name, float points, bool bold, bool italic) {
@@ -74,12 +53,12 @@ std::unique_ptr<FontFace> TextEngine::Load(std::string_view name, float points, 
       embolden = bold && weight < FC_WEIGHT_DEMIBOLD;
     }
     for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &matchedFamily) == FcResultMatch; ++i) {
-      if (SameName(reinterpret_cast<char*>(matchedFamily), name)) familyFound = true;
+      if (SameFontName(reinterpret_cast<char*>(matchedFamily), name)) familyFound = true;
     }
     FcPatternDestroy(match);
   }
   // A symbol font cannot be stood in for by a text font: its letters mean other pictures.
-  if (SameName(name, "Webdings") && !familyFound) return std::make_unique<SymbolFace>(points);
+  if (SameFontName(name, "Webdings") && !familyFound) return std::make_unique<SymbolFace>(points);
   try {
     return std::make_unique<FreeTypeFace>(library_, file, index, points, embolden);
   } catch (const std::runtime_error&) {

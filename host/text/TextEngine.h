@@ -40,4 +40,7 @@ class TextEngine {
   std::vector<Entry> faces_;
 };
 
+/// Whether two font family names are the same, as font names compare: ignoring ASCII case.
+bool SameFontName(std::string_view a, std::string_view b);
+
 }  // namespace vorn

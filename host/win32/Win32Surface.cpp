@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "foundation/RuntimeError.h"
-#include "host/Limits.h"
 #include "host/win32/Win32Platform.h"
 #include "host/win32/Win32Site.h"
 
@@ -62,13 +60,7 @@ void Win32Surface::Move(int32_t left, int32_t top, int32_t width, int32_t height
 void Win32Surface::MovePx(int32_t left, int32_t top, int32_t width, int32_t height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  // A control sizes its popup from its content: a menu of long captions and many rows would ask
-  // for gigabytes of pixels.
-  if (width > limits::kWindowSide || height > limits::kWindowSide ||
-      uint64_t(width) * uint64_t(height) > limits::kWindowPixels) {
-    Raise(errOutOfMemory, "Out of memory: a window of " + std::to_string(width) + " x " + std::to_string(height) +
-                              " pixels");
-  }
+  CheckWindowSize(width, height);
   leftPx_ = left;
   topPx_ = top;
   if (hwnd_) win32::PlaceWindow(hwnd_, RectL{left, top, AddCoord(left, width), AddCoord(top, height)});

@@ -91,23 +91,7 @@ void PixelBuffer::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color
   for (int32_t y = y0; y < y1; ++y, row += stride) FillPixels(row, n, c);
 }
 
-void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
-  // End points lie within +-1e9, as RasterSurface rounds them, so the products below fit 64 bits.
-  constexpr int32_t kFar = 1000000000;
-  x1 = std::clamp(x1, -kFar, kFar);
-  y1 = std::clamp(y1, -kFar, kFar);
-  x2 = std::clamp(x2, -kFar, kFar);
-  y2 = std::clamp(y2, -kFar, kFar);
-  if (y1 == y2) {  // horizontal: [min, max) toward the end point
-    if (y1 < clip_.top || y1 >= clip_.bottom || x1 == x2) return;
-    FillRect(x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 : x1 + 1, y1 + 1, c);
-    return;
-  }
-  if (x1 == x2) {
-    if (x1 < clip_.left || x1 >= clip_.right) return;
-    FillRect(x1, y1 < y2 ? y1 : y2 + 1, x1 + 1, y1 < y2 ? y2 : y1 + 1, c);
-    return;
-  }
+void PixelBuffer::Diagonal(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
   // Bresenham, in 64 bits.
   const int64_t dx = std::abs(int64_t{x2} - x1);
   const int64_t dy = -std::abs(int64_t{y2} - y1);

@@ -19,7 +19,7 @@ int32_t SliderScale::KnobPos(int32_t value) const {
   if (range == 0) {
     percent = value > Min ? 100.0 : 0.0;
   } else {
-    percent = std::nearbyint((static_cast<double>(value) - Min) / range * 100.0);
+    percent = RoundHalfEven((static_cast<double>(value) - Min) / range * 100.0);
   }
   const double offset = std::trunc(percent * travel / 100.0);
   return static_cast<int32_t>(std::clamp(offset, -double{kFarOffset}, double{kFarOffset}));
@@ -33,7 +33,7 @@ int32_t SliderScale::ValueAt(float offset, int32_t current) const {
   double percent = 0;
   if (offset != 0.0f) {
     const float ratio = offset / divisor * 100.0f;
-    percent = std::nearbyint(static_cast<double>(ratio));
+    percent = RoundHalfEven(static_cast<double>(ratio));
   }
   const double range = static_cast<double>(Max) - Min;
   // Limited in double precision, so a pointer far outside cannot overflow the conversion.

@@ -14,9 +14,12 @@ namespace vorn {
 
 namespace {
 // Fills n pixels with one colour. Where wchar_t is 32 bits (glibc), wmemset is the C library's
-// widest store loop for the machine, as memset is; elsewhere a plain loop.
+// widest store loop for the machine, as memset is; elsewhere a plain loop. Runs up to kInlineRun
+// pixels (edges, frames, the short lines of a thumb or a knob) cost less than the call: a plain
+// loop, which the compiler vectorises.
+constexpr size_t kInlineRun = 32;
 inline void FillPixels(uint32_t* p, size_t n, uint32_t c) noexcept {
-  if (n <= 8) {  // an edge or a short run: not worth a call
+  if (n <= kInlineRun) {
     for (size_t i = 0; i < n; ++i) p[i] = c;
   } else if constexpr (sizeof(wchar_t) == sizeof(uint32_t)) {
     std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(c), n);
@@ -47,6 +50,8 @@ void PixelBuffer::Resize(int32_t width, int32_t height, Color fill) {
   ramps_.clear();
   ramps_.shrink_to_fit();
   rampKeys_ = {};
+  rampAfter_ = {};
+  lastRamp_ = 0;
 }
 
 void PixelBuffer::SetClip(RectL r) noexcept {
@@ -75,31 +80,18 @@ void PixelBuffer::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Color
     return;
   }
   const size_t n = static_cast<size_t>(x1 - x0);
+  // The stride is read once: a store through a pixel pointer may, for the compiler, change
+  // width_, which it would otherwise load again after every pixel.
+  const size_t stride = static_cast<size_t>(width_);
   uint32_t* row = Row(y0) + x0;
   if (n == 1) {  // a line across the rows
-    for (int32_t y = y0; y < y1; ++y, row += width_) *row = c;
+    for (int32_t y = y0; y < y1; ++y, row += stride) *row = c;
     return;
   }
-  for (int32_t y = y0; y < y1; ++y, row += width_) FillPixels(row, n, c);
+  for (int32_t y = y0; y < y1; ++y, row += stride) FillPixels(row, n, c);
 }
 
-void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
-  // End points lie within +-1e9, as RasterSurface rounds them, so the products below fit 64 bits.
-  constexpr int32_t kFar = 1000000000;
-  x1 = std::clamp(x1, -kFar, kFar);
-  y1 = std::clamp(y1, -kFar, kFar);
-  x2 = std::clamp(x2, -kFar, kFar);
-  y2 = std::clamp(y2, -kFar, kFar);
-  if (y1 == y2) {  // horizontal: [min, max) toward the end point
-    if (y1 < clip_.top || y1 >= clip_.bottom || x1 == x2) return;
-    FillRect(x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 : x1 + 1, y1 + 1, c);
-    return;
-  }
-  if (x1 == x2) {
-    if (x1 < clip_.left || x1 >= clip_.right) return;
-    FillRect(x1, y1 < y2 ? y1 : y2 + 1, x1 + 1, y1 < y2 ? y2 : y1 + 1, c);
-    return;
-  }
+void PixelBuffer::Diagonal(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
   // Bresenham, in 64 bits.
   const int64_t dx = std::abs(int64_t{x2} - x1);
   const int64_t dy = -std::abs(int64_t{y2} - y1);
@@ -135,10 +127,13 @@ void PixelBuffer::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) 
     y += sy * ys;
     err += xs * dy + ys * dx;
   }
+  const RectL clip = clip_;  // read once, as the stride: the stores below could alias them
+  uint32_t* const data = pixels_.data();
+  const int64_t stride = width_;
   while (x != x2 || y != y2) {
     // Once the line has left the clip rectangle heading away from it, nothing more can be drawn.
-    if ((sx > 0 ? x >= clip_.right : x < clip_.left) || (sy > 0 ? y >= clip_.bottom : y < clip_.top)) return;
-    SetPixel(static_cast<int32_t>(x), static_cast<int32_t>(y), c);
+    if ((sx > 0 ? x >= clip.right : x < clip.left) || (sy > 0 ? y >= clip.bottom : y < clip.top)) return;
+    if (x >= clip.left && y >= clip.top && x < clip.right && y < clip.bottom) data[y * stride + x] = c;
     const int64_t e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
@@ -221,14 +216,22 @@ const uint32_t* PixelBuffer::Ramp(const uint16_t c0[3], const uint16_t c1[3], in
   key.n = static_cast<uint32_t>(n);
   key.span = span;
   key.first = first;
+  // A repaint asks for its ramps in the order the one before did: the ramp that followed the
+  // last one found is looked at first.
+  auto found = [&](size_t slot) {
+    rampAfter_[lastRamp_] = static_cast<uint8_t>(slot);
+    lastRamp_ = slot;
+    return ramps_.data() + slot * stride;
+  };
+  if (rampKeys_[rampAfter_[lastRamp_]] == key) return found(rampAfter_[lastRamp_]);
   for (size_t slot = 0; slot < kRampSlots; ++slot) {
-    if (rampKeys_[slot] == key) return ramps_.data() + slot * stride;
+    if (rampKeys_[slot] == key) return found(slot);
   }
   // Replaced in turn, so that the ramps of one repaint, up to kRampSlots of them, all stay.
   const size_t slot = nextRamp_;
   nextRamp_ = (nextRamp_ + 1) % kRampSlots;
   rampKeys_[slot] = key;
-  return WorkOutRamp(c0, c1, span, first, n, ramps_.data() + slot * stride);
+  return WorkOutRamp(c0, c1, span, first, n, found(slot));
 }
 
 void PixelBuffer::GradientRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const uint16_t c0[3],
@@ -244,11 +247,12 @@ void PixelBuffer::GradientRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, c
   if (vertical) {
     const size_t rows = static_cast<size_t>(cy1 - cy0);
     const uint32_t* colours = Ramp(c0, c1, span, int64_t{cy0} - y0, rows);
+    const size_t stride = static_cast<size_t>(width_);
     uint32_t* row = Row(cy0) + cx0;
     if (n == 1) {  // an edge line
-      for (size_t j = 0; j < rows; ++j, row += width_) *row = colours[j];
+      for (size_t j = 0; j < rows; ++j, row += stride) *row = colours[j];
     } else {
-      for (size_t j = 0; j < rows; ++j, row += width_) FillPixels(row, n, colours[j]);
+      for (size_t j = 0; j < rows; ++j, row += stride) FillPixels(row, n, colours[j]);
     }
     return;
   }

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -46,7 +47,24 @@ class PixelBuffer {
   }
   /// One-pixel line from (x1, y1) toward (x2, y2), the end point excluded (Bresenham); end points
   /// beyond +-1e9 are brought to it. Costs what shows, however far away the line starts.
-  void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept;
+  /// Inline up to the lines across or along the rows, most of what the controls draw.
+  void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept {
+    // End points lie within +-1e9, as RasterSurface rounds them, so Diagonal's products fit 64 bits.
+    constexpr int32_t kFar = 1000000000;
+    x1 = std::clamp(x1, -kFar, kFar);
+    y1 = std::clamp(y1, -kFar, kFar);
+    x2 = std::clamp(x2, -kFar, kFar);
+    y2 = std::clamp(y2, -kFar, kFar);
+    if (y1 == y2) {  // horizontal: [min, max) toward the end point
+      if (y1 < clip_.top || y1 >= clip_.bottom || x1 == x2) return;
+      FillRect(x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 : x1 + 1, y1 + 1, c);
+    } else if (x1 == x2) {
+      if (x1 < clip_.left || x1 >= clip_.right) return;
+      FillRect(x1, y1 < y2 ? y1 : y2 + 1, x1 + 1, y1 < y2 ? y2 : y1 + 1, c);
+    } else {
+      Diagonal(x1, y1, x2, y2, c);
+    }
+  }
 
   /// Linear gradient over [x0, x1) x [y0, y1) from c0 at the start edge toward c1 at the far,
   /// exclusive edge; channels are 16-bit (component x 256), interpolated in exact integers.
@@ -66,6 +84,8 @@ class PixelBuffer {
   void Composite(const PixelBuffer& src, int32_t x, int32_t y, uint8_t alpha, RectL clip) noexcept;
 
  private:
+  /// Line's Bresenham walk, for end points within +-1e9 on neither the same row nor column.
+  void Diagonal(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c) noexcept;
   /// The colours of n steps of a ramp from step first on (see GradientRect): repaints draw the
   /// same gradients again and again (a hover tick repaints the same face every millisecond), so a
   /// ramp is worked out once and its colours kept in a small table, which the first ramp drawn
@@ -89,6 +109,8 @@ class PixelBuffer {
   std::vector<uint32_t> scratch_;  // a ramp too long for the table
   std::array<RampKey, kRampSlots> rampKeys_{};
   size_t nextRamp_ = 0;
+  size_t lastRamp_ = 0;                         // the slot of the ramp found or made last
+  std::array<uint8_t, kRampSlots> rampAfter_{};  // per slot, the slot asked for after it last time
   std::vector<uint32_t> ramps_;  // kRampSlots rows of min(longest side, kRampLength) colours
 };
 

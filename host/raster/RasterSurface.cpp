@@ -8,6 +8,10 @@
 #include "host/Limits.h"
 #include "host/text/TextEngine.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace vorn {
 
 RasterSurface::RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font)
@@ -94,15 +98,43 @@ void RasterSurface::SetBackColor(Color c) {
   Cls();
 }
 
+// Lines and pixels are most of what a scroll bar or a slider draws: their end points are rounded
+// in four lanes.
+inline void RasterSurface::PixelsOf(float a, float b, float c, float d, int32_t (&out)[4]) noexcept {
+#ifdef __SSE2__
+  // The lanes are built from registers (a store of four floats read back as one vector would
+  // stall the load).
+  const __m128 r = _mm_add_ps(_mm_set_ps(d, c, b, a), _mm_set1_ps(0.5f));
+  const __m128 inRange = _mm_and_ps(_mm_cmpgt_ps(r, _mm_set1_ps(-1e9f)), _mm_cmplt_ps(r, _mm_set1_ps(1e9f)));
+  const __m128i t = _mm_cvttps_epi32(r);
+  // One less where truncation went up (a negative fraction): the comparison's mask is -1.
+  const __m128i down = _mm_add_epi32(t, _mm_castps_si128(_mm_cmpgt_ps(_mm_cvtepi32_ps(t), r)));
+  const __m128 negative = _mm_cmplt_ps(r, _mm_setzero_ps());
+  const __m128i far = _mm_castps_si128(_mm_or_ps(_mm_and_ps(negative, _mm_castsi128_ps(_mm_set1_epi32(-1000000000))),
+                                                 _mm_andnot_ps(negative, _mm_castsi128_ps(_mm_set1_epi32(1000000000)))));
+  const __m128i in = _mm_castps_si128(inRange);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_or_si128(_mm_and_si128(in, down), _mm_andnot_si128(in, far)));
+#else
+  out[0] = Pixel(a);
+  out[1] = Pixel(b);
+  out[2] = Pixel(c);
+  out[3] = Pixel(d);
+#endif
+}
+
 void RasterSurface::Line(float x1, float y1, float x2, float y2, Color c) {
   if (HasPendingClear()) Settle();
-  pixels_.Line(Pixel(x1), Pixel(y1), Pixel(x2), Pixel(y2), PaintColor(c));
+  int32_t p[4];
+  PixelsOf(x1, y1, x2, y2, p);
+  pixels_.Line(p[0], p[1], p[2], p[3], PaintColor(c));
   Drawn();
 }
 
 void RasterSurface::PSet(float x, float y, Color c) {
   if (HasPendingClear()) Settle();
-  pixels_.SetPixel(Pixel(x), Pixel(y), PaintColor(c));
+  int32_t p[4];
+  PixelsOf(x, y, x, y, p);
+  pixels_.SetPixel(p[0], p[1], PaintColor(c));
   Drawn();
 }
 

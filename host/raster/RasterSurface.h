@@ -85,6 +85,8 @@ class RasterSurface : public Surface, public DeviceContext {
     const auto t = static_cast<int32_t>(r);
     return static_cast<float>(t) > r ? t - 1 : t;
   }
+  /// Pixel of four values at once: a line's two end points, or a pixel's point twice.
+  static void PixelsOf(float a, float b, float c, float d, int32_t (&out)[4]) noexcept;
   void Drawn() {
     uniform_ = false;
     Touched();

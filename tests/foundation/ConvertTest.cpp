@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
 
 #include "foundation/Convert.h"
 #include "foundation/Gradient.h"
@@ -26,6 +29,27 @@ TEST(Conversions, RoundHalfToEven) {
   EXPECT_EQ(ToLong(0.5), 0);
   EXPECT_EQ(ToLong(1.5), 2);
   EXPECT_EQ(ToLong(2.4999), 2);
+}
+
+// The inline rounding against the C library's in the default rounding mode: halves, both signs,
+// the edges of 2^52, infinities, NaN and random magnitudes.
+TEST(Conversions, RoundHalfEvenIsNearbyint) {
+  std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 0.49999999999999994, 4503599627370495.5,
+                                4503599627370496.0, -4503599627370497.0, 9007199254740993.0, 1e300,
+                                std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::denorm_min()};
+  std::mt19937_64 rng(5);
+  for (int i = 0; i < 2000; ++i) {
+    values.push_back(std::ldexp(static_cast<double>(rng() >> 11), static_cast<int>(rng() % 80) - 60) *
+                     (rng() & 1 ? -1 : 1));
+    values.push_back(static_cast<double>(static_cast<int64_t>(rng() % 2000000) - 1000000) / 2);
+  }
+  for (double v : values) {
+    const double want = std::nearbyint(v);
+    EXPECT_EQ(std::signbit(RoundHalfEven(v)), std::signbit(want)) << v;
+    EXPECT_EQ(RoundHalfEven(v), want) << v;
+  }
+  EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""))));
 }
 
 TEST(Conversions, RaiseOverflowOutsideTheWidth) {

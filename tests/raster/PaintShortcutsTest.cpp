@@ -2,7 +2,11 @@
 // Cls, the ramp table of the gradients, and the memo of printed texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <iterator>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -168,6 +172,80 @@ TEST(GradientRect, RampsTakenFromTheTableAreTheExactInterpolation) {
       GradientRect(s->hDC(), 0, top, 10, span, ColorToVertex(from), ColorToVertex(to), GRADIENT_FILL_RECT_V);
       expect(top, span, from, to);
     }
+  }
+}
+
+// The ramp table looks first at the ramp that followed the last one found: gradients asked for in
+// the same order again, in another order, and from a pool larger than the table give the pixels
+// of a buffer that works every ramp out afresh.
+TEST(GradientRect, RampsFoundInAnyOrderAreThoseWorkedOutAfresh) {
+  std::mt19937 rng(17);
+  for (const size_t pool : {size_t{5}, size_t{16}, size_t{23}}) {
+    struct Ramp {
+      int32_t y0, y1;
+      uint16_t c0[3], c1[3];
+    };
+    std::vector<Ramp> ramps(pool);
+    for (Ramp& r : ramps) {
+      r.y0 = static_cast<int32_t>(rng() % 30) - 10;
+      r.y1 = r.y0 + 1 + static_cast<int32_t>(rng() % 40);
+      for (int ch = 0; ch < 3; ++ch) {
+        r.c0[ch] = static_cast<uint16_t>(rng());
+        r.c1[ch] = static_cast<uint16_t>(rng());
+      }
+    }
+    PixelBuffer kept(3, kH);
+    std::vector<size_t> order(pool);
+    for (size_t i = 0; i < pool; ++i) order[i] = i;
+    for (int pass = 0; pass < 40; ++pass) {
+      if (pass % 4 == 3) std::shuffle(order.begin(), order.end(), rng);  // otherwise the order of the pass before
+      for (size_t i : order) {
+        const Ramp& r = ramps[i];
+        PixelBuffer fresh(3, kH);
+        kept.Fill(0);
+        kept.GradientRect(0, r.y0, 3, r.y1, r.c0, r.c1, true);
+        fresh.GradientRect(0, r.y0, 3, r.y1, r.c0, r.c1, true);
+        ASSERT_TRUE(SamePicture(kept, fresh)) << "pool " << pool << " pass " << pass << " ramp " << i;
+      }
+    }
+  }
+}
+
+// Lines and pixels round their real coordinates four at a time; the pixels are those of rounding
+// each on its own (floor(v + 0.5), far values brought to +-1e9) into a plain pixel buffer:
+// halves, negative fractions, far and non-finite coordinates.
+TEST(PixelRounding, LinesAndPixelsAtRealCoordinatesGiveThePixelsOfRoundingEachAlone) {
+  const auto plain = [](float v) -> int32_t {
+    const float r = v + 0.5f;
+    if (!(r > -1e9f && r < 1e9f)) return r < 0 ? -1000000000 : 1000000000;
+    return static_cast<int32_t>(std::floor(r));
+  };
+  const float special[] = {-0.5f, 0.5f, 1.5f, -1.5f, 2.4999999f, -0.50000006f, 63.5f, 39.5f, -3e9f, 5e12f,
+                           std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                           std::numeric_limits<float>::quiet_NaN()};
+  std::mt19937 rng(3);
+  auto coordinate = [&](float extent) {
+    switch (rng() % 4) {
+      case 0: return special[rng() % std::size(special)];
+      case 1: return static_cast<float>(static_cast<int32_t>(rng() % 200) - 60) / 2.0f;  // on halves
+      default: return std::uniform_real_distribution<float>(-20.0f, extent + 20.0f)(rng);
+    }
+  };
+  for (int run = 0; run < 300; ++run) {
+    TestSurface s(kW, kH);
+    PixelBuffer expected(kW, kH, 0xFFFFFF);
+    for (int step = 0; step < 8; ++step) {
+      const float x1 = coordinate(kW), y1 = coordinate(kH), x2 = coordinate(kW), y2 = coordinate(kH);
+      const Color c = rng() & 0xFFFFFF;
+      if (step % 2) {
+        s->PSet(x1, y1, c);
+        expected.SetPixel(plain(x1), plain(y1), c);
+      } else {
+        s->Line(x1, y1, x2, y2, c);
+        expected.Line(plain(x1), plain(y1), plain(x2), plain(y2), c);
+      }
+    }
+    ASSERT_TRUE(SamePicture(s->Pixels(), expected)) << "run " << run;
   }
 }
 

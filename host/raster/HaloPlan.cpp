@@ -155,27 +155,19 @@ bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const Poin
   groups_.clear();
   factors_.clear();
   stride_ = -1;
-  struct Placed {
-    const Glyph* glyph;
-    int64_t x, y;
-  };
-  std::array<Placed, kMaxGlyphs> placed;
-  size_t n = 0;
-  bool fits = true;
+  FontFace::PlacedText placed;
+  const std::optional<size_t> count = face.Place(text, placed);
+  const size_t n = count.value_or(0);
   int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-  face.Layout(text, [&](const Glyph& g, int64_t gx, int64_t gy) {
-    if (n == placed.size()) {
-      fits = false;
-      return;
-    }
-    placed[n++] = Placed{&g, gx, gy};
-    left = std::min(left, gx);
-    top = std::min(top, gy);
-    right = std::max(right, gx + g.width);
-    bottom = std::max(bottom, gy + g.height);
-  });
+  for (size_t i = 0; i < n; ++i) {
+    const Glyph& g = *placed[i].glyph;
+    left = std::min(left, placed[i].x);
+    top = std::min(top, placed[i].y);
+    right = std::max(right, placed[i].x + g.width);
+    bottom = std::max(bottom, placed[i].y + g.height);
+  }
   // (A pixel blends at most (offsets + 1) x kMaxGlyphs times: its count fits 32 bits.)
-  if (!fits || offsets.size() >= kMaxBlends) return false;
+  if (!count || offsets.size() >= kMaxBlends) return false;
   if (n == 0) return true;  // no ink: nothing to draw
   // The box of every print: the ink spread by the offsets (and the last print, in place).
   int64_t minX = 0, minY = 0, maxX = 0, maxY = 0;

@@ -120,29 +120,32 @@ RectL FontFace::InkBox(std::string_view s) {
   return RectL{AddCoord(left, 0), AddCoord(top, 0), AddCoord(right, 0), AddCoord(bottom, 0)};
 }
 
-void FontFace::DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::string_view s,
-                            std::span<const PointL> offsets, Color c, Color last) {
-  // Laid out once into a list on the stack; a longer text is drawn a time per offset.
-  struct Placed {
-    const Glyph* glyph;
-    int64_t x, y;
-  };
-  std::array<Placed, kRepeatedGlyphs> placed;
+std::optional<size_t> FontFace::Place(std::string_view s, PlacedText& out) {
   size_t n = 0;
   bool fits = true;
   Layout(s, [&](const Glyph& g, int64_t gx, int64_t gy) {
-    if (n < placed.size()) {
-      placed[n++] = Placed{&g, gx, gy};
+    if (n < out.size()) {
+      out[n++] = PlacedGlyph{&g, gx, gy};
     } else {
       fits = false;
     }
   });
-  if (!fits) {
+  if (!fits) return std::nullopt;
+  return n;
+}
+
+void FontFace::DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::string_view s,
+                            std::span<const PointL> offsets, Color c, Color last) {
+  // Laid out once into a list on the stack; a longer text is drawn a time per offset.
+  PlacedText placed;
+  const std::optional<size_t> count = Place(s, placed);
+  if (!count) {
     for (const PointL& d : offsets) Draw(target, AddCoord(x, d.x), AddCoord(y, d.y), s, c);
     Draw(target, x, y, s, last);
     return;
   }
   const RectL& clip = target.Clip();
+  const size_t n = *count;
   auto blendAll = [&](int64_t ox, int64_t oy, Color colour) {
     for (size_t k = 0; k < n; ++k) {
       const Glyph& g = *placed[k].glyph;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <unordered_map>
@@ -45,6 +46,15 @@ class FontFace {
   void DrawRepeated(PixelBuffer& target, int32_t x, int32_t y, std::string_view utf8,
                     std::span<const PointL> offsets, Color c, Color last);
   static constexpr size_t kRepeatedGlyphs = 64;
+  /// A glyph with pixels of a laid-out text, and its bitmap corner for the text drawn at (0, 0).
+  struct PlacedGlyph {
+    const Glyph* glyph;
+    int64_t x, y;
+  };
+  using PlacedText = std::array<PlacedGlyph, kRepeatedGlyphs>;
+  /// Lays the text out into out, in Layout's order: the count of glyphs, or nullopt when the text
+  /// has more than out holds (the caller then draws it the plain way).
+  std::optional<size_t> Place(std::string_view utf8, PlacedText& out);
   /// The smallest box holding every glyph's pixels of text drawn at (0, 0) (empty when none).
   RectL InkBox(std::string_view utf8);
   /// Calls each(glyph, x, y) for every glyph with pixels of the text drawn at (0, 0), in the order

@@ -1,5 +1,7 @@
 #include "foundation/ColorScheme.h"
 
+#include <array>
+
 namespace vorn {
 
 namespace {
@@ -11,11 +13,7 @@ struct Weights {
   bool entry8FromBase;
 };
 
-ColorScheme Build(Color base, Color second, Color third, const Weights& w) noexcept {
-  // BlendColor of each entry, with the three colours translated once: every repaint builds one.
-  const Color b = TranslateColor(base);
-  const Color s2 = TranslateColor(second);
-  const Color t = TranslateColor(third);
+ColorScheme Work(Color base, Color b, Color s2, Color t, const Weights& w) noexcept {
   ColorScheme s;
   s.entry[1] = base;
   s.entry[2] = BlendRgb(b, s2, w.w2);
@@ -31,27 +29,54 @@ ColorScheme Build(Color base, Color second, Color third, const Weights& w) noexc
   return s;
 }
 
+ColorScheme Build(Color base, Color second, Color third, const Weights& w) noexcept {
+  // BlendColor of each entry, with the three colours translated once. Every repaint builds one,
+  // from the same few colours: the last few schemes are kept (per thread, as controls are).
+  const Color b = TranslateColor(base);
+  const Color s2 = TranslateColor(second);
+  const Color t = TranslateColor(third);
+  struct Kept {
+    const Weights* w = nullptr;
+    Color base, b, s2, t;
+    ColorScheme scheme;
+  };
+  thread_local std::array<Kept, 8> kept;
+  thread_local size_t next = 0;
+  for (const Kept& k : kept) {
+    if (k.w == &w && k.base == base && k.b == b && k.s2 == s2 && k.t == t) return k.scheme;
+  }
+  Kept& k = kept[next];
+  next = (next + 1) % kept.size();
+  k = Kept{&w, base, b, s2, t, Work(base, b, s2, t, w)};
+  return k.scheme;
+}
+
+constexpr Weights kNormal{230, 190, 170, 220, 200, 120, 140, false};
+constexpr Weights kDisabled{200, 190, 180, 220, 200, 120, 140, true};
+constexpr Weights kHot{245, 205, 185, 220, 200, 120, 140, false};
+constexpr Weights kPressed{170, 190, 230, 120, 120, 220, 140, false};
+
 }  // namespace
 
 ColorScheme PaletteNormal(Color base, Color second, Color third) noexcept {
-  return Build(base, second, third, {230, 190, 170, 220, 200, 120, 140, false});
+  return Build(base, second, third, kNormal);
 }
 
 ColorScheme PaletteDisabled(Color base, Color second, Color third) noexcept {
-  return Build(base, second, third, {200, 190, 180, 220, 200, 120, 140, true});
+  return Build(base, second, third, kDisabled);
 }
 
 ColorScheme PaletteHot(Color base, Color second, Color third) noexcept {
-  return Build(base, second, third, {245, 205, 185, 220, 200, 120, 140, false});
+  return Build(base, second, third, kHot);
 }
 
 ColorScheme PalettePressed(Color base, Color second, Color third) noexcept {
-  return Build(base, second, third, {170, 190, 230, 120, 120, 220, 140, false});
+  return Build(base, second, third, kPressed);
 }
 
 ColorScheme PaletteFocus(Color base, Color accent, Color third) noexcept {
   const Color m = BlendColor(accent, third, 128);
-  return Build(base, m, third, {230, 190, 170, 220, 200, 120, 140, false});
+  return Build(base, m, third, kNormal);
 }
 
 }  // namespace vorn

@@ -15,6 +15,10 @@ namespace vorn {
 
 using WindowHandle = uint32_t;  // 0 = no window
 
+class Surface;
+/// Paints a picture with its origin at (x, y) from nothing but key (see Surface::PaintKept).
+using KeptDrawing = void (*)(Surface& s, int32_t x, int32_t y, std::span<const uint32_t> key);
+
 /// A drawing surface that keeps its picture until drawn over: a control's own surface or an inner
 /// picture surface. Drawing is in pixels from the top-left corner; outer sizes are in twips.
 class Surface {
@@ -66,6 +70,14 @@ class Surface {
   /// once in ForeColor at the position itself: a caption with a halo. The text position ends as
   /// the last Print leaves it. Hosts may do it in one pass; the pixels are those of the Prints.
   virtual void PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets);
+  /// draw(*this, x, y, key): a picture of opaque lines, pixels and gradient rectangles within
+  /// bounds (relative to (x, y)) that depends on key alone, changes nothing but pixels and reads
+  /// none back. Hosts may paint it once per key and copy its pixels from then on, as a glyph is
+  /// rendered once; the pixels are those draw paints.
+  virtual void PaintKept(KeptDrawing draw, std::span<const uint32_t> key, int32_t x, int32_t y, const RectL& bounds) {
+    (void)bounds;
+    draw(*this, x, y, key);
+  }
 
   // Painting part of a surface. A control may paint only what changed, or only what can be seen,
   // and leave the other pixels as they are.

@@ -1,5 +1,8 @@
 #include "controls/range/SliderKnob.h"
 
+#include <algorithm>
+#include <array>
+
 #include "foundation/Axes.h"
 #include "foundation/Gradient.h"
 #include "foundation/Orientation.h"
@@ -7,6 +10,8 @@
 namespace vorn {
 
 namespace {
+
+constexpr size_t kSchemeEntries = std::tuple_size_v<decltype(ColorScheme::entry)>;
 
 // One step of the knob, in horizontal coordinates: a along the slider (relative to K), c across.
 //   Line      (K + a1, c1) - (K + a2, c2), end point excluded
@@ -63,23 +68,39 @@ constexpr KnobStep kSteps[] = {
     {KnobStep::Pixel, 4, 17, 0, 0, 6},
 };
 
+// The knob with its body starting at K along and its across positions from C0: key holds the
+// scheme's entries, then the orientation.
+void PaintKnob(Surface& surface, int32_t x, int32_t y, std::span<const uint32_t> key) {
+  const Axes ax{key[kSchemeEntries] == pbVertical};
+  const int32_t K = ax.X(x, y);
+  const int32_t C0 = ax.Y(x, y);
+  for (const KnobStep& s : kSteps) {
+    const Color c = key[s.entry];
+    const int32_t a1 = K + s.a1;
+    const int32_t c1 = C0 + s.c1;
+    switch (s.kind) {
+      case KnobStep::Line: ax.Line(surface, a1, c1, K + s.a2, C0 + s.c2, c); break;
+      case KnobStep::Pixel: surface.PSet(ax.X(a1, c1), ax.Y(a1, c1), c); break;
+      case KnobStep::Gradient:
+        GradientRect(surface.hDC(), ax.X(a1, c1), ax.Y(a1, c1), ax.X(s.a2, s.c2), ax.Y(s.a2, s.c2),
+                     ColorToVertex(c), ColorToVertex(key[s.entry2]), s.mode);
+        break;
+    }
+  }
+}
+
 }  // namespace
 
 void DrawSliderKnob(Surface& surface, const ColorScheme& scheme, int32_t K, int32_t orientation) {
   if (orientation != pbHorizontal && orientation != pbVertical) return;
+  // Every hover tick paints it, from a handful of schemes: it is worked out once per scheme.
+  std::array<uint32_t, kSchemeEntries + 1> key;
+  std::copy(scheme.entry.begin(), scheme.entry.end(), key.begin());
+  key[kSchemeEntries] = static_cast<uint32_t>(orientation);
   const Axes ax{orientation == pbVertical};
-  for (const KnobStep& s : kSteps) {
-    const Color c = scheme[s.entry];
-    const int32_t a1 = K + s.a1;
-    switch (s.kind) {
-      case KnobStep::Line: ax.Line(surface, a1, s.c1, K + s.a2, s.c2, c); break;
-      case KnobStep::Pixel: surface.PSet(ax.X(a1, s.c1), ax.Y(a1, s.c1), c); break;
-      case KnobStep::Gradient:
-        GradientRect(surface.hDC(), ax.X(a1, s.c1), ax.Y(a1, s.c1), ax.X(s.a2, s.c2), ax.Y(s.a2, s.c2),
-                     ColorToVertex(c), ColorToVertex(scheme[s.entry2]), s.mode);
-        break;
-    }
-  }
+  // Its pixels lie 0 .. 10 along and 3 .. 20 across.
+  const RectL bounds{ax.X(0, 3), ax.Y(0, 3), ax.X(11, 21), ax.Y(11, 21)};
+  surface.PaintKept(&PaintKnob, key, ax.X(K, 0), ax.Y(K, 0), bounds);
 }
 
 }  // namespace vorn

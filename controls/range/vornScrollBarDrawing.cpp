@@ -18,6 +18,12 @@
 //              c 4..E-6. An odd N puts M on a half pixel; the surface rounds halves up, so the
 //              lines stay evenly spaced.
 #include "controls/range/vornScrollBar.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+
 #include "foundation/Convert.h"
 #include "foundation/Gradient.h"
 
@@ -47,32 +53,57 @@ void vornScrollBar::PaintBar() {
   if (N > 0) PaintThumb(scale.ArrowZone + ThumbPos_, N);  // no room between the arrow zones otherwise
 }
 
-void vornScrollBar::PaintThumb(int32_t T, int32_t N) {
-  Surface& s = UserControl();
+namespace {
+
+constexpr size_t kSchemeEntries = std::tuple_size_v<decltype(ColorScheme::entry)>;
+// What a thumb's picture depends on, after the scheme's entries.
+enum ThumbKey : size_t { kLength = kSchemeEntries, kThickness, kVertical, kThumbKeySize };
+
+// The thumb of N pixels with its first at T = the along origin; key: the scheme's entries, N, the
+// bits of the thickness E and whether the bar is vertical. The across origin is the bar's edge.
+void PaintThumbPicture(Surface& s, int32_t x, int32_t y, std::span<const uint32_t> key) {
   DeviceContext& dc = s.hDC();
-  const ColorScheme& S = Scheme_;
-  const Axes ax = Along();
-  const float E = ax.Across(s);
-  GlassGradient(dc, ax.X(T, 2), ax.Y(T, 2), ax.X(N, Nearest(E - 2)), ax.Y(N, Nearest(E - 2)), S[2], S[3], S[4],
+  auto S = [&](size_t k) { return static_cast<Color>(key[k]); };
+  const Axes ax{key[kVertical] != 0};
+  const int32_t T = ax.X(x, y);
+  const auto N = static_cast<int32_t>(key[kLength]);
+  const float E = std::bit_cast<float>(key[kThickness]);
+  GlassGradient(dc, ax.X(T, 2), ax.Y(T, 2), ax.X(N, Nearest(E - 2)), ax.Y(N, Nearest(E - 2)), S(2), S(3), S(4),
                 ax.vertical ? 2 : 1);
   if (ax.vertical) {
-    const float SW = s.ScaleWidth();
-    LinearGradient(dc, 2, T, Nearest(SW - 4), 1, S[5], S[6]);
-    LinearGradient(dc, 2, T, N - 1, 2, S[5], S[7]);
-    s.Line(3, static_cast<float>(T + N - 1), SW - 3, static_cast<float>(T + N - 1), S[7]);
-    LinearGradient(dc, Nearest(SW - 3), T + 1, N - 2, 2, S[6], S[7]);
+    LinearGradient(dc, 2, T, Nearest(E - 4), 1, S(5), S(6));
+    LinearGradient(dc, 2, T, N - 1, 2, S(5), S(7));
+    s.Line(3, static_cast<float>(T + N - 1), E - 3, static_cast<float>(T + N - 1), S(7));
+    LinearGradient(dc, Nearest(E - 3), T + 1, N - 2, 2, S(6), S(7));
   } else {
-    const float SH = s.ScaleHeight();
-    LinearGradient(dc, T, 2, N - 1, 1, S[5], S[6]);
-    LinearGradient(dc, T, 2, Nearest(SH - 4), 2, S[5], S[7]);
-    s.Line(static_cast<float>(T), SH - 3, static_cast<float>(T + N - 1), SH - 3, S[7]);
-    LinearGradient(dc, T + N - 1, 2, Nearest(SH - 4), 2, S[6], S[7]);
+    LinearGradient(dc, T, 2, N - 1, 1, S(5), S(6));
+    LinearGradient(dc, T, 2, Nearest(E - 4), 2, S(5), S(7));
+    s.Line(static_cast<float>(T), E - 3, static_cast<float>(T + N - 1), E - 3, S(7));
+    LinearGradient(dc, T + N - 1, 2, Nearest(E - 4), 2, S(6), S(7));
   }
-  ax.Frame(s, static_cast<float>(T - 1), 1, static_cast<float>(T + N), E - 2, S[2]);
+  ax.Frame(s, static_cast<float>(T - 1), 1, static_cast<float>(T + N), E - 2, S(2));
   if (N <= 10) return;
   const float M = static_cast<float>(T) + static_cast<float>(N) / 2.0f;
-  for (float d : {-1.0f, -3.0f, 1.0f, 3.0f}) ax.Line(s, M + d, 5, M + d, E - 4, S[7]);
-  for (float d : {-2.0f, -4.0f, 0.0f, 2.0f}) ax.Line(s, M + d, 4, M + d, E - 5, S[2]);
+  for (float d : {-1.0f, -3.0f, 1.0f, 3.0f}) ax.Line(s, M + d, 5, M + d, E - 4, S(7));
+  for (float d : {-2.0f, -4.0f, 0.0f, 2.0f}) ax.Line(s, M + d, 4, M + d, E - 5, S(2));
+}
+
+}  // namespace
+
+// Every hover tick paints the thumb, at a handful of lengths and schemes: each is worked out once.
+void vornScrollBar::PaintThumb(int32_t T, int32_t N) {
+  Surface& s = UserControl();
+  const Axes ax = Along();
+  const float E = ax.Across(s);
+  std::array<uint32_t, kThumbKeySize> key;
+  std::copy(Scheme_.entry.begin(), Scheme_.entry.end(), key.begin());
+  key[kLength] = static_cast<uint32_t>(N);
+  key[kThickness] = std::bit_cast<uint32_t>(E);
+  key[kVertical] = ax.vertical ? 1 : 0;
+  // From the frame before the first pixel to the one after the last, across the whole bar.
+  const int32_t across = static_cast<int32_t>(std::ceil(E));
+  const RectL bounds{ax.X(-1, 0), ax.Y(-1, 0), ax.X(AddLong(N, 1), across), ax.Y(AddLong(N, 1), across)};
+  s.PaintKept(&PaintThumbPicture, key, ax.X(T, 0), ax.Y(T, 0), bounds);
 }
 
 }  // namespace vorn

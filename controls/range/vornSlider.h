@@ -3,6 +3,7 @@
 
 #include "controls/range/RangeModel.h"
 #include "controls/range/SliderEvents.h"
+#include "controls/range/SliderMarks.h"
 #include "controls/range/SliderScale.h"
 #include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
@@ -110,8 +111,6 @@ class vornSlider final : public Control {
   void PaintSlider(bool full);
   void DrawGroove();
   void DrawTicks();
-  void DrawTick(float position, float length, Color c);
-  void DrawLabel(int32_t value, Color c, float position);
 
   Color BackColor_ = 0xFFFFFF;
   Color ForeColor_ = 0xC00000;
@@ -125,6 +124,7 @@ class vornSlider final : public Control {
   int32_t HasFocus_ = 0;
   bool Dragging_ = false;
   int32_t KnobPos_ = 0;
+  SliderMarks marks_;
 
   SliderEventsDispatch dispatch_;
   SliderEvents* events_;

@@ -18,7 +18,25 @@ namespace {
 // pixels (edges, frames, the short lines of a thumb or a knob) cost less than the call: a plain
 // loop, which the compiler vectorises.
 constexpr size_t kInlineRun = 32;
+constexpr size_t kVectorRun = 256;
 inline void FillPixels(uint32_t* p, size_t n, uint32_t c) noexcept {
+#ifdef __SSE2__
+  // The rows of a control's gradients (a hundred or two pixels) cost less in four-pixel stores,
+  // the last four overlapping the ones before, than in a call.
+  if (n >= 4 && n <= kVectorRun) {
+    const __m128i v = _mm_set1_epi32(static_cast<int32_t>(c));
+    size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), v);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 4), v);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 8), v);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 12), v);
+    }
+    for (; i + 4 <= n; i += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), v);
+    if (i < n) _mm_storeu_si128(reinterpret_cast<__m128i*>(p + n - 4), v);
+    return;
+  }
+#endif
   if (n <= kInlineRun) {
     for (size_t i = 0; i < n; ++i) p[i] = c;
   } else if constexpr (sizeof(wchar_t) == sizeof(uint32_t)) {

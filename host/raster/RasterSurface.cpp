@@ -30,6 +30,7 @@ void RasterSurface::ResizePixels(int32_t widthPx, int32_t heightPx) {
   if (widthPx == pixels_.Width() && heightPx == pixels_.Height()) return;
   pixels_.Resize(widthPx, heightPx, PaintColor(backColor_));
   pendingClear_ = RectL{};
+  fresh_.Forget();
   uniform_ = true;
   uniformColor_ = PaintColor(backColor_);
   Touched();
@@ -40,7 +41,40 @@ void RasterSurface::Settle() const noexcept {
   pixels_.ClearClip();
   pixels_.FillRect(pendingClear_.left, pendingClear_.top, pendingClear_.right, pendingClear_.bottom, pendingColor_);
   pixels_.SetClip(clip);
+  if (pendingClear_.left <= 0 && pendingClear_.right >= pixels_.Width()) {
+    const int32_t top = std::max(pendingClear_.top, 0);
+    const int32_t bottom = std::min(pendingClear_.bottom, pixels_.Height());
+    if (fresh_.top < fresh_.bottom && fresh_.color == pendingColor_ && (bottom == fresh_.top || top == fresh_.bottom)) {
+      fresh_.top = std::min(top, fresh_.top);  // the rows Cls left waiting beside those still fresh
+      fresh_.bottom = std::max(bottom, fresh_.bottom);
+    } else {
+      fresh_.top = top;
+      fresh_.bottom = bottom;
+      fresh_.color = pendingColor_;
+      fresh_.pasted = 0;
+    }
+  } else {
+    fresh_.Forget();
+  }
   pendingClear_ = RectL{};
+}
+
+bool RasterSurface::Fresh::Holds(const RectL& area, uint32_t c) const noexcept {
+  if (c != color || area.top < top || area.bottom > bottom) return false;
+  for (size_t i = 0; i < pasted; ++i) {
+    if (!IsEmpty(Intersect(area, areas[i]))) return false;
+  }
+  return true;
+}
+
+void RasterSurface::Fresh::Cut(int32_t from, int32_t to) noexcept {
+  if (to <= top || from >= bottom) return;
+  // What is left on either side of the rows drawn over; the larger part stays.
+  if (from - top >= bottom - to) {
+    bottom = std::max(from, top);
+  } else {
+    top = std::min(to, bottom);
+  }
 }
 
 void RasterSurface::Cover(const RectL& r) noexcept {
@@ -85,6 +119,23 @@ void RasterSurface::Cls() {
   if (HasPendingClear() && (pendingColor_ != fill || Intersect(pendingClear_, clip) != pendingClear_)) Settle();
   pendingClear_ = clip;
   pendingColor_ = fill;
+  const int32_t h = pixels_.Height();
+  if (whole && fresh_.top < fresh_.bottom && fresh_.color == fill && (fresh_.top == 0 || fresh_.bottom == h)) {
+    // The fresh rows hold that colour already, but for the prints pasted there: those are
+    // cleared now, the other rows wait.
+    for (size_t i = 0; i < fresh_.pasted; ++i) {
+      const RectL& a = fresh_.areas[i];
+      pixels_.FillRect(a.left, a.top, a.right, a.bottom, fill);
+    }
+    fresh_.pasted = 0;
+    if (fresh_.top == 0) {
+      pendingClear_.top = fresh_.bottom;
+    } else {
+      pendingClear_.bottom = fresh_.top;
+    }
+  } else {
+    fresh_.Forget();  // until the clear is done
+  }
   if (!HasPendingClear()) pendingClear_ = RectL{};
   uniform_ = whole;
   uniformColor_ = fill;
@@ -127,7 +178,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, Color c) {
   int32_t p[4];
   PixelsOf(x1, y1, x2, y2, p);
   pixels_.Line(p[0], p[1], p[2], p[3], PaintColor(c));
-  Drawn();
+  DrawnRows(std::min(p[1], p[3]), std::max(p[1], p[3]) + 1);
 }
 
 void RasterSurface::PSet(float x, float y, Color c) {
@@ -135,7 +186,7 @@ void RasterSurface::PSet(float x, float y, Color c) {
   int32_t p[4];
   PixelsOf(x, y, x, y, p);
   pixels_.SetPixel(p[0], p[1], PaintColor(c));
-  Drawn();
+  DrawnRows(p[1], p[1] + 1);
 }
 
 FontFace& RasterSurface::Face() {
@@ -170,17 +221,24 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
   // printed there again, the pixels its prints can reach (its ink, spread by the offsets) are
   // kept before and after, and from then on, over the same pixels, it is the same result.
   PrintMemo* slot = nullptr;
-  bool copied = text.empty();  // nothing to draw
-  if (!copied && text.size() <= kMemoText) {
+  bool pasted = false;
+  if (!text.empty() && text.size() <= kMemoText) {
     const RectL& clip = pixels_.Clip();
-    for (PrintMemo& m : memos_) {
-      if (m.face == &face && m.x == x && m.y == y && m.fore == fore && m.halo == halo && m.clip == clip &&
-          m.text == text && std::equal(offsets.begin(), offsets.end(), m.offsets.begin(), m.offsets.end())) {
+    // Repaints print the same texts in the same order: the search starts after the last one found.
+    const uint64_t place = MemoPlace(x, y);
+    for (size_t k = 0; k < memos_.size(); ++k) {
+      const size_t i = (lastMemo_ + 1 + k) % memos_.size();
+      if (memoPlaces_[i] != place) continue;
+      PrintMemo& m = memos_[i];
+      if (m.face == &face && m.fore == fore && m.halo == halo && m.clip == clip && m.text == text &&
+          std::equal(offsets.begin(), offsets.end(), m.offsets.begin(), m.offsets.end())) {
         slot = &m;
+        lastMemo_ = i;
         break;
       }
     }
     if (!slot) {
+      memoPlaces_[nextMemo_] = place;
       PrintMemo& m = memos_[nextMemo_];
       nextMemo_ = (nextMemo_ + 1) % memos_.size();
       m.text.assign(text);
@@ -218,30 +276,46 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
       } else {
         slot->area = area;
       }
-    } else if (SamePixels(slot->area, slot->before)) {
-      // Printed at this place over these very pixels before: the result is the same.
+    } else if (slot->beforeUniform && fresh_.Holds(slot->area, slot->beforeColor)) {
+      // Over the very colour it was kept over, known without looking.
       PasteArea(slot->area, slot->after);
-      slot->misses = 0;
-      slot = nullptr;
-      copied = true;
+      if (fresh_.pasted < fresh_.areas.size()) {
+        fresh_.areas[fresh_.pasted++] = slot->area;
+      } else {
+        fresh_.Cut(slot->area.top, slot->area.bottom);
+      }
+      pasted = true;
+    } else if (PasteIfSameBefore(*slot)) {
+      // Printed at this place over these very pixels before: the result is the same.
+      fresh_.Cut(slot->area.top, slot->area.bottom);
+      pasted = true;
     } else if (++slot->misses >= kMemoMisses) {
       slot->kept = false;  // other pixels every time: keeping them costs more than it saves
       slot->resting = kMemoRest;
       slot = nullptr;
     }
+    if (pasted) {
+      slot->misses = 0;
+      slot = nullptr;
+    }
     if (slot && IsEmpty(slot->area)) slot = nullptr;
   }
   if (slot) {
-    CopyArea(slot->area, slot->before);
+    KeepBefore(*slot);
     draw();
     CopyArea(slot->area, slot->after);
     slot->kept = true;
-  } else if (!copied) {
+  } else if (!pasted && !text.empty()) {
     draw();
   }
   currentX_ = 0;
   currentY_ += static_cast<float>(face.LineHeight() * FontFace::LineCount(text));
-  Drawn();
+  if (pasted) {
+    uniform_ = false;
+    Touched();
+  } else {
+    Drawn();
+  }
 }
 
 void RasterSurface::DrawHalo(FontFace& face, int32_t x, int32_t y, std::string_view text, Color halo,
@@ -278,35 +352,114 @@ void RasterSurface::DrawHalo(FontFace& face, int32_t x, int32_t y, std::string_v
   face.DrawRepeated(pixels_, x, y, text, offsets, halo, fore);
 }
 
-// The areas of printed texts are a few dozen pixels wide: plain loops, which the compiler
-// vectorises, rather than a library call a row.
+void RasterSurface::PaintKept(KeptDrawing draw, std::span<const uint32_t> key, int32_t x, int32_t y,
+                              const RectL& bounds) {
+  if (!draw) return;
+  if (key.size() > kKeptKey) {
+    draw(*this, x, y, key);
+    return;
+  }
+  KeptMemo* memo = nullptr;
+  for (KeptMemo& m : kept_) {
+    if (m.draw == draw && m.bounds == bounds && std::equal(key.begin(), key.end(), m.key.begin(), m.key.end())) {
+      memo = &m;
+      break;
+    }
+  }
+  if (!memo) {
+    memo = &kept_[nextKept_];
+    nextKept_ = (nextKept_ + 1) % kept_.size();
+    memo->draw = nullptr;  // holds nothing until it is built
+    memo->key.assign(key.begin(), key.end());
+    memo->bounds = bounds;
+    memo->kept = memo->picture.Build(draw, key, bounds);
+    memo->draw = draw;
+  }
+  if (!memo->kept) {
+    draw(*this, x, y, key);
+    return;
+  }
+  if (HasPendingClear()) Settle();
+  memo->picture.Draw(pixels_, x, y);
+  DrawnRows(AddCoord(int64_t{y}, bounds.top), AddCoord(int64_t{y}, bounds.bottom));
+}
+
+namespace {
+// The rows of a printed text's area are a few to a few dozen pixels long: four pixels at a time,
+// the last four overlapping the ones before, cost less than a loop with a tail.
+inline void CopyRow(uint32_t* to, const uint32_t* from, size_t n) noexcept {
+  if (n < 4) {
+    for (size_t i = 0; i < n; ++i) to[i] = from[i];
+    return;
+  }
+  for (size_t i = 0; i + 4 < n; i += 4) std::memcpy(to + i, from + i, 16);
+  std::memcpy(to + n - 4, from + n - 4, 16);
+}
+
+// Whether a row differs from was (wasStep 1) or from the one colour *was (wasStep 0).
+inline bool RowDiffers(const uint32_t* row, const uint32_t* was, size_t wasStep, size_t n) noexcept {
+#ifdef __SSE2__
+  if (n >= 4) {
+    const __m128i one = _mm_set1_epi32(static_cast<int32_t>(*was));
+    auto block = [&](size_t i) {
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
+      const __m128i b = wasStep ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(was + i)) : one;
+      return _mm_xor_si128(a, b);
+    };
+    __m128i d = block(n - 4);
+    for (size_t i = 0; i + 4 < n; i += 4) d = _mm_or_si128(d, block(i));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(d, _mm_setzero_si128())) != 0xFFFF;
+  }
+#endif
+  uint32_t differs = 0;
+  for (size_t i = 0; i < n; ++i) differs |= row[i] ^ was[i * wasStep];
+  return differs != 0;
+}
+}  // namespace
+
 void RasterSurface::CopyArea(const RectL& area, std::vector<uint32_t>& out) const {
   const size_t w = static_cast<size_t>(area.right - area.left);
   out.resize(w * static_cast<size_t>(area.bottom - area.top));
   uint32_t* to = out.data();
-  for (int32_t y = area.top; y < area.bottom; ++y, to += w) {
-    const uint32_t* from = pixels_.Row(y) + area.left;
-    for (size_t i = 0; i < w; ++i) to[i] = from[i];
-  }
+  for (int32_t y = area.top; y < area.bottom; ++y, to += w) CopyRow(to, pixels_.Row(y) + area.left, w);
 }
 
 void RasterSurface::PasteArea(const RectL& area, const std::vector<uint32_t>& in) {
   const size_t w = static_cast<size_t>(area.right - area.left);
   const uint32_t* from = in.data();
-  for (int32_t y = area.top; y < area.bottom; ++y, from += w) {
-    uint32_t* to = pixels_.Row(y) + area.left;
-    for (size_t i = 0; i < w; ++i) to[i] = from[i];
-  }
+  for (int32_t y = area.top; y < area.bottom; ++y, from += w) CopyRow(pixels_.Row(y) + area.left, from, w);
 }
 
-bool RasterSurface::SamePixels(const RectL& area, const std::vector<uint32_t>& was) const {
-  const size_t w = static_cast<size_t>(area.right - area.left);
-  const uint32_t* a = was.data();
-  for (int32_t y = area.top; y < area.bottom; ++y, a += w) {
-    const uint32_t* b = pixels_.Row(y) + area.left;
-    uint32_t differs = 0;
-    for (size_t i = 0; i < w; ++i) differs |= a[i] ^ b[i];
-    if (differs) return false;
+void RasterSurface::KeepBefore(PrintMemo& m) const {
+  CopyArea(m.area, m.before);
+  const uint32_t first = m.before.front();
+  m.beforeUniform = std::all_of(m.before.begin(), m.before.end(), [&](uint32_t p) { return p == first; });
+  m.beforeColor = first;
+  if (m.beforeUniform) m.before.clear();  // one colour: compared with that alone
+}
+
+bool RasterSurface::PasteIfSameBefore(const PrintMemo& m) {
+  const size_t w = static_cast<size_t>(m.area.right - m.area.left);
+  if (!m.beforeUniform) {
+    const uint32_t* was = m.before.data();
+    for (int32_t y = m.area.top; y < m.area.bottom; ++y, was += w) {
+      if (RowDiffers(pixels_.Row(y) + m.area.left, was, 1, w)) return false;
+    }
+    PasteArea(m.area, m.after);
+    return true;
+  }
+  // Over one colour, a row is pasted as soon as it is found the same: should a later one differ,
+  // the rows pasted go back to that colour.
+  const uint32_t* from = m.after.data();
+  for (int32_t y = m.area.top; y < m.area.bottom; ++y, from += w) {
+    uint32_t* row = pixels_.Row(y) + m.area.left;
+    if (RowDiffers(row, &m.beforeColor, 0, w)) {
+      for (int32_t back = m.area.top; back < y; ++back) {
+        std::fill_n(pixels_.Row(back) + m.area.left, w, m.beforeColor);
+      }
+      return false;
+    }
+    CopyRow(row, from, w);
   }
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include "foundation/Surface.h"
 #include "host/raster/HaloPlan.h"
+#include "host/raster/KeptPicture.h"
 #include "host/raster/PixelBuffer.h"
 #include "host/text/FontFace.h"
 
@@ -24,7 +25,7 @@ namespace vorn {
 /// pixels they were printed over and what those became (the last 32 printed), so that a repaint
 /// prints a caption again only over other pixels: most repaints draw the same picture again. A
 /// caption with a halo printed again over other pixels is drawn from a HaloPlan of it (the last
-/// 4 kept).
+/// 4 kept). The pictures of PaintKept are KeptPictures (the last 8 kept).
 class RasterSurface : public Surface, public DeviceContext {
  public:
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);
@@ -59,6 +60,7 @@ class RasterSurface : public Surface, public DeviceContext {
   float TextWidth(std::string_view text) override;
   float TextHeight(std::string_view text) override;
   void PrintWithHalo(std::string_view text, Color halo, std::span<const PointL> offsets) override;
+  void PaintKept(KeptDrawing draw, std::span<const uint32_t> key, int32_t x, int32_t y, const RectL& bounds) override;
   Ref<Font> GetFont() const override { return font_; }
   void SetFont(Ref<Font> font) override;
 
@@ -87,7 +89,15 @@ class RasterSurface : public Surface, public DeviceContext {
   }
   /// Pixel of four values at once: a line's two end points, or a pixel's point twice.
   static void PixelsOf(float a, float b, float c, float d, int32_t (&out)[4]) noexcept;
+  /// After drawing anywhere.
   void Drawn() {
+    fresh_.Forget();
+    uniform_ = false;
+    Touched();
+  }
+  /// After drawing within rows [top, bottom).
+  void DrawnRows(int32_t top, int32_t bottom) {
+    fresh_.Cut(top, bottom);
     uniform_ = false;
     Touched();
   }
@@ -115,7 +125,9 @@ class RasterSurface : public Surface, public DeviceContext {
     int32_t misses = 0;   // prints here in a row over other pixels than kept
     int32_t resting = 0;  // prints to draw plainly before keeping again
     RectL area{};
-    std::vector<uint32_t> before, after;
+    std::vector<uint32_t> before, after;  // before empty when it was one colour:
+    bool beforeUniform = false;           // beforeColor
+    uint32_t beforeColor = 0;
   };
   static constexpr size_t kMemoText = 64;     // bytes of text printed through the memo, at most
   static constexpr int64_t kMemoArea = 8192;  // pixels of its area, at most
@@ -136,9 +148,28 @@ class RasterSurface : public Surface, public DeviceContext {
                 std::span<const PointL> offsets, Color fore);
   void CopyArea(const RectL& area, std::vector<uint32_t>& out) const;
   void PasteArea(const RectL& area, const std::vector<uint32_t>& in);
-  bool SamePixels(const RectL& area, const std::vector<uint32_t>& was) const;
+  /// Keeps the pixels of m's area as they are before its print.
+  void KeepBefore(PrintMemo& m) const;
+  /// Pastes m's pixels after its print if its area holds the pixels KeepBefore kept; false,
+  /// changing nothing, if not.
+  bool PasteIfSameBefore(const PrintMemo& m);
+
+  // Rows of the whole width that hold one colour since a clear was done, but for the areas of
+  // the prints pasted there since: a print kept over that colour is pasted there without looking.
+  struct Fresh {
+    int32_t top = 0, bottom = 0;  // empty: knows nothing
+    uint32_t color = 0;
+    std::array<RectL, 8> areas{};
+    size_t pasted = 0;
+    void Forget() noexcept { top = bottom = 0; }
+    /// Whether every pixel of area is c.
+    bool Holds(const RectL& area, uint32_t c) const noexcept;
+    /// Rows [from, to) were drawn over.
+    void Cut(int32_t from, int32_t to) noexcept;
+  };
 
   mutable PixelBuffer pixels_;
+  mutable Fresh fresh_;
   mutable RectL pendingClear_{};  // empty when nothing waits
   Color pendingColor_ = 0;
   Ref<Font> font_;
@@ -152,7 +183,24 @@ class RasterSurface : public Surface, public DeviceContext {
   float currentX_ = 0;
   float currentY_ = 0;
   std::array<PrintMemo, 32> memos_;
+  // Where each memo's text was printed, side by side: most prints find theirs by place alone.
+  std::array<uint64_t, 32> memoPlaces_{};
+  static uint64_t MemoPlace(int32_t x, int32_t y) noexcept {
+    return uint64_t{static_cast<uint32_t>(x)} << 32 | static_cast<uint32_t>(y);
+  }
   size_t nextMemo_ = 0;
+  size_t lastMemo_ = 0;  // the last one found
+  // A picture of PaintKept: worked out the first time, copied from then on.
+  struct KeptMemo {
+    KeptDrawing draw = nullptr;  // null: holds nothing
+    std::vector<uint32_t> key;
+    RectL bounds{};
+    bool kept = false;  // false: painted plainly every time
+    KeptPicture picture;
+  };
+  static constexpr size_t kKeptKey = 32;  // words of a key, at most
+  std::array<KeptMemo, 8> kept_;
+  size_t nextKept_ = 0;
   std::array<HaloMemo, 4> halos_;
   size_t nextHalo_ = 0;
   HaloPlan::Scratch haloScratch_;

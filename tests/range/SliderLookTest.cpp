@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "SliderTestKit.h"
+#include "support/TestSurface.h"
 
 namespace vorn {
 namespace {
@@ -161,6 +162,34 @@ TEST(SliderLabels, VerticalLabelsAreCentredOnTheirTickPositions) {
   EXPECT_NEAR(centres[0], 10, 2);
   EXPECT_NEAR(centres[1], 110, 2);
   EXPECT_NEAR(centres[2], 210, 2);
+}
+
+// Ticks and labels are placed once and kept: a slider painted and then changed shows what one
+// started with the new setting shows.
+TEST(SliderLabels, FollowEveryChangeOfRangeStyleAndFont) {
+  const std::pair<const char*, Variant> start[] = {{"TickStyle", L(Tick_Four_Value)}, {"Max", L(100)}, {"Value", L(37)}};
+  const struct {
+    const char* name;
+    Variant value;
+    void (*change)(vornSlider&);
+  } cases[] = {
+      {"Max", L(250), [](vornSlider& s) { s.put_Max(250); }},
+      {"Min", L(-40), [](vornSlider& s) { s.put_Min(-40); }},
+      {"TickStyle", L(Tick_Half_Value), [](vornSlider& s) { s.put_TickStyle(Tick_Half_Value); }},
+      {"Font", Variant(MakeRef<Font>("DejaVu Sans", 12.0f)),
+       [](vornSlider& s) {
+         s.UserControl().SetFontSize(12.0f);
+         s.RedrawSlider(true);
+       }},
+  };
+  for (const auto& c : cases) {
+    test::MemoryPropertyBag before, after;
+    for (const auto& [name, value] : start) before.stored[name] = after.stored[name] = value;
+    after.stored[c.name] = c.value;
+    SliderHarness changed(220, 41, &before), fresh(220, 41, &after);
+    c.change(*changed);
+    EXPECT_TRUE(test::SamePicture(changed.Window().Pixels(), fresh.Window().Pixels())) << c.name;
+  }
 }
 
 TEST(SliderResize, HeightFollowsTheTickStyle) {

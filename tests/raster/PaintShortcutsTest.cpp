@@ -1,5 +1,6 @@
 // The raster surface's shortcuts give the pixels of the plain way: drawing under a clip, the lazy
-// Cls, the ramp table of the gradients, and the memo of printed texts.
+// Cls, the ramp table of the gradients, the memo of printed texts, the rows a clear left one
+// colour, and kept pictures.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -353,6 +354,97 @@ TEST(HaloPlan, PrintsGiveThePixelsOfEachPrintInTurn) {
     }
   }
   HaloPlan::UseAvx2(true);
+}
+
+// A kept picture from its key: lines, pixels and gradients with holes between them, or text,
+// which blends and so is always drawn.
+void PaintTestPicture(Surface& s, int32_t x, int32_t y, std::span<const uint32_t> key) {
+  const Color a = key[0], b = key[1];
+  const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+  if (key[2] == 1) {
+    s.SetCurrentX(fx);
+    s.SetCurrentY(fy);
+    s.SetForeColor(a);
+    s.Print("Ab");
+    return;
+  }
+  GradientRect(s.hDC(), x + 2, y + 1, 6, 4, ColorToVertex(a), ColorToVertex(b), GRADIENT_FILL_RECT_V);
+  GradientRect(s.hDC(), x + 1, y + 6, 7, 3, ColorToVertex(b), ColorToVertex(a), GRADIENT_FILL_RECT_H);
+  s.Line(fx, fy, fx + 10, fy, a);
+  s.Line(fx + 10, fy, fx + 10, fy + 12, b);
+  s.Line(fx, fy + 11, fx + 9, fy + 3, a ^ b);
+  s.PSet(fx + 4, fy + 12, b);
+  s.PSet(fx + static_cast<float>(key[2] % 7), fy + 10, a);
+}
+
+// Random repaints of one surface, as a control does them: a clear, now and then a clip, a line or
+// a kept picture, and texts printed at the same places each time, some left out, some overlapping;
+// against each step done the plain way: clears, lines and prints straight into a pixel buffer, a
+// kept picture drawn by calling its drawing on a new surface holding the expected pixels.
+TEST(KeptPicturesAndFreshRows, RepaintsGiveThePixelsOfDrawingEachStepPlainly) {
+  FontFace& face = TextEngine::Instance().Resolve("DejaVu Sans", 8.0f, false, false);
+  std::mt19937 rng(23);
+  auto pick = [&](int32_t lo, int32_t hi) { return lo + static_cast<int32_t>(rng() % static_cast<uint32_t>(hi - lo + 1)); };
+  auto f = [](int32_t v) { return static_cast<float>(v); };
+  const Color backs[] = {0xFFFFFF, 0xFFFFFF, 0xF0F0F0};
+  const struct {
+    const char* text;
+    PointL at;
+  } prints[] = {{"100", {3, 24}}, {"25", {14, 24}}, {"Ab", {40, 24}}, {"0", {3, 2}}, {"7", {55, 30}}};
+  for (int run = 0; run < 150; ++run) {
+    TestSurface s(kW, kH);
+    PixelBuffer expected(kW, kH, 0xFFFFFF);
+    const Color fore = pick(0, 3) == 0 ? 0x0000C0 : 0x000000;
+    for (int repaint = 0; repaint < 12; ++repaint) {
+      if (pick(0, 5) == 0) {
+        RectL clip{0, 0, kW, kH};
+        if (pick(0, 1)) clip = RectL{pick(-2, kW / 2), pick(-2, kH / 2), pick(kW / 2, kW + 2), pick(kH / 2, kH + 2)};
+        ASSERT_TRUE(s->ClipTo(clip));
+        expected.SetClip(clip);
+      }
+      const Color back = backs[pick(0, 2)];
+      s->SetBackColor(back);
+      expected.Fill(back);
+      if (pick(0, 2) == 0) {  // a row or a column anywhere, through the texts or not
+        const int32_t at = pick(-1, kW), end = pick(-1, kW + 2);
+        const Color c = rng() & 0xFFFFFF;
+        if (pick(0, 1)) {
+          s->Line(-2, f(at % kH), f(end), f(at % kH), c);
+          expected.Line(-2, at % kH, end, at % kH, c);
+        } else {
+          s->Line(f(at), -1, f(at), f(end % kH), c);
+          expected.Line(at, -1, at, end % kH, c);
+        }
+      }
+      for (const auto& p : prints) {
+        if (pick(0, 4) == 0) continue;
+        s->SetForeColor(fore);
+        s->SetCurrentX(f(p.at.x));
+        s->SetCurrentY(f(p.at.y));
+        s->Print(p.text);
+        face.Draw(expected, p.at.x, p.at.y, p.text, fore);
+      }
+      if (pick(0, 2) == 0) {
+        const uint32_t key[] = {pick(0, 1) ? 0x00C000u : 0x102030u, pick(0, 2) == 0 ? 0x0000FFu : 0xFF0000u,
+                                static_cast<uint32_t>(pick(0, 12))};
+        const int32_t x = pick(-12, kW), y = pick(-12, kH);
+        s->PaintKept(&PaintTestPicture, key, x, y, RectL{0, 0, 11, 13});
+        TestSurface plain(kW, kH);
+        for (int32_t j = 0; j < kH; ++j)
+          for (int32_t i = 0; i < kW; ++i) plain->PSet(f(i), f(j), expected.Get(i, j));
+        ASSERT_TRUE(plain->ClipTo(expected.Clip()));
+        PaintTestPicture(*plain, x, y, key);
+        plain->Unclip();
+        const RectL clip = expected.Clip();
+        expected = plain->Pixels();
+        expected.SetClip(clip);
+      }
+      if (pick(0, 3) == 0) {
+        ASSERT_TRUE(SamePicture(s->Pixels(), expected)) << "run " << run << " repaint " << repaint;
+      }
+    }
+    ASSERT_TRUE(SamePicture(s->Pixels(), expected)) << "run " << run;
+  }
 }
 
 }  // namespace

@@ -60,6 +60,25 @@ TEST(ColorScheme, BuildersDifferWhereTheTableSays) {
   EXPECT_EQ(focus[9], BlendColor(0xFFFFFF, 0xC00000, 230));
 }
 
+// Schemes of the same colours are kept and handed out again: asked for in turn, more of them than
+// are kept, each is still the one its builder and colours give.
+TEST(ColorScheme, KeptSchemesAreThoseOfTheirBuilderAndColours) {
+  const Color bases[] = {0xFFFFFF, 0x336699, 0x8000000F, 0xF0F0F0};  // the last two alike once translated
+  const Color seconds[] = {0xC00000, 0x00C000, 0x8000000F};
+  for (int round = 0; round < 2; ++round) {
+    for (Color b : bases) {
+      for (Color f : seconds) {
+        const Color tb = TranslateColor(b), tf = TranslateColor(f);
+        EXPECT_EQ(PaletteNormal(b, f, 0xFFFFFF)[2], BlendColor(tb, tf, 230));
+        EXPECT_EQ(PaletteHot(b, f, 0xFFFFFF)[2], BlendColor(tb, tf, 245));
+        EXPECT_EQ(PaletteDisabled(b, f, 0xFFFFFF)[8], BlendColor(tb, tf, 140));
+        EXPECT_EQ(PalettePressed(b, f, 0x000000)[9], BlendColor(tb, 0x000000, 230));
+        EXPECT_EQ(PaletteNormal(b, f, 0x000000)[1], b);
+      }
+    }
+  }
+}
+
 TEST(ColorToVertex, SplitsChannelsIntoHighBytes) {
   const VertexColor v = ColorToVertex(0x00C0FF);
   EXPECT_EQ(v.Red, 0xFF00);

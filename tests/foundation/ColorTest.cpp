@@ -66,8 +66,8 @@ TEST(ColorScheme, KeptSchemesAreThoseOfTheirBuilderAndColours) {
   const Color bases[] = {0xFFFFFF, 0x336699, 0x8000000F, 0xF0F0F0};  // the last two alike once translated
   const Color seconds[] = {0xC00000, 0x00C000, 0x8000000F};
   for (int round = 0; round < 2; ++round) {
-    for (Color b : bases) {
-      for (Color f : seconds) {
+    for (Color f : seconds) {
+      for (Color b : bases) {
         const Color tb = TranslateColor(b), tf = TranslateColor(f);
         EXPECT_EQ(PaletteNormal(b, f, 0xFFFFFF)[2], BlendColor(tb, tf, 230));
         EXPECT_EQ(PaletteHot(b, f, 0xFFFFFF)[2], BlendColor(tb, tf, 245));

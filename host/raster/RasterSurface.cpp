@@ -31,12 +31,15 @@ void RasterSurface::ResizePixels(int32_t widthPx, int32_t heightPx) {
   pixels_.Resize(widthPx, heightPx, PaintColor(backColor_));
   pendingClear_ = RectL{};
   fresh_.Forget();
+  ghostCount_ = 0;  // the picture is cleared
   uniform_ = true;
   uniformColor_ = PaintColor(backColor_);
   Touched();
 }
 
 void RasterSurface::Settle() const noexcept {
+  // Ghosts where the clear goes are cleared with it (first: theirs may be another colour).
+  if (ghostCount_ > 0) ClearGhosts(RowSpan{pendingClear_.top, pendingClear_.bottom});
   const RectL clip = pixels_.Clip();
   pixels_.ClearClip();
   pixels_.FillRect(pendingClear_.left, pendingClear_.top, pendingClear_.right, pendingClear_.bottom, pendingColor_);
@@ -62,8 +65,39 @@ void RasterSurface::Settle() const noexcept {
 bool RasterSurface::Fresh::Holds(const RectL& area, uint32_t c) const noexcept {
   if (c != color || area.top < top || area.bottom > bottom) return false;
   for (size_t i = 0; i < pasted; ++i) {
-    if (!IsEmpty(Intersect(area, areas[i]))) return false;
+    if (!IsEmpty(Intersect(area, areas[i].area))) return false;
   }
+  return true;
+}
+
+void RasterSurface::ClearGhosts(RowSpan rows) const noexcept {
+  for (size_t i = 0; i < ghostCount_;) {
+    const Ghost& g = ghosts_[i];
+    if (g.area.bottom <= rows.top || g.area.top >= rows.bottom) {
+      ++i;
+      continue;
+    }
+    // Its area lies within the picture (and was within the clip when it was printed).
+    for (int32_t y = g.area.top; y < g.area.bottom; ++y) {
+      std::fill(pixels_.Row(y) + g.area.left, pixels_.Row(y) + g.area.right, g.color);
+    }
+    ghosts_[i] = ghosts_[--ghostCount_];
+  }
+}
+
+bool RasterSurface::TakeGhost(const PrintMemo& m) noexcept {
+  size_t found = ghostCount_;
+  for (size_t i = 0; i < ghostCount_; ++i) {
+    const Ghost& g = ghosts_[i];
+    if (g.memo == &m && g.area == m.area && m.beforeUniform &&
+        g.color == m.beforeColor) {
+      found = i;
+    } else if (!IsEmpty(Intersect(g.area, m.area))) {
+      return false;  // another one reaches into it
+    }
+  }
+  if (found == ghostCount_) return false;
+  ghosts_[found] = ghosts_[--ghostCount_];
   return true;
 }
 
@@ -121,11 +155,18 @@ void RasterSurface::Cls() {
   pendingColor_ = fill;
   const int32_t h = pixels_.Height();
   if (whole && fresh_.top < fresh_.bottom && fresh_.color == fill && (fresh_.top == 0 || fresh_.bottom == h)) {
-    // The fresh rows hold that colour already, but for the prints pasted there: those are
-    // cleared now, the other rows wait.
+    // The fresh rows hold that colour already, but for the prints pasted there: those become
+    // ghosts (cleared now when there are too many), the other rows wait. A print's memo changes
+    // only with a print that is not a ghost taken, which clears them all first.
     for (size_t i = 0; i < fresh_.pasted; ++i) {
-      const RectL& a = fresh_.areas[i];
-      pixels_.FillRect(a.left, a.top, a.right, a.bottom, fill);
+      const Pasted& p = fresh_.areas[i];
+      if (ghostCount_ < ghosts_.size()) {
+        if (ghostCount_ == 0) ghostRows_ = RowSpan{p.area.top, p.area.bottom};
+        ghostRows_ = RowSpan{std::min(ghostRows_.top, p.area.top), std::max(ghostRows_.bottom, p.area.bottom)};
+        ghosts_[ghostCount_++] = Ghost{p.area, fill, p.memo};
+      } else {
+        pixels_.FillRect(p.area.left, p.area.top, p.area.right, p.area.bottom, fill);
+      }
     }
     fresh_.pasted = 0;
     if (fresh_.top == 0) {
@@ -134,7 +175,7 @@ void RasterSurface::Cls() {
       pendingClear_.bottom = fresh_.top;
     }
   } else {
-    fresh_.Forget();  // until the clear is done
+    ForgetFresh();  // until the clear is done
   }
   if (!HasPendingClear()) pendingClear_ = RectL{};
   uniform_ = whole;
@@ -174,17 +215,17 @@ inline void RasterSurface::PixelsOf(float a, float b, float c, float d, int32_t 
 }
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, Color c) {
-  if (HasPendingClear()) Settle();
   int32_t p[4];
   PixelsOf(x1, y1, x2, y2, p);
+  Prepare(std::min(p[1], p[3]), std::max(p[1], p[3]) + 1);
   pixels_.Line(p[0], p[1], p[2], p[3], PaintColor(c));
   DrawnRows(std::min(p[1], p[3]), std::max(p[1], p[3]) + 1);
 }
 
 void RasterSurface::PSet(float x, float y, Color c) {
-  if (HasPendingClear()) Settle();
   int32_t p[4];
   PixelsOf(x, y, x, y, p);
+  Prepare(p[1], p[1] + 1);
   pixels_.SetPixel(p[0], p[1], PaintColor(c));
   DrawnRows(p[1], p[1] + 1);
 }
@@ -222,6 +263,7 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
   // kept before and after, and from then on, over the same pixels, it is the same result.
   PrintMemo* slot = nullptr;
   bool pasted = false;
+  if (text.size() > kMemoText && ghostCount_ > 0) ClearGhosts(kAllRows);  // drawn plainly
   if (!text.empty() && text.size() <= kMemoText) {
     const RectL& clip = pixels_.Clip();
     // Repaints print the same texts in the same order: the search starts after the last one found.
@@ -237,6 +279,9 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
         break;
       }
     }
+    // Printed again where a Cls left its last print waiting to be cleared: the pixels are there.
+    const bool ghostTaken = slot && slot->kept && slot->resting == 0 && ghostCount_ > 0 && TakeGhost(*slot);
+    if (!ghostTaken && ghostCount_ > 0) ClearGhosts(kAllRows);
     if (!slot) {
       memoPlaces_[nextMemo_] = place;
       PrintMemo& m = memos_[nextMemo_];
@@ -253,6 +298,9 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
       m.misses = 0;
       m.resting = 0;
       m.area = RectL{};
+    } else if (ghostTaken) {
+      NotePasted(*slot);
+      pasted = true;
     } else if (slot->resting > 0) {
       --slot->resting;  // the pixels here kept changing: drawn plainly for a while
       slot = nullptr;
@@ -279,11 +327,7 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
     } else if (slot->beforeUniform && fresh_.Holds(slot->area, slot->beforeColor)) {
       // Over the very colour it was kept over, known without looking.
       PasteArea(slot->area, slot->after);
-      if (fresh_.pasted < fresh_.areas.size()) {
-        fresh_.areas[fresh_.pasted++] = slot->area;
-      } else {
-        fresh_.Cut(slot->area.top, slot->area.bottom);
-      }
+      NotePasted(*slot);
       pasted = true;
     } else if (PasteIfSameBefore(*slot)) {
       // Printed at this place over these very pixels before: the result is the same.
@@ -379,7 +423,7 @@ void RasterSurface::PaintKept(KeptDrawing draw, std::span<const uint32_t> key, i
     draw(*this, x, y, key);
     return;
   }
-  if (HasPendingClear()) Settle();
+  Prepare(AddCoord(int64_t{y}, bounds.top), AddCoord(int64_t{y}, bounds.bottom));
   memo->picture.Draw(pixels_, x, y);
   DrawnRows(AddCoord(int64_t{y}, bounds.top), AddCoord(int64_t{y}, bounds.bottom));
 }
@@ -438,6 +482,15 @@ void RasterSurface::KeepBefore(PrintMemo& m) const {
   if (m.beforeUniform) m.before.clear();  // one colour: compared with that alone
 }
 
+void RasterSurface::NotePasted(const PrintMemo& m) noexcept {
+  if (fresh_.top >= fresh_.bottom) return;
+  if (fresh_.pasted < fresh_.areas.size() && m.area.top >= fresh_.top && m.area.bottom <= fresh_.bottom) {
+    fresh_.areas[fresh_.pasted++] = Pasted{m.area, &m};
+  } else {
+    fresh_.Cut(m.area.top, m.area.bottom);
+  }
+}
+
 bool RasterSurface::PasteIfSameBefore(const PrintMemo& m) {
   const size_t w = static_cast<size_t>(m.area.right - m.area.left);
   if (!m.beforeUniform) {
@@ -486,6 +539,7 @@ void RasterSurface::Unclip() { pixels_.ClearClip(); }
 bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const GradientRectIndex* rects,
                                  uint32_t rectCount, uint32_t mode) {
   if (!v || !rects || mode > GRADIENT_FILL_RECT_V) return false;
+  if (ghostCount_ > 0) ClearGhosts(kAllRows);
   for (uint32_t r = 0; r < rectCount; ++r) {
     if (rects[r].UpperLeft >= vertexCount || rects[r].LowerRight >= vertexCount) return false;
     const TriVertex* a = &v[rects[r].UpperLeft];
@@ -506,7 +560,7 @@ bool RasterSurface::GradientFill(const TriVertex* v, uint32_t vertexCount, const
 
 bool RasterSurface::DrawState(const Picture* icon, int32_t x, int32_t y, int32_t cx, int32_t cy, uint32_t flags) {
   if (!icon || (flags & 0xF) != DST_ICON) return false;
-  if (HasPendingClear()) Settle();
+  Prepare(kAllRows.top, kAllRows.bottom);
   pixels_.DrawPicture(*icon, x, y, cx, cy, (flags & DSS_MONO) != 0, kMonoIconColor);
   Drawn();
   return true;

@@ -32,6 +32,7 @@ class RasterSurface : public Surface, public DeviceContext {
 
   const PixelBuffer& Pixels() const noexcept {
     if (HasPendingClear()) Settle();
+    if (ghostCount_ > 0) ClearGhosts(kAllRows);
     return pixels_;
   }
   /// Changes the pixel size; the picture is cleared to the back colour.
@@ -91,7 +92,7 @@ class RasterSurface : public Surface, public DeviceContext {
   static void PixelsOf(float a, float b, float c, float d, int32_t (&out)[4]) noexcept;
   /// After drawing anywhere.
   void Drawn() {
-    fresh_.Forget();
+    ForgetFresh();
     uniform_ = false;
     Touched();
   }
@@ -100,6 +101,11 @@ class RasterSurface : public Surface, public DeviceContext {
     fresh_.Cut(top, bottom);
     uniform_ = false;
     Touched();
+  }
+  /// Before drawing within rows [top, bottom): what a Cls left to clear there is cleared.
+  void Prepare(int32_t top, int32_t bottom) {
+    if (HasPendingClear()) Settle();
+    if (ghostCount_ > 0 && top < ghostRows_.bottom && bottom > ghostRows_.top) ClearGhosts(RowSpan{top, bottom});
   }
   bool HasPendingClear() const noexcept {
     return pendingClear_.left < pendingClear_.right && pendingClear_.top < pendingClear_.bottom;
@@ -156,10 +162,14 @@ class RasterSurface : public Surface, public DeviceContext {
 
   // Rows of the whole width that hold one colour since a clear was done, but for the areas of
   // the prints pasted there since: a print kept over that colour is pasted there without looking.
+  struct Pasted {
+    RectL area;
+    const PrintMemo* memo;  // whose after the area holds
+  };
   struct Fresh {
     int32_t top = 0, bottom = 0;  // empty: knows nothing
     uint32_t color = 0;
-    std::array<RectL, 8> areas{};
+    std::array<Pasted, 8> areas{};
     size_t pasted = 0;
     void Forget() noexcept { top = bottom = 0; }
     /// Whether every pixel of area is c.
@@ -168,8 +178,35 @@ class RasterSurface : public Surface, public DeviceContext {
     void Cut(int32_t from, int32_t to) noexcept;
   };
 
+  // A print pasted into fresh rows that a Cls since has to clear. Its pixels are left as they are
+  // until something needs them: printed there again, as every repaint does, it costs nothing.
+  struct Ghost {
+    RectL area;
+    uint32_t color;  // what the Cls left there
+    const PrintMemo* memo;
+  };
+  struct RowSpan {
+    int32_t top, bottom;
+  };
+  static constexpr RowSpan kAllRows{INT32_MIN, INT32_MAX};
+  /// Clears the ghosts that reach into rows.
+  void ClearGhosts(RowSpan rows) const noexcept;
+  /// Lets go of the fresh rows (clearing the ghosts, which need them no more than anything else).
+  void ForgetFresh() const noexcept {
+    if (ghostCount_ > 0) ClearGhosts(kAllRows);
+    fresh_.Forget();
+  }
+  /// Notes that m's area, in the fresh rows, holds its print.
+  void NotePasted(const PrintMemo& m) noexcept;
+  /// Takes the ghost of m's last print at its place, whose pixels are those the print gives, when
+  /// no other ghost reaches into it; false if there is none.
+  bool TakeGhost(const PrintMemo& m) noexcept;
+
   mutable PixelBuffer pixels_;
   mutable Fresh fresh_;
+  mutable std::array<Ghost, 8> ghosts_{};
+  mutable size_t ghostCount_ = 0;
+  mutable RowSpan ghostRows_{0, 0};  // the rows the ghosts reach into, or more
   mutable RectL pendingClear_{};  // empty when nothing waits
   Color pendingColor_ = 0;
   Ref<Font> font_;

@@ -387,50 +387,74 @@ TEST(KeptPicturesAndFreshRows, RepaintsGiveThePixelsOfDrawingEachStepPlainly) {
   auto pick = [&](int32_t lo, int32_t hi) { return lo + static_cast<int32_t>(rng() % static_cast<uint32_t>(hi - lo + 1)); };
   auto f = [](int32_t v) { return static_cast<float>(v); };
   const Color backs[] = {0xFFFFFF, 0xFFFFFF, 0xF0F0F0};
+  // Labels side by side, and one now and then over two of them.
   const struct {
     const char* text;
     PointL at;
-  } prints[] = {{"100", {3, 24}}, {"25", {14, 24}}, {"Ab", {40, 24}}, {"0", {3, 2}}, {"7", {55, 30}}};
+    bool nowAndThen;
+  } prints[] = {{"100", {3, 24}, false}, {"25", {30, 24}, false}, {"Ab", {46, 22}, false},
+                {"0", {3, 2}, false},    {"7", {20, 4}, false},    {"55", {16, 26}, true}};
   for (int run = 0; run < 150; ++run) {
     TestSurface s(kW, kH);
     PixelBuffer expected(kW, kH, 0xFFFFFF);
     const Color fore = pick(0, 3) == 0 ? 0x0000C0 : 0x000000;
-    for (int repaint = 0; repaint < 12; ++repaint) {
-      if (pick(0, 5) == 0) {
+    // Half the runs are mostly the same repaint again, as hover ticks are, now and then disturbed.
+    const int32_t rarely = run % 2 == 0 ? 2 : 12;
+    // A row or a column anywhere, through the texts or not.
+    auto line = [&] {
+      const int32_t at = pick(-1, kW), end = pick(-1, kW + 2);
+      const Color c = rng() & 0xFFFFFF;
+      if (pick(0, 1)) {
+        s->Line(-2, f(at % kH), f(end), f(at % kH), c);
+        expected.Line(-2, at % kH, end, at % kH, c);
+      } else {
+        s->Line(f(at), -1, f(at), f(end % kH), c);
+        expected.Line(at, -1, at, end % kH, c);
+      }
+    };
+    for (int repaint = 0; repaint < 24; ++repaint) {
+      if (pick(0, rarely * 2) == 0) {
         RectL clip{0, 0, kW, kH};
         if (pick(0, 1)) clip = RectL{pick(-2, kW / 2), pick(-2, kH / 2), pick(kW / 2, kW + 2), pick(kH / 2, kH + 2)};
         ASSERT_TRUE(s->ClipTo(clip));
         expected.SetClip(clip);
       }
-      const Color back = backs[pick(0, 2)];
+      const Color back = pick(0, rarely) == 0 ? backs[pick(0, 2)] : backs[0];
       s->SetBackColor(back);
       expected.Fill(back);
-      if (pick(0, 2) == 0) {  // a row or a column anywhere, through the texts or not
-        const int32_t at = pick(-1, kW), end = pick(-1, kW + 2);
-        const Color c = rng() & 0xFFFFFF;
-        if (pick(0, 1)) {
-          s->Line(-2, f(at % kH), f(end), f(at % kH), c);
-          expected.Line(-2, at % kH, end, at % kH, c);
-        } else {
-          s->Line(f(at), -1, f(at), f(end % kH), c);
-          expected.Line(at, -1, at, end % kH, c);
-        }
+      if (pick(0, rarely * 4) == 0) {  // another size, cleared to the back colour
+        const int32_t h = expected.Height() == kH ? kH - 1 : kH;
+        s->ResizePixels(kW, h);
+        expected.Resize(kW, h, back);
       }
+      // Now and then the texts in another colour, and one too long to be kept.
+      const Color ink = pick(0, rarely) == 0 ? 0x00A000 : fore;
+      if (pick(0, rarely * 2) == 0) {
+        const std::string longText(70, 'i');
+        s->SetForeColor(ink);
+        s->SetCurrentX(0);
+        s->SetCurrentY(14);
+        s->Print(longText);
+        face.Draw(expected, 0, 14, longText, ink);
+      }
+      const int32_t lineAt = pick(0, rarely) == 0 ? pick(0, 1) : -1;  // before the texts, after them, or none
+      if (lineAt == 0) line();
       for (const auto& p : prints) {
-        if (pick(0, 4) == 0) continue;
-        s->SetForeColor(fore);
+        if (p.nowAndThen ? pick(0, 3) != 0 : pick(0, rarely + 2) == 0) continue;
+        s->SetForeColor(ink);
         s->SetCurrentX(f(p.at.x));
         s->SetCurrentY(f(p.at.y));
         s->Print(p.text);
-        face.Draw(expected, p.at.x, p.at.y, p.text, fore);
+        face.Draw(expected, p.at.x, p.at.y, p.text, ink);
       }
-      if (pick(0, 2) == 0) {
+      if (lineAt == 1) line();
+      if (pick(0, rarely) == 0) {
         const uint32_t key[] = {pick(0, 1) ? 0x00C000u : 0x102030u, pick(0, 2) == 0 ? 0x0000FFu : 0xFF0000u,
                                 static_cast<uint32_t>(pick(0, 12))};
         const int32_t x = pick(-12, kW), y = pick(-12, kH);
         s->PaintKept(&PaintTestPicture, key, x, y, RectL{0, 0, 11, 13});
-        TestSurface plain(kW, kH);
-        for (int32_t j = 0; j < kH; ++j)
+        TestSurface plain(kW, expected.Height());
+        for (int32_t j = 0; j < expected.Height(); ++j)
           for (int32_t i = 0; i < kW; ++i) plain->PSet(f(i), f(j), expected.Get(i, j));
         ASSERT_TRUE(plain->ClipTo(expected.Clip()));
         PaintTestPicture(*plain, x, y, key);
@@ -439,7 +463,7 @@ TEST(KeptPicturesAndFreshRows, RepaintsGiveThePixelsOfDrawingEachStepPlainly) {
         expected = plain->Pixels();
         expected.SetClip(clip);
       }
-      if (pick(0, 3) == 0) {
+      if (pick(0, rarely + 1) == 0) {
         ASSERT_TRUE(SamePicture(s->Pixels(), expected)) << "run " << run << " repaint " << repaint;
       }
     }

@@ -246,6 +246,11 @@ void RasterSurface::PrintWithHalo(std::string_view text, Color halo, std::span<c
 }
 
 void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const PointL> offsets) {
+  if (text.empty()) {  // nothing to draw (an empty caption): the text position moves all the same
+    currentX_ = 0;
+    currentY_ += static_cast<float>(Face().LineHeight());
+    return;
+  }
   if (HasPendingClear()) Settle();
   FontFace& face = Face();
   const int32_t x = Pixel(currentX_);
@@ -264,7 +269,7 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
   PrintMemo* slot = nullptr;
   bool pasted = false;
   if (text.size() > kMemoText && ghostCount_ > 0) ClearGhosts(kAllRows);  // drawn plainly
-  if (!text.empty() && text.size() <= kMemoText) {
+  if (text.size() <= kMemoText) {
     const RectL& clip = pixels_.Clip();
     // Repaints print the same texts in the same order: the search starts after the last one found.
     const uint64_t place = MemoPlace(x, y);
@@ -349,7 +354,7 @@ void RasterSurface::PrintText(std::string_view text, Color halo, std::span<const
     draw();
     CopyArea(slot->area, slot->after);
     slot->kept = true;
-  } else if (!pasted && !text.empty()) {
+  } else if (!pasted) {
     draw();
   }
   currentX_ = 0;

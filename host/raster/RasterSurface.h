@@ -25,7 +25,10 @@ namespace vorn {
 /// pixels they were printed over and what those became (the last 32 printed), so that a repaint
 /// prints a caption again only over other pixels: most repaints draw the same picture again. A
 /// caption with a halo printed again over other pixels is drawn from a HaloPlan of it (the last
-/// 4 kept). The pictures of PaintKept are KeptPictures (the last 8 kept).
+/// 4 kept). The pictures of PaintKept are KeptPictures (the last 8 kept). The surface knows which
+/// rows of the whole width a clear left one colour (the fresh rows), but for the prints pasted
+/// there since: a kept print over them is pasted without looking, and the next Cls leaves those
+/// prints in place as ghosts, which the same print at the same place takes as they are.
 class RasterSurface : public Surface, public DeviceContext {
  public:
   RasterSurface(int32_t widthPx, int32_t heightPx, Ref<Font> font);

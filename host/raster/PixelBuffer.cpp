@@ -285,10 +285,13 @@ void PixelBuffer::BlendMask(int32_t x, int32_t y, const uint8_t* mask, int32_t w
   const int32_t ay = static_cast<int32_t>(std::clamp<int64_t>(int64_t{clip_.top} - y, 0, h));
   const int32_t bx = static_cast<int32_t>(std::clamp<int64_t>(int64_t{clip_.right} - x, 0, w));
   const int32_t by = static_cast<int32_t>(std::clamp<int64_t>(int64_t{clip_.bottom} - y, 0, h));
+  const int32_t n = bx - ax;
+  if (n <= 0) return;
   for (int32_t j = ay; j < by; ++j) {
-    const uint8_t* m = mask + static_cast<size_t>(j) * pitch;
-    uint32_t* dst = Row(y + j) + x;
-    int32_t i = ax;
+    // From the first column that lands: no pointer ever leaves the rows (an empty buffer has none).
+    const uint8_t* m = mask + static_cast<size_t>(j) * pitch + ax;
+    uint32_t* dst = Row(y + j) + (x + ax);
+    int32_t i = 0;
 #ifdef __SSE2__
     // Four pixels at a time in 16-bit lanes, with the same arithmetic as Mix: text is blended
     // many times a repaint (a caption with a halo prints 17 times).
@@ -296,7 +299,7 @@ void PixelBuffer::BlendMask(int32_t x, int32_t y, const uint8_t* mask, int32_t w
     const __m128i src = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int32_t>(c)), zero);
     const __m128i full = _mm_set1_epi16(255);
     const __m128i half = _mm_set1_epi16(128);
-    for (; i + 4 <= bx; i += 4) {
+    for (; i + 4 <= n; i += 4) {
       uint32_t cover;
       std::memcpy(&cover, m + i, 4);
       if (cover == 0) continue;
@@ -316,7 +319,7 @@ void PixelBuffer::BlendMask(int32_t x, int32_t y, const uint8_t* mask, int32_t w
       _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
     }
 #endif
-    for (; i < bx; ++i) {
+    for (; i < n; ++i) {
       const uint32_t a = m[i];
       if (a == 0) continue;
       dst[i] = a == 255 ? c : Mix(dst[i], c, a);
@@ -329,13 +332,13 @@ void PixelBuffer::DrawPicture(const Picture& p, int32_t x, int32_t y, int32_t cx
   const int32_t w = std::min(cx, p.Width());
   const int32_t h = std::min(cy, p.Height());
   for (int32_t j = std::max(0, clip_.top - y); j < h && y + j < clip_.bottom; ++j) {
-    uint32_t* dst = Row(y + j) + x;
+    uint32_t* row = Row(y + j);  // indexed from the clip's columns only
     for (int32_t i = std::max(0, clip_.left - x); i < w && x + i < clip_.right; ++i) {
       const uint32_t s = p.At(i, j);
       const uint32_t a = s >> 24;
       if (a == 0) continue;
       const uint32_t colour = mono ? monoColor : (s & 0xFFFFFF);
-      dst[i] = a == 255 ? colour : Mix(dst[i], colour, a);
+      row[x + i] = a == 255 ? colour : Mix(row[x + i], colour, a);
     }
   }
 }

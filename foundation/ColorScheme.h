@@ -8,7 +8,8 @@ namespace vorn {
 /// Twelve colours a control paints one look with. The builders write entries 1 to 11; entry 0
 /// stays 0. Entry 1 is the base colour unchanged; entries 2 to 11 are always RGB values.
 struct ColorScheme {
-  std::array<Color, 12> entry{};
+  static constexpr size_t kEntries = 12;
+  std::array<Color, kEntries> entry{};
   Color operator[](int i) const noexcept { return entry[static_cast<size_t>(i)]; }
   friend bool operator==(const ColorScheme&, const ColorScheme&) = default;
 };

@@ -11,8 +11,6 @@ namespace vorn {
 
 namespace {
 
-constexpr size_t kSchemeEntries = std::tuple_size_v<decltype(ColorScheme::entry)>;
-
 // One step of the knob, in horizontal coordinates: a along the slider (relative to K), c across.
 //   Line      (K + a1, c1) - (K + a2, c2), end point excluded
 //   Pixel     (K + a1, c1)
@@ -71,7 +69,7 @@ constexpr KnobStep kSteps[] = {
 // The knob with its body starting at K along and its across positions from C0: key holds the
 // scheme's entries, then the orientation.
 void PaintKnob(Surface& surface, int32_t x, int32_t y, std::span<const uint32_t> key) {
-  const Axes ax{key[kSchemeEntries] == pbVertical};
+  const Axes ax{key[ColorScheme::kEntries] == pbVertical};
   const int32_t K = ax.X(x, y);
   const int32_t C0 = ax.Y(x, y);
   for (const KnobStep& s : kSteps) {
@@ -94,9 +92,9 @@ void PaintKnob(Surface& surface, int32_t x, int32_t y, std::span<const uint32_t>
 void DrawSliderKnob(Surface& surface, const ColorScheme& scheme, int32_t K, int32_t orientation) {
   if (orientation != pbHorizontal && orientation != pbVertical) return;
   // Every hover tick paints it, from a handful of schemes: it is worked out once per scheme.
-  std::array<uint32_t, kSchemeEntries + 1> key;
+  std::array<uint32_t, ColorScheme::kEntries + 1> key;
   std::copy(scheme.entry.begin(), scheme.entry.end(), key.begin());
-  key[kSchemeEntries] = static_cast<uint32_t>(orientation);
+  key[ColorScheme::kEntries] = static_cast<uint32_t>(orientation);
   const Axes ax{orientation == pbVertical};
   // Its pixels lie 0 .. 10 along and 3 .. 20 across.
   const RectL bounds{ax.X(0, 3), ax.Y(0, 3), ax.X(11, 21), ax.Y(11, 21)};

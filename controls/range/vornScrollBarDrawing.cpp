@@ -55,9 +55,8 @@ void vornScrollBar::PaintBar() {
 
 namespace {
 
-constexpr size_t kSchemeEntries = std::tuple_size_v<decltype(ColorScheme::entry)>;
 // What a thumb's picture depends on, after the scheme's entries.
-enum ThumbKey : size_t { kLength = kSchemeEntries, kThickness, kVertical, kThumbKeySize };
+enum ThumbKey : size_t { kLength = ColorScheme::kEntries, kThickness, kVertical, kThumbKeySize };
 
 // The thumb of N pixels with its first at T = the along origin; key: the scheme's entries, N, the
 // bits of the thickness E and whether the bar is vertical. The across origin is the bar's edge.

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "foundation/Convert.h"
 #include "controls/range/vornSlider.h"
+#include "foundation/Convert.h"
 
 namespace vorn {
 

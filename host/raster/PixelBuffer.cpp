@@ -14,15 +14,14 @@ namespace vorn {
 
 namespace {
 // Fills n pixels with one colour. Where wchar_t is 32 bits (glibc), wmemset is the C library's
-// widest store loop for the machine, as memset is; elsewhere a plain loop. Runs up to kInlineRun
-// pixels (edges, frames, the short lines of a thumb or a knob) cost less than the call: a plain
-// loop, which the compiler vectorises.
+// widest store loop for the machine, as memset is; elsewhere a plain loop. Shorter runs cost less
+// inline than the call: up to kVectorRun pixels (the rows of a control's gradients, edges, the
+// short lines of a thumb or a knob) in four-pixel stores, the last four overlapping the ones
+// before, where there is SSE2; up to kInlineRun in a plain loop, which the compiler vectorises.
 constexpr size_t kInlineRun = 32;
 constexpr size_t kVectorRun = 256;
 inline void FillPixels(uint32_t* p, size_t n, uint32_t c) noexcept {
 #ifdef __SSE2__
-  // The rows of a control's gradients (a hundred or two pixels) cost less in four-pixel stores,
-  // the last four overlapping the ones before, than in a call.
   if (n >= 4 && n <= kVectorRun) {
     const __m128i v = _mm_set1_epi32(static_cast<int32_t>(c));
     size_t i = 0;

@@ -89,8 +89,7 @@ bool RasterSurface::TakeGhost(const PrintMemo& m) noexcept {
   size_t found = ghostCount_;
   for (size_t i = 0; i < ghostCount_; ++i) {
     const Ghost& g = ghosts_[i];
-    if (g.memo == &m && g.area == m.area && m.beforeUniform &&
-        g.color == m.beforeColor) {
+    if (g.memo == &m && g.area == m.area && m.beforeUniform && g.color == m.beforeColor) {
       found = i;
     } else if (!IsEmpty(Intersect(g.area, m.area))) {
       return false;  // another one reaches into it
@@ -161,8 +160,9 @@ void RasterSurface::Cls() {
     for (size_t i = 0; i < fresh_.pasted; ++i) {
       const Pasted& p = fresh_.areas[i];
       if (ghostCount_ < ghosts_.size()) {
-        if (ghostCount_ == 0) ghostRows_ = RowSpan{p.area.top, p.area.bottom};
-        ghostRows_ = RowSpan{std::min(ghostRows_.top, p.area.top), std::max(ghostRows_.bottom, p.area.bottom)};
+        ghostRows_ = ghostCount_ == 0 ? RowSpan{p.area.top, p.area.bottom}
+                                      : RowSpan{std::min(ghostRows_.top, p.area.top),
+                                                std::max(ghostRows_.bottom, p.area.bottom)};
         ghosts_[ghostCount_++] = Ghost{p.area, fill, p.memo};
       } else {
         pixels_.FillRect(p.area.left, p.area.top, p.area.right, p.area.bottom, fill);
@@ -217,9 +217,11 @@ inline void RasterSurface::PixelsOf(float a, float b, float c, float d, int32_t 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, Color c) {
   int32_t p[4];
   PixelsOf(x1, y1, x2, y2, p);
-  Prepare(std::min(p[1], p[3]), std::max(p[1], p[3]) + 1);
+  const int32_t top = std::min(p[1], p[3]);
+  const int32_t bottom = std::max(p[1], p[3]) + 1;
+  Prepare(top, bottom);
   pixels_.Line(p[0], p[1], p[2], p[3], PaintColor(c));
-  DrawnRows(std::min(p[1], p[3]), std::max(p[1], p[3]) + 1);
+  DrawnRows(top, bottom);
 }
 
 void RasterSurface::PSet(float x, float y, Color c) {
@@ -428,9 +430,11 @@ void RasterSurface::PaintKept(KeptDrawing draw, std::span<const uint32_t> key, i
     draw(*this, x, y, key);
     return;
   }
-  Prepare(AddCoord(int64_t{y}, bounds.top), AddCoord(int64_t{y}, bounds.bottom));
+  const int32_t top = AddCoord(int64_t{y}, bounds.top);
+  const int32_t bottom = AddCoord(int64_t{y}, bounds.bottom);
+  Prepare(top, bottom);
   memo->picture.Draw(pixels_, x, y);
-  DrawnRows(AddCoord(int64_t{y}, bounds.top), AddCoord(int64_t{y}, bounds.bottom));
+  DrawnRows(top, bottom);
 }
 
 namespace {

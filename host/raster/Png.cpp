@@ -11,17 +11,22 @@
 namespace vorn {
 
 namespace {
-// Encodes rows of interleaved 8-bit channels (3 or 4 a pixel, red first) as a PNG, once, with one
-// row filter (Sub) instead of libpng's trial of every filter on every row, and zlib's fastest
-// level: writing pictures took most of the time of 'vornform demo'. Pictures of controls are flat
-// colour, which this still packs to a twentieth. False when libpng fails (it reports by
-// longjmp, so nothing with a destructor lives between here and the jump).
+// Fills one row of interleaved 8-bit channels (3 or 4 a pixel, red first) from a picture.
+using RowFiller = void (*)(const void* picture, int32_t y, uint8_t* row);
+
+// Encodes a picture as a PNG a row at a time (a picture is never copied whole: in a short-lived
+// process every page first touched costs more than encoding it), once, with one row filter (Sub)
+// instead of libpng's trial of every filter on every row, and zlib's fastest level: writing
+// pictures took most of the time of 'vornform demo'. Pictures of controls are flat colour, which
+// this still packs to a twentieth. False when libpng fails (it reports by longjmp, so nothing
+// with a destructor lives between here and the jump).
 struct Sink {
   std::string* out;
   bool failed;
 };
 
-bool EncodeRows(const uint8_t* data, png_uint_32 w, png_uint_32 h, bool alpha, std::string& out) {
+bool EncodeRows(const void* picture, RowFiller fill, uint8_t* row, png_uint_32 w, png_uint_32 h, bool alpha,
+                std::string& out) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -46,58 +51,53 @@ bool EncodeRows(const uint8_t* data, png_uint_32 w, png_uint_32 h, bool alpha, s
   png_set_compression_level(png, 1);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
   png_write_info(png, info);
-  const size_t stride = static_cast<size_t>(w) * (alpha ? 4 : 3);
-  for (png_uint_32 y = 0; y < h; ++y) png_write_row(png, data + y * stride);
+  for (png_uint_32 y = 0; y < h; ++y) {
+    fill(picture, static_cast<int32_t>(y), row);
+    png_write_row(png, row);
+  }
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return !sink.failed;
 }
 
-std::string Encode(const std::vector<uint8_t>& data, int32_t w, int32_t h, bool alpha, const std::string& what) {
+std::string Encode(const void* picture, RowFiller fill, int32_t w, int32_t h, bool alpha, const std::string& what) {
+  std::vector<uint8_t> row(static_cast<size_t>(w) * (alpha ? 4 : 3));
   std::string out;
-  out.reserve(data.size() / 4 + 1024);
-  if (!EncodeRows(data.data(), static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), alpha, out)) {
+  out.reserve(row.size() * static_cast<size_t>(h) / 4 + 1024);
+  if (!EncodeRows(picture, fill, row.data(), static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), alpha, out)) {
     throw std::runtime_error(what + "cannot encode PNG");
   }
   return out;
 }
 
-// Encodes and replaces the file with the result.
-void WriteChannels(const std::vector<uint8_t>& data, int32_t w, int32_t h, bool alpha, const std::string& path) {
-  ReplaceUserFile(path, Encode(data, w, h, alpha, path + ": "));
+void RgbRow(const void* picture, int32_t y, uint8_t* rgb) {
+  const auto& buffer = *static_cast<const PixelBuffer*>(picture);
+  const uint32_t* row = buffer.Row(y);
+  for (int32_t x = 0; x < buffer.Width(); ++x, rgb += 3) {
+    rgb[0] = row[x] & 0xFF;
+    rgb[1] = (row[x] >> 8) & 0xFF;
+    rgb[2] = (row[x] >> 16) & 0xFF;
+  }
 }
 
-std::vector<uint8_t> RgbOf(const PixelBuffer& buffer) {
-  std::vector<uint8_t> rgb(static_cast<size_t>(buffer.Width()) * buffer.Height() * 3);
-  size_t k = 0;
-  for (int32_t y = 0; y < buffer.Height(); ++y) {
-    const uint32_t* row = buffer.Row(y);
-    for (int32_t x = 0; x < buffer.Width(); ++x) {
-      rgb[k++] = row[x] & 0xFF;
-      rgb[k++] = (row[x] >> 8) & 0xFF;
-      rgb[k++] = (row[x] >> 16) & 0xFF;
-    }
+void RgbaRow(const void* picture, int32_t y, uint8_t* rgba) {
+  const auto& p = *static_cast<const Picture*>(picture);
+  for (int32_t x = 0; x < p.Width(); ++x) {
+    for (int s = 0; s < 32; s += 8) *rgba++ = static_cast<uint8_t>(p.At(x, y) >> s);
   }
-  return rgb;
 }
 }  // namespace
 
 void WritePng(const PixelBuffer& buffer, const std::string& path) {
-  WriteChannels(RgbOf(buffer), buffer.Width(), buffer.Height(), false, path);
+  ReplaceUserFile(path, Encode(&buffer, RgbRow, buffer.Width(), buffer.Height(), false, path + ": "));
 }
 
-std::string EncodePng(const PixelBuffer& buffer) { return Encode(RgbOf(buffer), buffer.Width(), buffer.Height(), false, ""); }
+std::string EncodePng(const PixelBuffer& buffer) {
+  return Encode(&buffer, RgbRow, buffer.Width(), buffer.Height(), false, "");
+}
 
 void WritePicturePng(const Picture& picture, const std::string& path) {
-  std::vector<uint8_t> rgba;
-  rgba.reserve(static_cast<size_t>(picture.Width()) * picture.Height() * 4);
-  for (int32_t y = 0; y < picture.Height(); ++y) {
-    for (int32_t x = 0; x < picture.Width(); ++x) {
-      const uint32_t p = picture.At(x, y);
-      for (int s = 0; s < 32; s += 8) rgba.push_back(static_cast<uint8_t>(p >> s));
-    }
-  }
-  WriteChannels(rgba, picture.Width(), picture.Height(), true, path);
+  ReplaceUserFile(path, Encode(&picture, RgbaRow, picture.Width(), picture.Height(), true, path + ": "));
 }
 
 namespace {

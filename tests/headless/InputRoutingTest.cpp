@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/RuntimeError.h"
+#include "host/headless/SnapshotRows.h"
 #include "support/TestSurface.h"
 
 namespace vorn {
@@ -226,6 +227,34 @@ TEST(Snapshot, ChildWindowsAreClippedToTheirParent) {
   EXPECT_EQ(shot.Get(20, 20), 0x00FF00u);  // the part inside the panel shows
   EXPECT_EQ(shot.Get(21, 21), 0x00FF00u);
   EXPECT_EQ(shot.Get(22, 22), 0x0000FFu);
+}
+
+// Composed a band of rows at a time for writing, the picture is the one Snapshot composes whole:
+// shadows, translucent windows and clipped children across band edges, areas partly off screen.
+TEST(Snapshot, RowsComposedInBandsAreThoseOfTheWholePicture) {
+  HeadlessHost host;
+  HeadlessSurface form(host, WindowKind::Form, "F", nullptr, RectL{0, 0, 90, 120}, MakeRef<Font>(), 0x204060);
+  HeadlessSurface child(host, WindowKind::Control, "C", &form, RectL{50, 20, 110, 80}, MakeRef<Font>(), 0x00FF00);
+  HeadlessSurface pop(host, WindowKind::Picture, "P", nullptr, RectL{30, 25, 70, 100}, MakeRef<Font>(), 0xFFFFFF);
+  pop.SetVisible(true);
+  pop.exStyle = WS_EX_LAYERED;
+  host.SetLayeredWindowAttributes(pop.hWnd(), 0, 200, LWA_ALPHA);
+  host.SetClassLong(pop.hWnd(), GCL_STYLE, CS_DROPSHADOW);
+  for (Surface* s : {static_cast<Surface*>(&form), static_cast<Surface*>(&child), static_cast<Surface*>(&pop)}) {
+    for (int i = 0; i < 120; i += 7) s->Line(0, static_cast<float>(i), 120, static_cast<float>(i / 2), 0x0000FF + i);
+  }
+  for (const RectL area : {RectL{0, 0, 90, 120}, RectL{-7, 13, 95, 110}, RectL{3, -40, 50, 70}, RectL{0, 31, 90, 33},
+                           RectL{5, 5, 5, 5}, RectL{INT32_MIN, INT32_MIN, INT32_MIN + 10, INT32_MIN + 40}}) {
+    const PixelBuffer whole = host.Snapshot(area);
+    SnapshotRows rows(host, area);
+    ASSERT_EQ(rows.Width(), whole.Width());
+    ASSERT_EQ(rows.Height(), whole.Height());
+    for (int32_t y = 0; y < rows.Height(); ++y) {
+      const uint32_t* row = rows.Row(y);
+      ASSERT_TRUE(std::equal(row, row + rows.Width(), whole.Row(y)))
+          << "row " << y << " of " << area.left << "," << area.top << "," << area.right << "," << area.bottom;
+    }
+  }
 }
 
 }  // namespace

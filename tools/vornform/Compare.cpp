@@ -62,7 +62,8 @@ int CompareCommand(const std::vector<std::string>& args) {
   // The report goes where the difference picture does not: standard output, unless that holds it.
   std::ostream& report = IsStdio(diffPath) ? std::cerr : std::cout;
   try {
-    WritePicture(d.picture, diffPath);
+    BufferRows rows(d.picture);
+    WritePicture(rows, diffPath);
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return kTrouble;

@@ -55,7 +55,7 @@ void SaveDocument(const FormDocument& doc, const std::string& path) {
   WriteStdout(ToJson(doc).dump(2) + "\n");
 }
 
-void WritePicture(const PixelBuffer& picture, const std::string& path) {
+void WritePicture(PixelRows& picture, const std::string& path) {
   if (!IsStdio(path)) return WritePng(picture, path);
   WriteStdout(EncodePng(picture));
 }

@@ -5,6 +5,7 @@
 
 #include "host/form/FormDocument.h"
 #include "host/raster/PixelBuffer.h"
+#include "host/raster/Png.h"
 
 namespace vorn {
 
@@ -20,7 +21,7 @@ FormDocument LoadDocument(const std::string& path, std::vector<std::string>& err
 /// Writes a form document to a file (atomically) or to standard output.
 void SaveDocument(const FormDocument& doc, const std::string& path);
 /// Writes a PNG to a file (atomically) or to standard output.
-void WritePicture(const PixelBuffer& picture, const std::string& path);
+void WritePicture(PixelRows& picture, const std::string& path);
 /// Reads a PNG from a file or from standard input; throws std::runtime_error naming it.
 PixelBuffer ReadPicture(const std::string& path);
 

@@ -15,6 +15,7 @@
 #include "host/files/UserFile.h"
 #include "host/form/Form.h"
 #include "host/headless/HeadlessHost.h"
+#include "host/headless/SnapshotRows.h"
 #include "host/raster/Png.h"
 #include "library/Registry.h"
 #include "library/ToolboxPicture.h"
@@ -111,7 +112,8 @@ int Render(const std::string& formPath, const std::string& outPath) {
   int failures = s.form->RunOnLoad(s.errors);
   ReportAll(s.errors);
   try {
-    WritePicture(s.host.Snapshot(s.form->SnapshotArea()), outPath);
+    SnapshotRows picture(s.host, s.form->SnapshotArea());
+    WritePicture(picture, outPath);
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return kFailed;
@@ -223,7 +225,8 @@ int Demo() {
 #endif
   const std::string out = "vornform-demo.png";
   try {
-    WritePng(s.host.Snapshot(s.form->SnapshotArea()), out);
+    SnapshotRows picture(s.host, s.form->SnapshotArea());
+    WritePng(picture, out);
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return kFailed;

@@ -28,6 +28,9 @@ if(NOT "${CMAKE_INSTALL_FULL_LIBDIR}" IN_LIST CMAKE_PLATFORM_IMPLICIT_LINK_DIREC
     endif()
   endforeach()
   set_target_properties(vornform PROPERTIES INSTALL_RPATH "$ORIGIN/${vorn_bin_to_lib}")
+  if(TARGET vornform_window)
+    set_target_properties(vornform_window PROPERTIES INSTALL_RPATH "$ORIGIN/..")
+  endif()
 endif()
 
 install(TARGETS vornbutton2_shared vornheadless EXPORT vornButton2Targets
@@ -83,6 +86,9 @@ foreach(pc IN LISTS vorn_pc_files)
 endforeach()
 
 install(TARGETS vornform RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tools)
+if(TARGET vornform_window)
+  install(TARGETS vornform_window LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/vornform COMPONENT tools)
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/tools/vornform/vornform.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vornform COMPONENT tools)
 # The same layout as the tree, so that the links between README, docs and examples hold.

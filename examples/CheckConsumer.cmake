@@ -80,4 +80,14 @@ run("compiling every installed header" COMMAND ${CXX} -std=c++20 -fsyntax-only -
 # The installed vornform on an installed example form.
 run("the installed vornform" COMMAND ${prefix}/bin/vornform render ${prefix}/share/doc/vornbutton2/examples/button.json
     -o ${WORK}/button.png)
+# It finds its installed window system: without a display, run fails for SDL's reason, not for want
+# of the module.
+if(EXISTS ${prefix}/${LIBDIR}/vornform/vornform-window.so)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=SDL_VIDEODRIVER
+                          ${prefix}/bin/vornform run ${prefix}/share/doc/vornbutton2/examples/button.json
+                  RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+  if(NOT status EQUAL 1 OR NOT err MATCHES "vornform: cannot open a window: no display")
+    message(FATAL_ERROR "the installed vornform run without a display exited ${status}:\n${err}")
+  endif()
+endif()
 message(STATUS "installed, built and ran the consumer both ways; ${count} headers compile")

@@ -2,9 +2,11 @@
 // standard streams, messages that name the program, and picture comparison (compare, and
 // snapshot --expect in a replay).
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "host/raster/Png.h"
 #include "support/VornformCli.h"
@@ -120,6 +122,31 @@ TEST(VornformCommandLine, SnapshotExpectFailsTheReplayOnAMismatch) {
   EXPECT_EQ(tail.rfind("error: snapshot: " + shot + " differs from " + golden + ": ", 0), 0u) << r.out;
   EXPECT_NE(tail.find("; difference in " + Scratch("shot.diff.png") + "\n"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("error: "), r.out.rfind("error: ")) << "the first snapshot matched: " << r.out;
+}
+
+// The window system is a module vornform loads only to show a window: without it, run says what
+// is missing and everything else works.
+TEST(VornformCommandLine, WithoutItsWindowModuleRunSaysSoAndRenderWorks) {
+  const std::string alone = Scratch("alone/");
+  std::filesystem::create_directories(alone);
+  std::filesystem::copy_file(VORN_VORNFORM, alone + "vornform", std::filesystem::copy_options::overwrite_existing);
+  const std::string log = alone + "log.txt";
+  const auto status = [&](const std::string& args) {
+    const int s = std::system(("cd '" + alone + "' && DISPLAY=:0 ./vornform " + args + " >'" + log + "' 2>&1").c_str());
+    return WEXITSTATUS(s);
+  };
+  const auto said = [&] {
+    std::ostringstream text;
+    text << std::ifstream(log).rdbuf();
+    return text.str();
+  };
+  EXPECT_EQ(status("run " + Example("button.json")), 1);
+  EXPECT_NE(said().find("vornform: cannot open a window: the window system is not installed (no " + alone +
+                        "vornform-window.so or "),
+            std::string::npos)
+      << said();
+  EXPECT_EQ(status("render " + Example("button.json") + " -o button.png"), 0) << said();
+  EXPECT_TRUE(std::filesystem::exists(alone + "button.png"));
 }
 
 }  // namespace

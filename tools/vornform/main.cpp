@@ -11,6 +11,7 @@
 #include "Help.h"
 #include "Messages.h"
 #include "Streams.h"
+#include "WindowSystem.h"
 #include "host/Limits.h"
 #include "host/files/UserFile.h"
 #include "host/form/Form.h"
@@ -23,9 +24,6 @@
 #include "library/TypeLibraryIdl.h"
 #include "library/TypeLibraryText.h"
 #include "library/vornbutton2.h"
-#if VORN_DESKTOP
-#include "host/desktop/DesktopHost.h"
-#endif
 
 namespace vorn {
 namespace {
@@ -156,53 +154,52 @@ int Save(const std::string& formPath, const std::string& outPath) {
   return s.errors.empty() && saveErrors.empty() ? kOk : kFailed;
 }
 
-#if VORN_DESKTOP
 // The loaded form in real windows until its window is closed; events print as in a replay.
-int ShowInWindow(Session& s, DesktopHost& desktop, int failures) {
+int ShowInWindow(Session& s, const WindowSystem& windows, int failures) {
   ReportAll(s.errors);
-  desktop.SetCaption(s.form->Window().hWnd(), s.form->Document().form.caption);
-  desktop.Run();
+  windows.show(s.host, s.form->Window().hWnd(), s.form->Document().form.caption);
   return s.Status(failures);
+}
+
+// A host showing real windows, from the window system loaded into windows; null, with the reason
+// in why, when it cannot be loaded or opened.
+std::unique_ptr<HeadlessHost> OpenWindows(const WindowSystem*& windows, std::string& why) {
+  windows = LoadWindowSystem(why);
+  return windows ? windows->open(why) : nullptr;
 }
 
 int Run(const std::string& formPath) {
   std::string why;
-  std::unique_ptr<DesktopHost> owned = DesktopHost::Open(why);
-  if (!owned) {
+  const WindowSystem* windows = nullptr;
+  std::unique_ptr<HeadlessHost> host = OpenWindows(windows, why);
+  if (!host) {
     std::cerr << "vornform: cannot open a window: " << why << '\n';
     return kFailed;
   }
-  DesktopHost& desktop = *owned;
-  Session s(std::move(owned));
+  Session s(std::move(host));
   if (!s.Load(formPath)) return kFailed;
   const int failures = s.form->RunOnLoad(s.errors);
-  return ShowInWindow(s, desktop, failures);
+  return ShowInWindow(s, *windows, failures);
 }
 
-// A window system when there is a display: DISPLAY or WAYLAND_DISPLAY set, and it opens.
-std::unique_ptr<DesktopHost> OpenDisplay() {
+// Real windows when there is a display: DISPLAY or WAYLAND_DISPLAY set, and it opens.
+std::unique_ptr<HeadlessHost> OpenDisplay(const WindowSystem*& windows) {
   auto set = [](const char* name) {
     const char* v = std::getenv(name);
     return v && *v;
   };
   if (!set("DISPLAY") && !set("WAYLAND_DISPLAY")) return nullptr;
   std::string why;
-  std::unique_ptr<DesktopHost> desktop = DesktopHost::Open(why);
-  if (!desktop) std::cerr << "vornform: no window (" << why << "), rendering the gallery instead\n";
-  return desktop;
+  std::unique_ptr<HeadlessHost> host = OpenWindows(windows, why);
+  if (!host) std::cerr << "vornform: no window (" << why << "), rendering the gallery instead\n";
+  return host;
 }
-#endif
 
 int Demo() {
-  std::unique_ptr<HeadlessHost> host = std::make_unique<HeadlessHost>();
-#if VORN_DESKTOP
-  DesktopHost* desktop = nullptr;
-  if (std::unique_ptr<DesktopHost> d = OpenDisplay()) {
-    desktop = d.get();
-    host = std::move(d);
-  }
-#endif
-  Session s(std::move(host));
+  const WindowSystem* windows = nullptr;
+  std::unique_ptr<HeadlessHost> shown = OpenDisplay(windows);
+  const bool inWindow = shown != nullptr;
+  Session s(inWindow ? std::move(shown) : std::make_unique<HeadlessHost>());
   try {
     FormDocument doc = ParseFormDocument(DemoDocument(), "gallery", s.errors);
     s.Start(std::move(doc), DemoImageLists());
@@ -217,12 +214,12 @@ int Demo() {
     StepGallery(*s.form);
   });
   live->SetEnabled(true);
-#if VORN_DESKTOP
-  // In a window they first hold still for a second, so that the window shows the gallery as it is
-  // rendered without a display (a screenshot taken then matches that picture).
-  if (desktop) live->SetInterval(1000);
-  if (desktop) return ShowInWindow(s, *desktop, failures);
-#endif
+  if (inWindow) {
+    // In a window they first hold still for a second, so that the window shows the gallery as it
+    // is rendered without a display (a screenshot taken then matches that picture).
+    live->SetInterval(1000);
+    return ShowInWindow(s, *windows, failures);
+  }
   const std::string out = "vornform-demo.png";
   try {
     SnapshotRows picture(s.host, s.form->SnapshotArea());
@@ -284,9 +281,7 @@ int Main(int argc, char** argv) {
   if (cmd == "replay" && a.size() == 3) return Replay(a[1], a[2]);
   if (cmd == "save" && a.size() == 4 && a[2] == "-o") return Save(a[1], a[3]);
   if (cmd == "demo" && a.size() == 1) return Demo();
-#if VORN_DESKTOP
   if (cmd == "run" && a.size() == 2) return Run(a[1]);
-#endif
   if (cmd == "typelib" && a.size() == 1) {
     std::cout << DescribeTypeLibrary();
     return kOk;

@@ -10,6 +10,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "host/raster/CommitPages.h"
+
 namespace vorn {
 
 namespace {
@@ -60,7 +62,14 @@ inline uint32_t Mix(uint32_t dst, uint32_t src, uint32_t a) noexcept {
 void PixelBuffer::Resize(int32_t width, int32_t height, Color fill) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
-  pixels_.assign(static_cast<size_t>(width_) * height_, fill);
+  const size_t n = static_cast<size_t>(width_) * height_;
+  if (n > pixels_.capacity()) {
+    std::vector<uint32_t> fresh;
+    fresh.reserve(n);
+    CommitPages(fresh.data(), n * sizeof(uint32_t));  // the fill below touches every page
+    pixels_ = std::move(fresh);
+  }
+  pixels_.assign(n, fill);
   clip_ = RectL{0, 0, width_, height_};
   scratch_.resize(static_cast<size_t>(std::max(width_, height_)));
   // The ramp table's rows are as long as the longest side, up to kRampLength.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "host/raster/Png.h"
@@ -48,6 +49,24 @@ TEST(Surface, ClsFillsWithTheBackColourAndSettingItFillsToo) {
   EXPECT_EQ(s.At(1, 1), 0x123456u);
   s->SetBackColor(0x8000000F);  // system colours are translated when painted
   EXPECT_EQ(s.At(0, 0), 0xF0F0F0u);
+}
+
+// A buffer's memory is new when it grows and kept when it shrinks; either way every pixel is the fill.
+TEST(PixelBuffer, ResizeFillsEveryPixelWhetherItsMemoryIsNewOrKept) {
+  PixelBuffer b;
+  struct Step {
+    int32_t w, h;
+    Color fill;
+  };
+  for (const Step& s : {Step{700, 400, 0x123456}, Step{3, 5, 0xABCDEF}, Step{0, 9, 1}, Step{1021, 513, 0x00FF00},
+                        Step{1021, 513, 0x0000FF}}) {
+    b.Resize(s.w, s.h, s.fill);
+    ASSERT_EQ(b.Width(), s.w);
+    ASSERT_EQ(b.Height(), s.h);
+    for (int32_t y = 0; y < s.h; ++y) {
+      ASSERT_TRUE(std::all_of(b.Row(y), b.Row(y) + s.w, [&](uint32_t p) { return p == s.fill; })) << s.w << " x " << s.h;
+    }
+  }
 }
 
 TEST(Text, DefaultFontMetricsAreThirteenPixelsHigh) {

@@ -15,6 +15,10 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(VORN_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/vornbutton2)
+
+# vornform's window system goes to lib/vornform; vornform finds it there relative to itself.
+file(RELATIVE_PATH vorn_bin_to_window_module ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/vornform)
+target_compile_definitions(vornform PRIVATE VORN_WINDOW_MODULE_DIR="${vorn_bin_to_window_module}")
 set(VORN_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vornButton2)
 
 # Installed outside the system's library folders, the libraries find each other and vornform finds

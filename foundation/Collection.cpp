@@ -15,19 +15,20 @@ size_t LowBit(size_t i) { return i & (~i + 1); }
 std::string Collection::FoldKey(std::string_view key) { return std::string(FoldedKey(key).View()); }
 
 void Collection::Add(Ref<Object> item, std::string_view key) {
-  KeyMap::value_type* keyed = nullptr;
-  if (!key.empty()) {
+  Slot added{std::move(item), {}, 0, !key.empty()};
+  if (added.keyed) {
     const FoldedKey folded(key);
-    auto [it, added] = keys_.try_emplace(std::string(folded.View()), slots_.size());
-    if (!added) Raise(errKeyAlreadyAssociated);
-    keyed = &*it;
+    added.hash = KeyTable::Hash(folded.View());
+    if (FindKey(folded.View(), added.hash) != kNoKey) Raise(errKeyAlreadyAssociated);
+    if (slots_.size() + keyBase_ > KeyTable::kMaxSlot) Raise(errOutOfMemory);
+    keys_.ReserveOneMore();
+    added.key = folded.View();
   }
-  try {
-    slots_.push_back(Slot{std::move(item), keyed});
-  } catch (...) {
-    if (keyed) keys_.erase(keys_.find(keyed->first));
-    throw;
-  }
+  const uint32_t number = KeyNumber(slots_.size());
+  const uint32_t hash = added.hash;
+  const bool keyed = added.keyed;
+  slots_.push_back(std::move(added));
+  if (keyed) keys_.Insert(hash, number);
   if (!tree_.empty()) {
     // Appending node n: its range (n - lowbit(n), n] is the entry itself plus its child nodes.
     const size_t n = slots_.size();
@@ -36,12 +37,17 @@ void Collection::Add(Ref<Object> item, std::string_view key) {
     try {
       tree_.push_back(sum);
     } catch (...) {
+      if (keyed) keys_.Erase(hash, number);
       slots_.pop_back();
-      if (keyed) keys_.erase(keys_.find(keyed->first));
       throw;
     }
   }
   ++count_;
+}
+
+size_t Collection::FindKey(std::string_view folded, uint32_t hash) const {
+  const uint32_t number = keys_.Find(hash, [&](uint32_t n) { return slots_[n - keyBase_].key == folded; });
+  return number == KeyTable::kNoSlot ? kNoKey : number - keyBase_;
 }
 
 size_t Collection::SlotOfPosition(int32_t position) const {
@@ -62,9 +68,9 @@ size_t Collection::SlotOfPosition(int32_t position) const {
 
 size_t Collection::SlotOfKey(std::string_view key) const {
   const FoldedKey folded(key);
-  auto it = keys_.find(folded.View());
-  if (it == keys_.end()) Raise(errInvalidProcedureCall);
-  return it->second;
+  const size_t slot = FindKey(folded.View(), KeyTable::Hash(folded.View()));
+  if (slot == kNoKey) Raise(errInvalidProcedureCall);
+  return slot;
 }
 
 size_t Collection::ResolveSlot(const Variant& indexOrKey) const {
@@ -84,8 +90,8 @@ const Ref<Object>& Collection::At(int32_t position) const { return slots_[SlotOf
 const Ref<Object>* Collection::Find(std::string_view key) const {
   if (key.empty()) return nullptr;
   const FoldedKey folded(key);
-  auto it = keys_.find(folded.View());
-  return it == keys_.end() ? nullptr : &slots_[it->second].item;
+  const size_t slot = FindKey(folded.View(), KeyTable::Hash(folded.View()));
+  return slot == kNoKey ? nullptr : &slots_[slot].item;
 }
 
 void Collection::Remove(const Variant& indexOrKey) { RemoveSlot(ResolveSlot(indexOrKey)); }
@@ -98,8 +104,14 @@ void Collection::RemoveSlot(size_t slot) {
   if (!tree_.empty()) {
     for (size_t i = slot + 1; i <= tree_.size() - 1; i += LowBit(i)) --tree_[i];
   }
-  if (s.key) keys_.erase(keys_.find(s.key->first));
-  s.key = nullptr;
+  // Emptying from the front removes slot after slot: start loading the table place of a key a few
+  // slots on, so that its cache miss overlaps the removals in between.
+  if (slot == head_ && slot + 8 < slots_.size()) keys_.Prefetch(slots_[slot + 8].hash);
+  if (s.keyed) {
+    keys_.Erase(s.hash, KeyNumber(slot));
+    s.keyed = false;
+    s.key = std::string();
+  }
   // Release the entry last: its destructor may run host code that looks at this list.
   Ref<Object> gone = std::move(s.item);
   --count_;
@@ -118,15 +130,19 @@ void Collection::BuildTree() {
 }
 
 void Collection::Compact() {
+  // Without a tree the only holes are the front's: every entry moves by head_ slots, and moving
+  // the base by as much keeps their keys' numbers.
+  const bool renumber = !tree_.empty() || keyBase_ + head_ > kMaxKeyBase;
   size_t out = 0;
   for (size_t i = head_; i < slots_.size(); ++i) {
     if (!slots_[i].item) continue;
     if (out != i) {
       slots_[out] = std::move(slots_[i]);
-      if (slots_[out].key) slots_[out].key->second = out;
+      if (renumber && slots_[out].keyed) keys_.Renumber(slots_[out].hash, KeyNumber(i), KeyNumber(out));
     }
     ++out;
   }
+  if (!renumber) keyBase_ += static_cast<uint32_t>(head_);
   slots_.resize(out);
   head_ = 0;
   tree_.clear();

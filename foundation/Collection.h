@@ -3,9 +3,9 @@
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "foundation/KeyTable.h"
 #include "foundation/Object.h"
 #include "foundation/Variant.h"
 
@@ -97,19 +97,17 @@ class Collection {
   static std::string FoldKey(std::string_view key);
 
  private:
-  // Not noexcept, as std::hash<std::string> is not: the standard library then keeps each key's
-  // hash in its node, so that growing the table and probing a bucket compare hashes first.
-  struct KeyHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
-  using KeyMap = std::unordered_map<std::string, size_t, KeyHash, std::equal_to<>>;  // folded key -> slot
   struct Slot {
-    Ref<Object> item;               // null once removed
-    KeyMap::value_type* key;        // the entry's folded key and slot in keys_, or null for none
+    Ref<Object> item;  // null once removed
+    std::string key;   // folded
+    uint32_t hash = 0;
+    bool keyed = false;
   };
   size_t SlotOfPosition(int32_t position) const;
   size_t SlotOfKey(std::string_view key) const;
+  size_t FindKey(std::string_view folded, uint32_t hash) const;  // a slot, or kNoKey
+  static constexpr size_t kNoKey = SIZE_MAX;
+  uint32_t KeyNumber(size_t slot) const noexcept { return static_cast<uint32_t>(slot) + keyBase_; }
   size_t ResolveSlot(const Variant& indexOrKey) const;
   void RemoveSlot(size_t slot);
   void BuildTree();
@@ -121,7 +119,11 @@ class Collection {
   // Fenwick tree over the slots (1 for an entry, 0 for a hole), kept only while there are holes
   // after head_.
   std::vector<int32_t> tree_;
-  KeyMap keys_;
+  KeyTable keys_;
+  // The table knows a key's slot by slot + keyBase_, so that dropping the emptied front of the list
+  // moves the slots without telling the table. Capped so that it leaves room for 2^31 slots.
+  uint32_t keyBase_ = 0;
+  static constexpr size_t kMaxKeyBase = size_t{1} << 31;
   int32_t count_ = 0;
   int32_t walkers_ = 0;
 };

@@ -2,6 +2,7 @@
 // by position, Remove and enumeration with 100,000 entries.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <random>
 #include <string>
 #include <unordered_map>
@@ -108,15 +109,20 @@ void BM_CollectionRemoveByKeyAndAddBack(benchmark::State& state) {
 BENCHMARK(BM_CollectionRemoveByKeyAndAddBack);
 
 // Emptying 10,000 and 100,000 entries from the front, as "Do While Count: Remove 1" does: linear
-// when the time per entry stays the same.
+// when the time per entry stays the same. Only the removals are timed: freeing the emptied list's
+// storage afterwards costs what the allocator decides (at 100,000 it gave 7 MB back to the kernel,
+// a quarter of the time measured; at 10,000 it keeps the memory).
 void BM_CollectionRemoveAllFromTheFront(benchmark::State& state) {
   const auto n = static_cast<int32_t>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    Collection c;
-    for (int32_t i = 0; i < n; ++i) c.Add(Items()[static_cast<size_t>(i)], Keys()[static_cast<size_t>(i)]);
+    auto c = std::make_unique<Collection>();
+    for (int32_t i = 0; i < n; ++i) c->Add(Items()[static_cast<size_t>(i)], Keys()[static_cast<size_t>(i)]);
     state.ResumeTiming();
-    while (c.Count() > 0) c.RemoveAt(1);
+    while (c->Count() > 0) c->RemoveAt(1);
+    state.PauseTiming();
+    c.reset();
+    state.ResumeTiming();
   }
   state.SetItemsProcessed(state.iterations() * n);
 }

@@ -66,9 +66,13 @@ size_t Collection::SlotOfPosition(int32_t position) const {
   return at;  // node at + 1, slot at
 }
 
-size_t Collection::SlotOfKey(std::string_view key) const {
+size_t Collection::SlotWithKey(std::string_view key) const {
   const FoldedKey folded(key);
-  const size_t slot = FindKey(folded.View(), KeyTable::Hash(folded.View()));
+  return FindKey(folded.View(), KeyTable::Hash(folded.View()));
+}
+
+size_t Collection::SlotOfKey(std::string_view key) const {
+  const size_t slot = SlotWithKey(key);
   if (slot == kNoKey) Raise(errInvalidProcedureCall);
   return slot;
 }
@@ -89,8 +93,7 @@ const Ref<Object>& Collection::At(int32_t position) const { return slots_[SlotOf
 
 const Ref<Object>* Collection::Find(std::string_view key) const {
   if (key.empty()) return nullptr;
-  const FoldedKey folded(key);
-  const size_t slot = FindKey(folded.View(), KeyTable::Hash(folded.View()));
+  const size_t slot = SlotWithKey(key);
   return slot == kNoKey ? nullptr : &slots_[slot].item;
 }
 

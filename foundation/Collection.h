@@ -106,6 +106,7 @@ class Collection {
   size_t SlotOfPosition(int32_t position) const;
   size_t SlotOfKey(std::string_view key) const;
   size_t FindKey(std::string_view folded, uint32_t hash) const;  // a slot, or kNoKey
+  size_t SlotWithKey(std::string_view key) const;                // folds it first
   static constexpr size_t kNoKey = SIZE_MAX;
   uint32_t KeyNumber(size_t slot) const noexcept { return static_cast<uint32_t>(slot) + keyBase_; }
   size_t ResolveSlot(const Variant& indexOrKey) const;

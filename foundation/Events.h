@@ -1,7 +1,15 @@
 #pragma once
+// A control's events are declared once, as rows of an EventTable: the typed sink's member, the
+// event's name and dispatch identifier, and its parameters as the type library gives them. The
+// member table (ClassInfo::events), the type library, the IDL, the hosts' event names and the
+// forwarder's identifiers all come from those rows; a row whose parameters are not those of its
+// member, an identifier out of order, or a forwarder that fires a member without a row does not
+// compile.
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "foundation/MemberBinding.h"
@@ -54,6 +62,136 @@ class ConnectionPoint {
   Object& owner_;
   std::vector<Entry> sinks_;
   uint32_t nextCookie_ = 1;
+};
+
+/// The parameters of the usual key and mouse events, and of an item chosen from a list, shared by
+/// the controls' event tables.
+inline constexpr ParamInfo kKeyParams[] = {{"KeyCode", "Integer"}, {"Shift", "Integer"}};
+inline constexpr ParamInfo kKeyAsciiParams[] = {{"KeyAscii", "Integer"}};
+inline constexpr ParamInfo kMouseParams[] = {
+    {"Button", "Integer"}, {"Shift", "Integer"}, {"X", "Single"}, {"Y", "Single"}};
+inline constexpr ParamInfo kItemParams[] = {{"ItemIndex", "Integer"}, {"ItemKey", "String"}};
+
+namespace events {
+
+/// The automation type an event argument of a C++ type has ("" for none an event may carry).
+template <class T>
+inline constexpr std::string_view kTypeName{};
+template <>
+inline constexpr std::string_view kTypeName<int16_t> = "Integer";
+template <>
+inline constexpr std::string_view kTypeName<int32_t> = "Long";
+template <>
+inline constexpr std::string_view kTypeName<float> = "Single";
+template <>
+inline constexpr std::string_view kTypeName<double> = "Double";
+template <>
+inline constexpr std::string_view kTypeName<bool> = "Boolean";
+template <>
+inline constexpr std::string_view kTypeName<std::string> = "String";
+template <>
+inline constexpr std::string_view kTypeName<Variant> = "Variant";
+
+/// Whether the parameters are the member's: as many, each by reference as the member takes it and
+/// of the automation type of its C++ type.
+template <auto Member>
+consteval bool ParamsMatch(std::span<const ParamInfo> params) {
+  using Args = typename binding::FnTraits<decltype(Member)>::Args;
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return params.size() == sizeof...(I) &&
+           ((params[I].byRef == binding::kByRef<std::tuple_element_t<I, Args>> &&
+             params[I].type == kTypeName<binding::Stored<std::tuple_element_t<I, Args>>>) &&
+            ...);
+  }(std::make_index_sequence<std::tuple_size_v<Args>>{});
+}
+
+}  // namespace events
+
+/// One event: the typed sink's member that raises it, its name, its dispatch identifier and its
+/// parameters. Parameters that are not the member's stop the build.
+template <auto Member>
+struct EventRow {
+  consteval EventRow(std::string_view name, DispId id, std::span<const ParamInfo> params = {})
+      : info{name, id, params} {
+    if (!events::ParamsMatch<Member>(params)) throw "an event's parameters must be its sink member's";
+  }
+  EventInfo info;
+};
+
+/// A typed sink's events in identifier order. Rows() serves ClassInfo::events; Id<Member>() gives a
+/// member's identifier at compile time. Each sink names its table for EventId with an overload
+/// `constexpr const auto& EventsOf(const Sink*)` beside it.
+template <auto... Members>
+class EventTable {
+ public:
+  consteval EventTable(EventRow<Members>... rows) : rows_{rows.info...} {
+    for (std::size_t i = 1; i < rows_.size(); ++i) {
+      if (rows_[i].id <= rows_[i - 1].id) throw "events must come in ascending order of their identifiers";
+    }
+  }
+  constexpr std::span<const EventInfo> Rows() const noexcept { return rows_; }
+
+  template <auto Member>
+  constexpr DispId Id() const noexcept {
+    constexpr std::size_t i = IndexOf<Member>();
+    static_assert(i < sizeof...(Members), "the sink's member has no row in its event table");
+    return rows_[i].id;
+  }
+
+ private:
+  template <auto Member>
+  static consteval std::size_t IndexOf() {
+    std::size_t i = 0;
+    const bool found = ((std::is_same_v<EventRow<Member>, EventRow<Members>> || (++i, false)) || ...);
+    return found ? i : sizeof...(Members);
+  }
+
+  std::array<EventInfo, sizeof...(Members)> rows_;
+};
+
+/// The dispatch identifier of a typed sink's member, from the sink's event table.
+template <auto Member>
+constexpr DispId EventId() {
+  using Sink = typename binding::FnTraits<decltype(Member)>::Class;
+  return EventsOf(static_cast<const Sink*>(nullptr)).template Id<Member>();
+}
+
+/// The base of a sink's forwarder: each override fires its member's event, with the identifier of
+/// the member's row, to the generic sinks of a connection point.
+template <class S>
+class EventForwarder : public S {
+ public:
+  using Sink = S;
+  explicit EventForwarder(ConnectionPoint& cp) : cp_(cp) {}
+
+ protected:
+  template <auto Member, class... A>
+  void Fire(A&... args) {
+    static_assert(std::is_same_v<decltype(Member), void (Sink::*)(A&...)>, "the arguments must be the member's");
+    cp_.Fire(EventId<Member>(), args...);
+  }
+
+ private:
+  ConnectionPoint& cp_;
+};
+
+/// Where a control sends its typed events: a host's sink, or else the forwarder to the generic
+/// sinks of the control's connection point.
+template <class Forwarder>
+class TypedEvents {
+ public:
+  using Sink = typename Forwarder::Sink;
+  explicit TypedEvents(ConnectionPoint& cp) : forwarder_(cp) {}
+  TypedEvents(const TypedEvents&) = delete;
+  TypedEvents& operator=(const TypedEvents&) = delete;
+
+  /// Replaces the sink; null restores the forwarder.
+  void Set(Sink* sink) noexcept { sink_ = sink ? sink : &forwarder_; }
+  Sink* operator->() const noexcept { return sink_; }
+
+ private:
+  Forwarder forwarder_;
+  Sink* sink_ = &forwarder_;
 };
 
 }  // namespace vorn

@@ -6,9 +6,8 @@
 namespace vorn {
 
 ButtonBase::ButtonBase(ControlSite& site)
-    : Control(site),
-      dispatch_(connections_),
-      events_(&dispatch_),
+    : ColouredControl(site),
+      events_(connections_),
       hover_(site, [this] { MousePos_Timer(); }) {}
 
 ButtonBase::~ButtonBase() = default;

@@ -3,12 +3,11 @@
 #include <memory>
 #include <string>
 
+#include "controls/ColouredControl.h"
 #include "controls/button/ButtonEvents.h"
 #include "foundation/ColorScheme.h"
-#include "foundation/Control.h"
 #include "foundation/Geometry.h"
 #include "foundation/HoverTracker.h"
-#include "foundation/PropertyTable.h"
 
 namespace vorn {
 
@@ -32,25 +31,17 @@ enum ButtonState : int32_t {
 /// raises MouseUp. Other buttons raise nothing. Neither repaints; the next tick does.
 /// Keys: KeyDown is raised first; Space or Enter as the handler left it presses (bsPressed,
 /// Redraw, Click); KeyUp of Space or Enter returns to bsNormal.
-class ButtonBase : public Control {
+class ButtonBase : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
  public:
   explicit ButtonBase(ControlSite& site);
   ~ButtonBase() override;
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(ButtonEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
+  void SetEventSink(ButtonEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties shared by both buttons; each let is the property table's (ButtonMembers.h).
-  Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c) { Let(BackColor_, c); }
-  Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   Color get_TabSelectColor() const { return TabSelectColor_; }
   void put_TabSelectColor(Color c) { Let(TabSelectColor_, c); }
-  bool get_Enabled() const { return UserControl().Enabled(); }
-  void put_Enabled(bool enabled) { LetEnabled(enabled); }
-  Ref<Font> get_Font() const { return UserControl().GetFont(); }
-  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
   std::string get_Caption() const { return Caption_; }
   void put_Caption(std::string caption) { Let(Caption_, std::move(caption)); }
 
@@ -87,14 +78,11 @@ class ButtonBase : public Control {
 
   Color TabSelectColor_ = 0x96E7;
   std::string Caption_;
-  Color BackColor_ = 0xFFFFFF;
-  Color ForeColor_ = 0xC00000;
   bool MouseDownFlag_ = false;
   ButtonState State_ = bsNormal;
   int32_t FocusFlag_ = 0;
   ColorScheme Scheme_{};
-  ButtonEventsDispatch dispatch_;
-  ButtonEvents* events_;
+  TypedEvents<ButtonEventsDispatch> events_;
   HoverTracker hover_;
 };
 

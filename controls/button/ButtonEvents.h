@@ -19,20 +19,29 @@ class ButtonEvents {
   virtual void MouseUp(int16_t& /*Button*/, int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
 };
 
-/// Forwards the typed events to a connection point's generic sinks with their identifiers.
-class ButtonEventsDispatch final : public ButtonEvents {
- public:
-  explicit ButtonEventsDispatch(ConnectionPoint& cp) : cp_(cp) {}
-  void Click() override { cp_.Fire(1); }
-  void KeyDown(int16_t& k, int16_t& s) override { cp_.Fire(2, k, s); }
-  void KeyPress(int16_t& k) override { cp_.Fire(3, k); }
-  void KeyUp(int16_t& k, int16_t& s) override { cp_.Fire(4, k, s); }
-  void MouseDown(int16_t& b, int16_t& s, float& x, float& y) override { cp_.Fire(5, b, s, x, y); }
-  void MouseMove(int16_t& b, int16_t& s, float& x, float& y) override { cp_.Fire(6, b, s, x, y); }
-  void MouseUp(int16_t& b, int16_t& s, float& x, float& y) override { cp_.Fire(7, b, s, x, y); }
+/// The events of __vornButton (the glyph button's too; the text box declares the first four).
+inline constexpr EventTable kButtonEvents{
+    EventRow<&ButtonEvents::Click>("Click", 1),
+    EventRow<&ButtonEvents::KeyDown>("KeyDown", 2, kKeyParams),
+    EventRow<&ButtonEvents::KeyPress>("KeyPress", 3, kKeyAsciiParams),
+    EventRow<&ButtonEvents::KeyUp>("KeyUp", 4, kKeyParams),
+    EventRow<&ButtonEvents::MouseDown>("MouseDown", 5, kMouseParams),
+    EventRow<&ButtonEvents::MouseMove>("MouseMove", 6, kMouseParams),
+    EventRow<&ButtonEvents::MouseUp>("MouseUp", 7, kMouseParams),
+};
+constexpr const auto& EventsOf(const ButtonEvents*) { return kButtonEvents; }
 
- private:
-  ConnectionPoint& cp_;
+/// Forwards the typed events to a connection point's generic sinks.
+class ButtonEventsDispatch final : public EventForwarder<ButtonEvents> {
+ public:
+  using EventForwarder::EventForwarder;
+  void Click() override { Fire<&ButtonEvents::Click>(); }
+  void KeyDown(int16_t& k, int16_t& s) override { Fire<&ButtonEvents::KeyDown>(k, s); }
+  void KeyPress(int16_t& k) override { Fire<&ButtonEvents::KeyPress>(k); }
+  void KeyUp(int16_t& k, int16_t& s) override { Fire<&ButtonEvents::KeyUp>(k, s); }
+  void MouseDown(int16_t& b, int16_t& s, float& x, float& y) override { Fire<&ButtonEvents::MouseDown>(b, s, x, y); }
+  void MouseMove(int16_t& b, int16_t& s, float& x, float& y) override { Fire<&ButtonEvents::MouseMove>(b, s, x, y); }
+  void MouseUp(int16_t& b, int16_t& s, float& x, float& y) override { Fire<&ButtonEvents::MouseUp>(b, s, x, y); }
 };
 
 }  // namespace vorn

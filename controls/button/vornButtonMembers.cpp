@@ -14,7 +14,7 @@ struct vornButton::Members {
   static constexpr auto kMembers = MemberTable(kRows);
   static constexpr PropertyTable kTable{
       .rows = kRows, .repaint = &Call<&B::Redraw>, .initialised = &Call<&B::Redraw>, .stored = &Call<&B::Redraw>};
-  static constexpr ClassInfo kClass{"vornButton", kMembers, kButtonEvents, &kTable};
+  static constexpr ClassInfo kClass{"vornButton", kMembers, kButtonEvents.Rows(), &kTable};
 };
 
 const ClassInfo& vornButton::StaticClass() { return Members::kClass; }

@@ -11,7 +11,7 @@ struct vornXButton::Members {
                                         .repaint = &Call<&vornXButton::Redraw>,
                                         .initialised = &Call<&vornXButton::Redraw>,
                                         .stored = &Call<&vornXButton::Redraw>};
-  static constexpr ClassInfo kClass{"vornXButton", kMembers, kButtonEvents, &kTable};
+  static constexpr ClassInfo kClass{"vornXButton", kMembers, kButtonEvents.Rows(), &kTable};
 };
 
 const ClassInfo& vornXButton::StaticClass() { return Members::kClass; }

@@ -16,15 +16,19 @@ class PUMenuEvents {
   virtual void Closed() {}
 };
 
-/// Forwards the typed events to a connection point's generic sinks with their identifiers.
-class PUMenuEventsDispatch final : public PUMenuEvents {
- public:
-  explicit PUMenuEventsDispatch(ConnectionPoint& cp) : cp_(cp) {}
-  void ItemClick(int16_t& index, std::string& key) override { cp_.Fire(1, index, key); }
-  void Closed() override { cp_.Fire(2); }
+/// The events of __vornPUMenu.
+inline constexpr EventTable kPUMenuEvents{
+    EventRow<&PUMenuEvents::ItemClick>("ItemClick", 1, kItemParams),
+    EventRow<&PUMenuEvents::Closed>("Closed", 2),
+};
+constexpr const auto& EventsOf(const PUMenuEvents*) { return kPUMenuEvents; }
 
- private:
-  ConnectionPoint& cp_;
+/// Forwards the typed events to a connection point's generic sinks.
+class PUMenuEventsDispatch final : public EventForwarder<PUMenuEvents> {
+ public:
+  using EventForwarder::EventForwarder;
+  void ItemClick(int16_t& index, std::string& key) override { Fire<&PUMenuEvents::ItemClick>(index, key); }
+  void Closed() override { Fire<&PUMenuEvents::Closed>(); }
 };
 
 }  // namespace vorn

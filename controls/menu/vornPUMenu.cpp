@@ -28,9 +28,8 @@ class vornPUMenu::PUMenuInput final : public SurfaceEvents {
 };
 
 vornPUMenu::vornPUMenu(ControlSite& site)
-    : Control(site),
-      dispatch_(connections_),
-      events_(&dispatch_),
+    : ColouredControl(site),
+      events_(connections_),
       input_(std::make_unique<PUMenuInput>(*this)),
       PUMenu_(site.CreatePictureSurface("PUMenu")),
       tmrFocus_(site.CreateTimer("tmrFocus", 1, [this] { tmrFocus_Timer(); })) {

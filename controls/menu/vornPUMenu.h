@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "controls/ColouredControl.h"
 #include "controls/menu/MenuItemListings.h"
 #include "controls/menu/MenuItems.h"
 #include "controls/menu/PUMenuEvents.h"
 #include "foundation/ColorScheme.h"
-#include "foundation/Control.h"
 #include "foundation/SurfaceEvents.h"
 
 namespace vorn {
@@ -37,7 +37,7 @@ namespace vorn {
 /// surface's Exposed part; only CreateMenu moves the popup, and it repaints after the move), and
 /// a pointer move that changes the highlight, while nothing else the menu painted from has
 /// changed, repaints the two rows alone. Those pixels are the ones a complete repaint gives.
-class vornPUMenu final : public Control {
+class vornPUMenu final : public ColouredControl<kNoSurfaceProperties> {
  public:
   explicit vornPUMenu(ControlSite& site);
   ~vornPUMenu() override;
@@ -45,7 +45,7 @@ class vornPUMenu final : public Control {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(PUMenuEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
+  void SetEventSink(PUMenuEvents* sink) noexcept { events_.Set(sink); }
 
   // Public fields (hosts read and write them directly).
   Ref<MenuItems> MenuItem_;
@@ -59,10 +59,6 @@ class vornPUMenu final : public Control {
   void ClearItems();
 
   // Properties; each let is the property table's (vornPUMenuMembers.cpp).
-  Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c) { Let(BackColor_, c); }
-  Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   Color get_SelectionColor() const { return SelectionColor_; }
   void put_SelectionColor(Color c) { Let(SelectionColor_, c); }
   Ref<Object> get_Imagelist() const { return Imagelist_; }
@@ -162,8 +158,6 @@ class vornPUMenu final : public Control {
     int32_t inkBottomSoFar;  // the furthest down this row or any row above it reaches
   };
 
-  Color BackColor_ = 0xFFFFFF;
-  Color ForeColor_ = 0xC00000;
   Color SelectionColor_ = 0x80FF;
   Ref<Object> Imagelist_;
   Ref<Font> Font_;
@@ -188,8 +182,7 @@ class vornPUMenu final : public Control {
   CaptionWidths widths_;
   std::vector<RowPlace> places_;
   std::vector<bool> iconChecked_;  // RowMetrics' note of the pictures found, by image-list entry
-  PUMenuEventsDispatch dispatch_;
-  PUMenuEvents* events_;
+  TypedEvents<PUMenuEventsDispatch> events_;
   std::unique_ptr<PUMenuInput> input_;
   std::unique_ptr<Surface> PUMenu_;
   std::unique_ptr<Timer> tmrFocus_;

@@ -10,11 +10,6 @@ const ParamInfo kCreateMenuParams[] = {
     {"sGroup", "String", true, DefStr("")},
     {"M_Width", "Integer", true, DefInt(0)},
 };
-const ParamInfo kItemClickParams[] = {{"ItemIndex", "Integer"}, {"ItemKey", "String"}};
-const EventInfo kEvents[] = {
-    {"ItemClick", 1, kItemClickParams},
-    {"Closed", 2},
-};
 }  // namespace
 
 struct vornPUMenu::Members {
@@ -27,10 +22,8 @@ struct vornPUMenu::Members {
       Member({"ClearItems", 0x6003000B, kMethod, "", {}, &MethodThunk<&M::ClearItems>}),
       Member({"CreateMenu", 0x6003000C, kMethod, "", kCreateMenuParams, &MethodThunk<&M::CreateMenu>}),
       Member({"KillMenu", 0x6003000D, kMethod, "", {}, &MethodThunk<&M::KillMenu>}),
-      Property("BackColor", 0x68030003, "OLE_COLOR", Field<&M::BackColor_>(), "BackColor", bag::Colour(0xFFFFFF),
-               Change::Recolour, kLook),
-      Property("ForeColor", 0x68030002, "OLE_COLOR", Field<&M::ForeColor_>(), "ForeColor", bag::Colour(0xC00000),
-               Change::Recolour, kLook),
+      BackColorRow(0x68030003, Change::Recolour),
+      ForeColorRow(0x68030002, Change::Recolour),
       Property("Font", kDispIdFont, "Font", Field<&M::Font_>(), "Font", bag::AmbientFont, Change::None,
                kFontCategory),
       Property("Imagelist", 0x68030001, "Object", Field<&M::Imagelist_>(), "ImageList", bag::Nothing,
@@ -46,7 +39,7 @@ struct vornPUMenu::Members {
   static constexpr auto kMembers = MemberTable(kRows);
   static constexpr PropertyTable kTable{
       .rows = kRows, .repaint = &Call<&M::Redraw>, .recolour = &Recolour, .initialised = &Recolour, .stored = &Recolour};
-  static constexpr ClassInfo kClass{"vornPUMenu", kMembers, kEvents, &kTable};
+  static constexpr ClassInfo kClass{"vornPUMenu", kMembers, kPUMenuEvents.Rows(), &kTable};
 };
 
 const ClassInfo& vornPUMenu::StaticClass() { return Members::kClass; }

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/ColouredControl.h"
 #include "foundation/ColorScheme.h"
-#include "foundation/Control.h"
 #include "foundation/Orientation.h"
 
 namespace vorn {
@@ -20,20 +20,14 @@ enum MyType : int32_t { tNormal = 0, tSearch = 1 };
 /// Caption "%" reads "<Value> %" (tNormal) or "Searching..." (tSearch); any other caption is
 /// shown as it is; vertical bars show none. The Value let keeps 0 .. 100; a stored value is used
 /// as read.
-class vornProgressBar final : public Control {
+class vornProgressBar final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
  public:
-  explicit vornProgressBar(ControlSite& site) : Control(site) {}
+  explicit vornProgressBar(ControlSite& site) : ColouredControl(site) {}
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
   // Each let is the property table's (vornProgressBarMembers.cpp): store, mark, repaint, also when
   // the value does not change.
-  Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c) { Let(BackColor_, c); }
-  bool get_Enabled() const { return UserControl().Enabled(); }
-  void put_Enabled(bool enabled) { LetEnabled(enabled); }
-  Ref<Font> get_Font() const { return UserControl().GetFont(); }
-  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
   int32_t get_Orientation() const { return Orientation_; }
   void put_Orientation(int32_t orientation) { Let(Orientation_, orientation); }
   int32_t get_Style() const { return Style_; }
@@ -43,8 +37,6 @@ class vornProgressBar final : public Control {
   void put_Value(int16_t value) { Let(Value_, std::clamp<int16_t>(value, 0, 100)); }
   std::string get_Caption() const { return Caption_; }
   void put_Caption(std::string caption) { Let(Caption_, std::move(caption)); }
-  Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c) { Let(ForeColor_, c); }
 
   void UserControl_Resize() override { Redraw(); }
 
@@ -60,8 +52,6 @@ class vornProgressBar final : public Control {
   void DrawCells(DeviceContext& dc, double W, double H);
   void DrawSearchTrail(DeviceContext& dc, double W, double H);
 
-  Color ForeColor_ = 0xC00000;
-  Color BackColor_ = 0xFFFFFF;
   std::string Caption_ = "%";
   int16_t Value_ = 50;
   int32_t Orientation_ = pbHorizontal;

@@ -18,19 +18,27 @@ class ScrollBarEvents {
   virtual void ValueChanged() {}
 };
 
-/// Forwards the typed events to a connection point's generic sinks with their identifiers.
-class ScrollBarEventsDispatch final : public ScrollBarEvents {
- public:
-  explicit ScrollBarEventsDispatch(ConnectionPoint& cp) : cp_(cp) {}
-  void Click() override { cp_.Fire(1); }
-  void KeyPress(int16_t& k) override { cp_.Fire(2, k); }
-  void KeyUp(int16_t& k, int16_t& s) override { cp_.Fire(3, k, s); }
-  void KeyDown(int16_t& k, int16_t& s) override { cp_.Fire(4, k, s); }
-  void Scroll() override { cp_.Fire(5); }
-  void ValueChanged() override { cp_.Fire(6); }
+/// The events of __vornScrollBar; the key events in the scroll bar's own order of identifiers.
+inline constexpr EventTable kScrollBarEvents{
+    EventRow<&ScrollBarEvents::Click>("Click", 1),
+    EventRow<&ScrollBarEvents::KeyPress>("KeyPress", 2, kKeyAsciiParams),
+    EventRow<&ScrollBarEvents::KeyUp>("KeyUp", 3, kKeyParams),
+    EventRow<&ScrollBarEvents::KeyDown>("KeyDown", 4, kKeyParams),
+    EventRow<&ScrollBarEvents::Scroll>("Scroll", 5),
+    EventRow<&ScrollBarEvents::ValueChanged>("ValueChanged", 6),
+};
+constexpr const auto& EventsOf(const ScrollBarEvents*) { return kScrollBarEvents; }
 
- private:
-  ConnectionPoint& cp_;
+/// Forwards the typed events to a connection point's generic sinks.
+class ScrollBarEventsDispatch final : public EventForwarder<ScrollBarEvents> {
+ public:
+  using EventForwarder::EventForwarder;
+  void Click() override { Fire<&ScrollBarEvents::Click>(); }
+  void KeyPress(int16_t& k) override { Fire<&ScrollBarEvents::KeyPress>(k); }
+  void KeyUp(int16_t& k, int16_t& s) override { Fire<&ScrollBarEvents::KeyUp>(k, s); }
+  void KeyDown(int16_t& k, int16_t& s) override { Fire<&ScrollBarEvents::KeyDown>(k, s); }
+  void Scroll() override { Fire<&ScrollBarEvents::Scroll>(); }
+  void ValueChanged() override { Fire<&ScrollBarEvents::ValueChanged>(); }
 };
 
 }  // namespace vorn

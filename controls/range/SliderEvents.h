@@ -18,19 +18,27 @@ class SliderEvents {
   virtual void Slide() {}
 };
 
-/// Forwards the typed events to a connection point's generic sinks with their identifiers.
-class SliderEventsDispatch final : public SliderEvents {
- public:
-  explicit SliderEventsDispatch(ConnectionPoint& cp) : cp_(cp) {}
-  void Click() override { cp_.Fire(1); }
-  void KeyDown(int16_t& k, int16_t& s) override { cp_.Fire(2, k, s); }
-  void KeyPress(int16_t& k) override { cp_.Fire(3, k); }
-  void KeyUp(int16_t& k, int16_t& s) override { cp_.Fire(4, k, s); }
-  void ValueChange() override { cp_.Fire(5); }
-  void Slide() override { cp_.Fire(6); }
+/// The events of __vornSlider.
+inline constexpr EventTable kSliderEvents{
+    EventRow<&SliderEvents::Click>("Click", 1),
+    EventRow<&SliderEvents::KeyDown>("KeyDown", 2, kKeyParams),
+    EventRow<&SliderEvents::KeyPress>("KeyPress", 3, kKeyAsciiParams),
+    EventRow<&SliderEvents::KeyUp>("KeyUp", 4, kKeyParams),
+    EventRow<&SliderEvents::ValueChange>("ValueChange", 5),
+    EventRow<&SliderEvents::Slide>("Slide", 6),
+};
+constexpr const auto& EventsOf(const SliderEvents*) { return kSliderEvents; }
 
- private:
-  ConnectionPoint& cp_;
+/// Forwards the typed events to a connection point's generic sinks.
+class SliderEventsDispatch final : public EventForwarder<SliderEvents> {
+ public:
+  using EventForwarder::EventForwarder;
+  void Click() override { Fire<&SliderEvents::Click>(); }
+  void KeyDown(int16_t& k, int16_t& s) override { Fire<&SliderEvents::KeyDown>(k, s); }
+  void KeyPress(int16_t& k) override { Fire<&SliderEvents::KeyPress>(k); }
+  void KeyUp(int16_t& k, int16_t& s) override { Fire<&SliderEvents::KeyUp>(k, s); }
+  void ValueChange() override { Fire<&SliderEvents::ValueChange>(); }
+  void Slide() override { Fire<&SliderEvents::Slide>(); }
 };
 
 }  // namespace vorn

@@ -18,7 +18,7 @@ constexpr const char* kGlyphs[2][2] = {{"3", "4"}, {"5", "6"}};
 }  // namespace
 
 vornScrollBar::vornScrollBar(ControlSite& site)
-    : Control(site), dispatch_(connections_), events_(&dispatch_), hover_(site, [this] { MousePos_Timer(); }) {
+    : ColouredControl(site), events_(connections_), hover_(site, [this] { MousePos_Timer(); }) {
   const int32_t tx = site.Screen().TwipsPerPixelX();
   const int32_t ty = site.Screen().TwipsPerPixelY();
   for (int16_t i = 0; i < 2; ++i) {

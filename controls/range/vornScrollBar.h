@@ -2,6 +2,7 @@
 #include <array>
 #include <memory>
 
+#include "controls/ColouredControl.h"
 #include "controls/button/ButtonEvents.h"
 #include "controls/button/vornXButton.h"
 #include "controls/range/RangeModel.h"
@@ -9,7 +10,6 @@
 #include "controls/range/ScrollBarScale.h"
 #include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
-#include "foundation/Control.h"
 #include "foundation/HoverTracker.h"
 #include "foundation/InputCodes.h"
 #include "foundation/Orientation.h"
@@ -29,7 +29,7 @@ namespace vorn {
 ///   tick, dragging           rlHeld (the hot look), repaint, Click
 ///   tick, otherwise          rlHot, repaint
 /// rlDisabled whenever the surface is disabled, rlPlain when enabled again.
-class vornScrollBar final : public Control {
+class vornScrollBar final : public ColouredControl<kSurfaceEnabled> {
  public:
   explicit vornScrollBar(ControlSite& site);
   ~vornScrollBar() override;
@@ -37,12 +37,10 @@ class vornScrollBar final : public Control {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(ScrollBarEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
+  void SetEventSink(ScrollBarEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties; the lets of Enabled, Orientation and the colours are the property table's
   // (vornScrollBarMembers.cpp), those of the range the range model's.
-  bool get_Enabled() const { return UserControl().Enabled(); }
-  void put_Enabled(bool enabled) { LetEnabled(enabled); }
   int32_t get_Min() const { return range_.Min; }
   void put_Min(int32_t v);
   int32_t get_Max() const { return range_.Max; }
@@ -51,10 +49,6 @@ class vornScrollBar final : public Control {
   void put_Value(int32_t v);
   int32_t get_Orientation() const { return Orientation_; }
   void put_Orientation(int32_t v) { Let(Orientation_, v); }
-  Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c) { Let(BackColor_, c); }
-  Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c) { Let(ForeColor_, c); }
 
   // Host events.
   void UserControl_Initialize() override;
@@ -129,8 +123,6 @@ class vornScrollBar final : public Control {
 
   RangeModel range_{RangeModel::LimitsValue};
   int32_t Orientation_ = 0;
-  Color BackColor_ = 0;
-  Color ForeColor_ = 0;
 
   ColorScheme Scheme_{};
   RangeLook VisualState_ = rlPlain;
@@ -138,8 +130,7 @@ class vornScrollBar final : public Control {
   bool Dragging_ = false;
   int32_t GrabOffset_ = 0;
 
-  ScrollBarEventsDispatch dispatch_;
-  ScrollBarEvents* events_;
+  TypedEvents<ScrollBarEventsDispatch> events_;
   std::array<Arrow, 2> arrows_;
   HoverTracker hover_;
 };

@@ -11,7 +11,7 @@ constexpr Color kWhite = 0xFFFFFF;
 }  // namespace
 
 vornSlider::vornSlider(ControlSite& site)
-    : Control(site), dispatch_(connections_), events_(&dispatch_), hover_(site, [this] { MousePos_Timer(); }) {}
+    : ColouredControl(site), events_(connections_), hover_(site, [this] { MousePos_Timer(); }) {}
 
 vornSlider::~vornSlider() = default;
 

@@ -1,13 +1,13 @@
 #pragma once
 #include <memory>
 
+#include "controls/ColouredControl.h"
 #include "controls/range/RangeModel.h"
 #include "controls/range/SliderEvents.h"
 #include "controls/range/SliderMarks.h"
 #include "controls/range/SliderScale.h"
 #include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
-#include "foundation/Control.h"
 #include "foundation/HoverTracker.h"
 #include "foundation/Orientation.h"
 
@@ -32,7 +32,7 @@ enum TickStyles : int32_t { Tick_None = 0, Tick_Half = 1, Tick_Four = 2, Tick_Ha
 /// only in rlResting.
 /// Mouse: a left press sets Dragging and jumps the knob; the left release raises Click if Dragging
 /// was set and clears it; the surface's own Click raises Click too.
-class vornSlider final : public Control {
+class vornSlider final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
  public:
   explicit vornSlider(ControlSite& site);
   ~vornSlider() override;
@@ -40,18 +40,10 @@ class vornSlider final : public Control {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(SliderEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
+  void SetEventSink(SliderEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties; the lets of all but the range are the property table's (vornSliderMembers.cpp),
   // those of the range the range model's.
-  Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c) { Let(BackColor_, c); }
-  Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c) { Let(ForeColor_, c); }
-  bool get_Enabled() const { return UserControl().Enabled(); }
-  void put_Enabled(bool enabled) { LetEnabled(enabled); }
-  Ref<Font> get_Font() const { return UserControl().GetFont(); }
-  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
   Color get_TabSelectColor() const { return TabSelectColor_; }
   void put_TabSelectColor(Color c) { Let(TabSelectColor_, c); }
   int32_t get_Orientation() const { return Orientation_; }
@@ -112,8 +104,6 @@ class vornSlider final : public Control {
   void DrawGroove();
   void DrawTicks();
 
-  Color BackColor_ = 0xFFFFFF;
-  Color ForeColor_ = 0xC00000;
   Color TabSelectColor_ = 0x96E7;
   int32_t Orientation_ = 0;
   int32_t TickStyle_ = 0;
@@ -126,8 +116,7 @@ class vornSlider final : public Control {
   int32_t KnobPos_ = 0;
   SliderMarks marks_;
 
-  SliderEventsDispatch dispatch_;
-  SliderEvents* events_;
+  TypedEvents<SliderEventsDispatch> events_;
   HoverTracker hover_;
 };
 

@@ -1,31 +1,16 @@
 #include "controls/range/vornSlider.h"
-#include "foundation/EventParams.h"
 #include "foundation/PropertyTable.h"
 
 namespace vorn {
-
-namespace {
-const EventInfo kEvents[] = {
-    {"Click", 1},
-    {"KeyDown", 2, kKeyParams},
-    {"KeyPress", 3, kKeyAsciiParams},
-    {"KeyUp", 4, kKeyParams},
-    {"ValueChange", 5},
-    {"Slide", 6},
-};
-}  // namespace
 
 // Min, Max and Value have the range model's lets, which mark and leave the repaint to the slider.
 struct vornSlider::Members {
   using S = vornSlider;
   static constexpr auto kRows = std::array{
-      Property("BackColor", 0x68030008, "OLE_COLOR", Field<&S::BackColor_>(), "BackColor", bag::Colour(0xFFFFFF),
-               Change::Recolour, kLook),
-      Property("ForeColor", 0x68030007, "OLE_COLOR", Field<&S::ForeColor_>(), "ForeColor", bag::Colour(0xC00000),
-               Change::Recolour, kLook),
-      Property("Enabled", 0x68030006, "Boolean", SurfaceEnabled, "Enabled", bag::Boolean(true), Change::Recolour,
-               kBehaviour),
-      Property("Font", kDispIdFont, "Font", SurfaceFont, "Font", bag::AmbientFont, Change::Repaint, kFontCategory),
+      BackColorRow(0x68030008, Change::Recolour),
+      ForeColorRow(0x68030007, Change::Recolour),
+      EnabledRow(0x68030006, Change::Recolour),
+      FontRow(Change::Repaint),
       Property("TabSelectColor", 0x68030005, "OLE_COLOR", Field<&S::TabSelectColor_>(), "TabSelectColor",
                bag::Colour(0x96E7), Change::Recolour, kLook),
       Property("Orientation", 0x68030004, "MyOrientation", Field<&S::Orientation_>(), "Orientation",
@@ -47,7 +32,7 @@ struct vornSlider::Members {
                                         .recolour = &Call<&S::Recolour>,
                                         .initialised = &Call<&S::ApplyVisualState>,
                                         .stored = &Call<&S::Recolour>};
-  static constexpr ClassInfo kClass{"vornSlider", kMembers, kEvents, &kTable};
+  static constexpr ClassInfo kClass{"vornSlider", kMembers, kSliderEvents.Rows(), &kTable};
 };
 
 const ClassInfo& vornSlider::StaticClass() { return Members::kClass; }

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "controls/ColouredControl.h"
 #include "foundation/ColorScheme.h"
-#include "foundation/Control.h"
 
 namespace vorn {
 
@@ -14,17 +14,13 @@ namespace vorn {
 /// are stored, persisted and returned, and every setter repaints, but only BackColor, ForeColor
 /// and SelectionColor change the picture. Text and the typed text are independent. It keeps no
 /// caret and no selection, raises none of its declared events, and does not repaint on resize.
-class vornTextBox final : public Control {
+class vornTextBox final : public ColouredControl<kNoSurfaceProperties> {
  public:
-  explicit vornTextBox(ControlSite& site) : Control(site) {}
+  explicit vornTextBox(ControlSite& site) : ColouredControl(site) {}
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
   // Each let is the property table's (vornTextBoxMembers.cpp): store, mark, repaint.
-  Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c) { Let(BackColor_, c); }
-  Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   bool get_Enabled() const { return Enabled_; }
   void put_Enabled(bool enabled) { Let(Enabled_, enabled); }
   Ref<Font> get_Font() const { return Font_; }
@@ -62,8 +58,6 @@ class vornTextBox final : public Control {
   std::string_view ShowablePart();
 
   Color TabSelectColor_ = 0x96E7;
-  Color BackColor_ = 0xFFFFFF;
-  Color ForeColor_ = 0xC00000;
   bool Enabled_ = false;
   Ref<Font> Font_;
   Color SelectionColor_ = 0x80FF;

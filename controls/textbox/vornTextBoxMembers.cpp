@@ -1,5 +1,6 @@
-#include "controls/button/ButtonMembers.h"
+#include "controls/button/ButtonEvents.h"
 #include "controls/textbox/vornTextBox.h"
+#include "foundation/PropertyTable.h"
 
 namespace vorn {
 
@@ -7,10 +8,8 @@ namespace vorn {
 struct vornTextBox::Members {
   using T = vornTextBox;
   static constexpr auto kRows = std::array{
-      Property("BackColor", 0x6803000B, "OLE_COLOR", Field<&T::BackColor_>(), "BackColor", bag::Colour(0xFFFFFF),
-               Change::Repaint),
-      Property("ForeColor", 0x6803000A, "OLE_COLOR", Field<&T::ForeColor_>(), "ForeColor", bag::Colour(0xC00000),
-               Change::Repaint),
+      BackColorRow(0x6803000B, Change::Repaint, {}),
+      ForeColorRow(0x6803000A, Change::Repaint, {}),
       // Stored as a number by older documents: the default is the Integer 0.
       Property("Enabled", 0x68030009, "Boolean", Field<&T::Enabled_>(), "Enabled", bag::Integer(0), Change::Repaint),
       Property("Font", kDispIdFont, "Font", Field<&T::Font_>(), "Font", bag::AmbientFont, Change::Repaint),
@@ -38,7 +37,7 @@ struct vornTextBox::Members {
                                         .initialised = &Call<&T::RedrawTextBox>,
                                         .stored = &Call<&T::RedrawTextBox>};
   // Declared on __vornTextBox as the buttons' first four; the text box never raises them.
-  static constexpr ClassInfo kClass{"vornTextBox", kMembers, std::span(kButtonEvents).first(4), &kTable};
+  static constexpr ClassInfo kClass{"vornTextBox", kMembers, kButtonEvents.Rows().first(4), &kTable};
 };
 
 const ClassInfo& vornTextBox::StaticClass() { return Members::kClass; }

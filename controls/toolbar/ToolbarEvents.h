@@ -20,17 +20,23 @@ class ToolbarEvents {
                                std::string& /*MenuItemKey*/) {}
 };
 
-/// Forwards the typed events to a connection point's generic sinks with their identifiers.
-class ToolbarEventsDispatch final : public ToolbarEvents {
- public:
-  explicit ToolbarEventsDispatch(ConnectionPoint& cp) : cp_(cp) {}
-  void ItemClicked(int16_t& index, std::string& key) override { cp_.Fire(1, index, key); }
-  void MenuItemClicked(int16_t& index, std::string& key, int16_t& menuIndex, std::string& menuKey) override {
-    cp_.Fire(2, index, key, menuIndex, menuKey);
-  }
+/// The events of __vornToolbar.
+inline constexpr ParamInfo kMenuItemClickedParams[] = {
+    {"ItemIndex", "Integer"}, {"ItemKey", "String"}, {"MenuItemIndex", "Integer"}, {"MenuItemKey", "String"}};
+inline constexpr EventTable kToolbarEvents{
+    EventRow<&ToolbarEvents::ItemClicked>("ItemClicked", 1, kItemParams),
+    EventRow<&ToolbarEvents::MenuItemClicked>("MenuItemClicked", 2, kMenuItemClickedParams),
+};
+constexpr const auto& EventsOf(const ToolbarEvents*) { return kToolbarEvents; }
 
- private:
-  ConnectionPoint& cp_;
+/// Forwards the typed events to a connection point's generic sinks.
+class ToolbarEventsDispatch final : public EventForwarder<ToolbarEvents> {
+ public:
+  using EventForwarder::EventForwarder;
+  void ItemClicked(int16_t& index, std::string& key) override { Fire<&ToolbarEvents::ItemClicked>(index, key); }
+  void MenuItemClicked(int16_t& index, std::string& key, int16_t& menuIndex, std::string& menuKey) override {
+    Fire<&ToolbarEvents::MenuItemClicked>(index, key, menuIndex, menuKey);
+  }
 };
 
 }  // namespace vorn

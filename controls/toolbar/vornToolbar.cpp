@@ -18,9 +18,8 @@ constexpr int32_t kMenuPlaceholderTwips = 705;
 }  // namespace
 
 vornToolbar::vornToolbar(ControlSite& site)
-    : Control(site),
-      dispatch_(connections_),
-      events_(&dispatch_),
+    : ColouredControl(site),
+      events_(connections_),
       hover_(site, [this] { MousePos_Timer(); }) {
   menuEvents_.bar = this;
   menuSite_ = site.CreateChildSite("vornPUMenu1", 0);

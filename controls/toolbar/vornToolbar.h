@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/ColouredControl.h"
 #include "controls/menu/vornPUMenu.h"
 #include "controls/toolbar/ToolbarEvents.h"
 #include "controls/toolbar/ToolbarItem.h"
@@ -10,7 +11,6 @@
 #include "foundation/Collection.h"
 #include "foundation/CollectionEnumerator.h"
 #include "foundation/ColorScheme.h"
-#include "foundation/Control.h"
 #include "foundation/Geometry.h"
 #include "foundation/HoverTracker.h"
 #include "foundation/Picture.h"
@@ -46,7 +46,7 @@ enum ItemFrame : uint8_t {
 /// Hover (HoverTracker; every move anchors): each tick repaints, and the timer stops once the cursor
 /// is 2 pixels or more from where the last move saw it. The press shows from ButtonDown, so the
 /// toolbar holds nothing.
-class vornToolbar final : public Control {
+class vornToolbar final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
  public:
   explicit vornToolbar(ControlSite& site);
   ~vornToolbar() override;
@@ -54,25 +54,17 @@ class vornToolbar final : public Control {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(ToolbarEvents* sink) noexcept { events_ = sink ? sink : &dispatch_; }
+  void SetEventSink(ToolbarEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties. Each let is the property table's (vornToolbarMembers.cpp): store, mark, then the
   // colours, the font's name and the menu image list go on to the inner menu and the toolbar
   // repaints.
-  Color get_BackColor() const { return BackColor_; }
-  void put_BackColor(Color c) { Let(BackColor_, c); }
-  Color get_ForeColor() const { return ForeColor_; }
-  void put_ForeColor(Color c) { Let(ForeColor_, c); }
   Color get_SelectionColor() const { return SelectionColor_; }
   void put_SelectionColor(Color c) { Let(SelectionColor_, c); }
   Ref<Object> get_MenuImageList() const { return MenuImageList_; }
   void putref_MenuImageList(Ref<Object> imageList);
   Ref<Object> get_Imagelist() const { return Imagelist_; }
   void putref_Imagelist(Ref<Object> imageList);
-  bool get_Enabled() const { return UserControl().Enabled(); }
-  void put_Enabled(bool enabled) { LetEnabled(enabled); }
-  Ref<Font> get_Font() const { return UserControl().GetFont(); }
-  void putref_Font(Ref<Font> font) { LetFont(std::move(font)); }
 
   // The items (errors are the collection's: 457 duplicate key, 9 bad position, 5 missing key).
   /// Appends a new item under Key (none when empty) and repaints.
@@ -143,8 +135,6 @@ class vornToolbar final : public Control {
   /// The picture of an image of the image list; looked up once per list and index.
   Ref<Picture> IconPicture(int16_t index);
 
-  Color BackColor_ = 0xFFFFFF;
-  Color ForeColor_ = 0xC00000;
   Color SelectionColor_ = 0x80FF;
   Ref<Object> MenuImageList_;
   Ref<Object> Imagelist_;
@@ -159,8 +149,7 @@ class vornToolbar final : public Control {
   std::vector<Ref<Picture>> icons_;  // by image index - 1; null until drawn once
   std::string savedFontName_;        // the caption font's name while the arrow is printed
 
-  ToolbarEventsDispatch dispatch_;
-  ToolbarEvents* events_;
+  TypedEvents<ToolbarEventsDispatch> events_;
   MenuEvents menuEvents_;
   std::unique_ptr<ControlSite> menuSite_;
   Ref<vornPUMenu> menu_;

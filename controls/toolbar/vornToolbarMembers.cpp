@@ -13,13 +13,6 @@ const ParamInfo kAddParams[] = {
     {"Enabled", "Boolean", true, DefBool(true)},
 };
 const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
-const ParamInfo kItemClickedParams[] = {{"ItemIndex", "Integer"}, {"ItemKey", "String"}};
-const ParamInfo kMenuItemClickedParams[] = {
-    {"ItemIndex", "Integer"}, {"ItemKey", "String"}, {"MenuItemIndex", "Integer"}, {"MenuItemKey", "String"}};
-const EventInfo kEvents[] = {
-    {"ItemClicked", 1, kItemClickedParams},
-    {"MenuItemClicked", 2, kMenuItemClickedParams},
-};
 }  // namespace
 
 // Every let ends with ApplyColors and Redraw, which also hand the colours and the font's name on to
@@ -29,10 +22,8 @@ const EventInfo kEvents[] = {
 struct vornToolbar::Members {
   using B = vornToolbar;
   static constexpr auto kRows = std::array{
-      Property("BackColor", 0x68030008, "OLE_COLOR", Field<&B::BackColor_>(), "BackColor", bag::Colour(0xFFFFFF),
-               Change::Recolour, kLook),
-      Property("ForeColor", 0x68030007, "OLE_COLOR", Field<&B::ForeColor_>(), "ForeColor", bag::Colour(0xC00000),
-               Change::Recolour, kLook),
+      BackColorRow(0x68030008, Change::Recolour),
+      ForeColorRow(0x68030007, Change::Recolour),
       Property("SelectionColor", 0x68030006, "OLE_COLOR", Field<&B::SelectionColor_>(), "SelectionColor",
                bag::Colour(0x80FF), Change::Recolour, kLook),
       OwnProperty("MenuImageList", 0x68030005, "Object",
@@ -40,9 +31,8 @@ struct vornToolbar::Members {
                   Field<&B::MenuImageList_>(), "MenuImageList", bag::Nothing, Change::Recolour, kLook),
       OwnProperty("Imagelist", 0x68030004, "Object", &PropertyThunk<&B::get_Imagelist, nullptr, &B::putref_Imagelist>,
                   Field<&B::Imagelist_>(), "Imagelist", bag::Nothing, Change::Recolour, kLook),
-      Property("Enabled", 0x68030003, "Boolean", SurfaceEnabled, "Enabled", bag::Boolean(true), Change::Recolour,
-               kBehaviour),
-      Property("Font", kDispIdFont, "Font", SurfaceFont, "Font", bag::AmbientFont, Change::Recolour, kFontCategory),
+      EnabledRow(0x68030003, Change::Recolour),
+      FontRow(Change::Recolour),
       Member({"Add", 0x6003001B, kMethod, "ToolbarItem", kAddParams, &MethodThunk<&B::Add>}),
       Member({"Item", 0x68030002, kGet, "ToolbarItem", kIndexParams, &MethodThunk<&B::Item>}),
       Member({"Count", 0x68030001, kGet, "Long", {}, &PropertyThunk<&B::get_Count>}),
@@ -55,7 +45,7 @@ struct vornToolbar::Members {
                                         .recolour = &Call<&B::Refresh>,
                                         .initialised = &Call<&B::Refresh>,
                                         .stored = &Call<&B::Refresh>};
-  static constexpr ClassInfo kClass{"vornToolbar", kMembers, kEvents, &kTable};
+  static constexpr ClassInfo kClass{"vornToolbar", kMembers, kToolbarEvents.Rows(), &kTable};
 };
 
 const ClassInfo& vornToolbar::StaticClass() { return Members::kClass; }

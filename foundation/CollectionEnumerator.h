@@ -1,8 +1,12 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "foundation/Collection.h"
 #include "foundation/Enumerator.h"
+#include "foundation/MemberBinding.h"
 
 namespace vorn {
 
@@ -43,5 +47,31 @@ class CollectionEnumerator final : public Enumerator {
   Collection& list_;
   size_t slot_ = 0;
 };
+
+/// The parameter of a collection's Item and Remove: a position or a key.
+inline constexpr ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
+
+/// The identifiers of a collection's members, and whether NewEnum is hidden (the usual ones unless a
+/// class says otherwise).
+struct CollectionIds {
+  DispId add = 0x60030001;
+  DispId item = kDispIdValue;
+  DispId count = 0x68030000;
+  DispId remove = 0x60030002;
+  DispId newEnum = kDispIdNewEnum;
+  bool enumHidden = true;
+};
+
+/// The automation members of a collection class C of items named itemType: Add with its own
+/// parameters, Item and Remove by position or key, Count, and NewEnum.
+template <class C>
+constexpr std::array<MemberInfo, 5> CollectionMembers(std::string_view itemType, std::span<const ParamInfo> addParams,
+                                                      CollectionIds ids = {}) {
+  return {{{"Add", ids.add, kMethod, itemType, addParams, &MethodThunk<&C::Add>},
+           {"Item", ids.item, kGet, itemType, kIndexParams, &MethodThunk<&C::Item>},
+           {"Count", ids.count, kGet, "Long", {}, &PropertyThunk<&C::get_Count>},
+           {"Remove", ids.remove, kMethod, "", kIndexParams, &MethodThunk<&C::Remove>},
+           {"NewEnum", ids.newEnum, kGet, "IUnknown", {}, &PropertyThunk<&C::get_NewEnum>, ids.enumHidden}}};
+}
 
 }  // namespace vorn

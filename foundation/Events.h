@@ -2,8 +2,8 @@
 // A control's events are declared once, as rows of an EventTable: the typed sink's member, the
 // event's name and dispatch identifier, and its parameters as the type library gives them. The
 // member table (ClassInfo::events), the type library, the IDL, the hosts' event names and the
-// forwarder's identifiers all come from those rows; a row whose parameters are not those of its
-// member, an identifier out of order, or a forwarder that fires a member without a row does not
+// identifiers the generic sinks receive all come from those rows; a row whose parameters are not
+// those of its member, an identifier out of order, or an event raised without a row does not
 // compile.
 #include <array>
 #include <cstdint>
@@ -156,42 +156,29 @@ constexpr DispId EventId() {
   return EventsOf(static_cast<const Sink*>(nullptr)).template Id<Member>();
 }
 
-/// The base of a sink's forwarder: each override fires its member's event, with the identifier of
-/// the member's row, to the generic sinks of a connection point.
-template <class S>
-class EventForwarder : public S {
+/// Where a control raises the events of its typed sink: to the host's typed sink when one is set,
+/// else to the generic sinks of its connection point with the identifier of the member's row.
+template <class Sink>
+class TypedEvents {
  public:
-  using Sink = S;
-  explicit EventForwarder(ConnectionPoint& cp) : cp_(cp) {}
+  explicit TypedEvents(ConnectionPoint& cp) noexcept : cp_(cp) {}
 
- protected:
+  /// Sets the host's sink; null sends the events to the generic sinks again.
+  void Set(Sink* sink) noexcept { sink_ = sink; }
+
   template <auto Member, class... A>
-  void Fire(A&... args) {
+  void Raise(A&... args) {
     static_assert(std::is_same_v<decltype(Member), void (Sink::*)(A&...)>, "the arguments must be the member's");
-    cp_.Fire(EventId<Member>(), args...);
+    if (sink_) {
+      (sink_->*Member)(args...);
+    } else {
+      cp_.Fire(EventId<Member>(), args...);
+    }
   }
 
  private:
   ConnectionPoint& cp_;
-};
-
-/// Where a control sends its typed events: a host's sink, or else the forwarder to the generic
-/// sinks of the control's connection point.
-template <class Forwarder>
-class TypedEvents {
- public:
-  using Sink = typename Forwarder::Sink;
-  explicit TypedEvents(ConnectionPoint& cp) : forwarder_(cp) {}
-  TypedEvents(const TypedEvents&) = delete;
-  TypedEvents& operator=(const TypedEvents&) = delete;
-
-  /// Replaces the sink; null restores the forwarder.
-  void Set(Sink* sink) noexcept { sink_ = sink ? sink : &forwarder_; }
-  Sink* operator->() const noexcept { return sink_; }
-
- private:
-  Forwarder forwarder_;
-  Sink* sink_ = &forwarder_;
+  Sink* sink_ = nullptr;
 };
 
 }  // namespace vorn

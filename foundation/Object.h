@@ -31,6 +31,15 @@ class Object {
   int32_t refs_ = 0;
 };
 
+/// The base of an object class Self (deriving from Base) whose member table is Self::StaticClass():
+/// answers Class() with it, so that each class names its table once.
+template <class Self, class Base = Object>
+class ClassOf : public Base {
+ public:
+  using Base::Base;
+  const ClassInfo& Class() const final { return Self::StaticClass(); }
+};
+
 /// Intrusive smart pointer for Object and its subclasses.
 template <class T>
 class Ref {

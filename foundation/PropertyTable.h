@@ -7,6 +7,7 @@
 //
 // The persisted rows are read and written in row order: for every control the bag's order is the
 // slot order.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -199,14 +200,22 @@ constexpr std::array<MemberInfo, N> MemberTable(const std::array<PropertyRow, N>
   return members;
 }
 
-/// Rows of a shared set followed by a control's own.
+/// Sets of rows one after the other (shared sets and a control's own).
+template <std::size_t... N>
+constexpr std::array<PropertyRow, (N + ...)> JoinRows(const std::array<PropertyRow, N>&... sets) {
+  std::array<PropertyRow, (N + ...)> rows{};
+  std::size_t i = 0;
+  ((std::copy(sets.begin(), sets.end(), rows.begin() + i), i += N), ...);
+  return rows;
+}
+
+/// A control's rows followed by members and nothing more (a collection's, for one).
 template <std::size_t N, std::size_t M>
 constexpr std::array<PropertyRow, N + M> JoinRows(const std::array<PropertyRow, N>& a,
-                                                  const std::array<PropertyRow, M>& b) {
-  std::array<PropertyRow, N + M> rows{};
-  for (std::size_t i = 0; i < N; ++i) rows[i] = a[i];
-  for (std::size_t i = 0; i < M; ++i) rows[N + i] = b[i];
-  return rows;
+                                                  const std::array<MemberInfo, M>& members) {
+  std::array<PropertyRow, M> b{};
+  for (std::size_t i = 0; i < M; ++i) b[i] = Member(members[i]);
+  return JoinRows(a, b);
 }
 
 /// A control's no-argument member function as a change of its table.

@@ -75,6 +75,8 @@ class ButtonBase : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
   void DrawFace(const ColorScheme& scheme);
   /// The six rows of both buttons (ButtonMembers.h), with identifiers counting down from first.
   static constexpr std::array<PropertyRow, 6> SharedRows(DispId first);
+  /// Both buttons' property table: every change, and the end of each opening, repaints all.
+  static constexpr PropertyTable Table(std::span<const PropertyRow> rows);
 
   Color TabSelectColor_ = 0x96E7;
   std::string Caption_;
@@ -82,7 +84,8 @@ class ButtonBase : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
   ButtonState State_ = bsNormal;
   int32_t FocusFlag_ = 0;
   ColorScheme Scheme_{};
-  TypedEvents<ButtonEventsDispatch> events_;
+  using Events = ButtonEvents;
+  TypedEvents<Events> events_;
   HoverTracker hover_;
 };
 

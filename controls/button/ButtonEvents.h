@@ -31,17 +31,4 @@ inline constexpr EventTable kButtonEvents{
 };
 constexpr const auto& EventsOf(const ButtonEvents*) { return kButtonEvents; }
 
-/// Forwards the typed events to a connection point's generic sinks.
-class ButtonEventsDispatch final : public EventForwarder<ButtonEvents> {
- public:
-  using EventForwarder::EventForwarder;
-  void Click() override { Fire<&ButtonEvents::Click>(); }
-  void KeyDown(int16_t& k, int16_t& s) override { Fire<&ButtonEvents::KeyDown>(k, s); }
-  void KeyPress(int16_t& k) override { Fire<&ButtonEvents::KeyPress>(k); }
-  void KeyUp(int16_t& k, int16_t& s) override { Fire<&ButtonEvents::KeyUp>(k, s); }
-  void MouseDown(int16_t& b, int16_t& s, float& x, float& y) override { Fire<&ButtonEvents::MouseDown>(b, s, x, y); }
-  void MouseMove(int16_t& b, int16_t& s, float& x, float& y) override { Fire<&ButtonEvents::MouseMove>(b, s, x, y); }
-  void MouseUp(int16_t& b, int16_t& s, float& x, float& y) override { Fire<&ButtonEvents::MouseUp>(b, s, x, y); }
-};
-
 }  // namespace vorn

@@ -1,6 +1,6 @@
 #pragma once
-// What the push button and the glyph button declare alike: their first six properties (their
-// events are ButtonEvents.h's).
+// What the push button and the glyph button declare alike: their first six properties and what a
+// change asks of them (their events are ButtonEvents.h's).
 #include "controls/button/ButtonBase.h"
 
 namespace vorn {
@@ -19,6 +19,13 @@ constexpr std::array<PropertyRow, 6> ButtonBase::SharedRows(DispId first) {
       Property("TabSelectColor", first - 4, "OLE_COLOR", Field<&B::TabSelectColor_>(), "TabSelectColor",
                bag::Colour(0x96E7), Change::Repaint, kLook),
   }};
+}
+
+constexpr PropertyTable ButtonBase::Table(std::span<const PropertyRow> rows) {
+  return {.rows = rows,
+          .repaint = &Call<&ButtonBase::Redraw>,
+          .initialised = &Call<&ButtonBase::Redraw>,
+          .stored = &Call<&ButtonBase::Redraw>};
 }
 
 }  // namespace vorn

@@ -12,11 +12,10 @@ namespace vorn {
 ///   side by side    IH + 1.7 TH_I > SH - 6: icon at x 12, caption 12 px right of it, both centred
 ///                   vertically
 ///   stacked         otherwise: icon above the caption, 5 px apart, centred together
-class vornButton final : public ButtonBase {
+class vornButton final : public ClassOf<vornButton, ButtonBase> {
  public:
-  explicit vornButton(ControlSite& site) : ButtonBase(site) {}
+  explicit vornButton(ControlSite& site) : ClassOf(site) {}
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   Ref<Object> get_Imagelist() const { return Imagelist_; }
   void putref_Imagelist(Ref<Object> imageList) { Let(Imagelist_, std::move(imageList)); }

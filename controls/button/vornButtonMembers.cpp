@@ -12,8 +12,7 @@ struct vornButton::Members {
                  Property("ImageIndex", 0x68030000, "Integer", Field<&B::ImageIndex_>(), "ImageIndex",
                           bag::Integer(0), Change::Repaint, kLook)});
   static constexpr auto kMembers = MemberTable(kRows);
-  static constexpr PropertyTable kTable{
-      .rows = kRows, .repaint = &Call<&B::Redraw>, .initialised = &Call<&B::Redraw>, .stored = &Call<&B::Redraw>};
+  static constexpr PropertyTable kTable = Table(kRows);
   static constexpr ClassInfo kClass{"vornButton", kMembers, kButtonEvents.Rows(), &kTable};
 };
 

@@ -7,11 +7,10 @@ namespace vorn {
 /// without an icon and without the focused look. Its caption (one glyph in a symbol font) is
 /// centred one pixel higher than the push button's, and a failure while drawing it is not
 /// swallowed: it ends the repaint and reaches the caller.
-class vornXButton final : public ButtonBase {
+class vornXButton final : public ClassOf<vornXButton, ButtonBase> {
  public:
-  explicit vornXButton(ControlSite& site) : ButtonBase(site) {}
+  explicit vornXButton(ControlSite& site) : ClassOf(site) {}
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
  private:
   struct Members;  // the member table (vornXButtonMembers.cpp)

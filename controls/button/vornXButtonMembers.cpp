@@ -7,10 +7,7 @@ namespace vorn {
 struct vornXButton::Members {
   static constexpr auto kRows = SharedRows(0x68030004);
   static constexpr auto kMembers = MemberTable(kRows);
-  static constexpr PropertyTable kTable{.rows = kRows,
-                                        .repaint = &Call<&vornXButton::Redraw>,
-                                        .initialised = &Call<&vornXButton::Redraw>,
-                                        .stored = &Call<&vornXButton::Redraw>};
+  static constexpr PropertyTable kTable = Table(kRows);
   static constexpr ClassInfo kClass{"vornXButton", kMembers, kButtonEvents.Rows(), &kTable};
 };
 

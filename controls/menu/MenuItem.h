@@ -22,10 +22,9 @@ uint64_t MenuEdits() noexcept;
 
 /// One entry of a popup menu: a plain record whose setters store and whose getters return, with
 /// no checks and no notification (a menu shows a change at its next repaint).
-class MenuItem final : public Object {
+class MenuItem final : public ClassOf<MenuItem> {
  public:
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   bool get_Bold() const { return Bold_; }
   void put_Bold(bool v) {

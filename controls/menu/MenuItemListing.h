@@ -8,10 +8,9 @@ namespace vorn {
 
 /// One row of an open popup menu: which item it shows (its position in the menu's MenuItems),
 /// where the row lies on the popup (Top, Height in pixels) and whether it can be chosen.
-class MenuItemListing final : public Object {
+class MenuItemListing final : public ClassOf<MenuItemListing> {
  public:
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   std::string get_Key() const { return Key_; }
   void put_Key(std::string v) { Key_ = std::move(v); }

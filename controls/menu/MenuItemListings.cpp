@@ -1,7 +1,5 @@
 #include "controls/menu/MenuItemListings.h"
 
-#include "foundation/MemberBinding.h"
-
 namespace vorn {
 
 Ref<MenuItemListing> MenuItemListings::Add(std::string Key, int16_t Index, int32_t Top, int32_t Height,
@@ -27,17 +25,10 @@ Ref<CollectionEnumerator> MenuItemListings::get_NewEnum() {
 }
 
 namespace {
-const ParamInfo kAddParams[] = {
+constexpr ParamInfo kAddParams[] = {
     {"Key", "String"}, {"Index", "Integer"}, {"Top", "Long"}, {"Height", "Long"}, {"Selectable", "Boolean"},
 };
-const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
-const MemberInfo kMembers[] = {
-    {"Add", 0x60030001, kMethod, "MenuItemListing", kAddParams, &MethodThunk<&MenuItemListings::Add>},
-    {"Item", kDispIdValue, kGet, "MenuItemListing", kIndexParams, &MethodThunk<&MenuItemListings::Item>},
-    {"Count", 0x68030000, kGet, "Long", {}, &PropertyThunk<&MenuItemListings::get_Count>},
-    {"Remove", 0x60030002, kMethod, "", kIndexParams, &MethodThunk<&MenuItemListings::Remove>},
-    {"NewEnum", kDispIdNewEnum, kGet, "IUnknown", {}, &PropertyThunk<&MenuItemListings::get_NewEnum>, true},
-};
+constexpr auto kMembers = CollectionMembers<MenuItemListings>("MenuItemListing", kAddParams);
 const ClassInfo kClass{"MenuItemListings", kMembers};
 }  // namespace
 

@@ -9,10 +9,9 @@ namespace vorn {
 
 /// The row table of an open popup menu, top row first. Same rules and errors as MenuItems, except
 /// that Item passes every argument to the collection: "" and Empty fail like a missing key (5).
-class MenuItemListings final : public Object {
+class MenuItemListings final : public ClassOf<MenuItemListings> {
  public:
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   Ref<MenuItemListing> Add(std::string Key, int16_t Index, int32_t Top, int32_t Height, bool Selectable);
   Ref<MenuItemListing> Item(Variant vntIndexKey);

@@ -1,7 +1,5 @@
 #include "controls/menu/MenuItems.h"
 
-#include "foundation/MemberBinding.h"
-
 namespace vorn {
 
 Ref<MenuItem> MenuItems::Add(std::string Key, std::string Caption, int16_t Icon, bool Enabled, std::string Child,
@@ -35,7 +33,7 @@ void MenuItems::Remove(Variant vntIndexKey) {
 Ref<CollectionEnumerator> MenuItems::get_NewEnum() { return MakeRef<CollectionEnumerator>(Ref<Object>(this), items_); }
 
 namespace {
-const ParamInfo kAddParams[] = {
+constexpr ParamInfo kAddParams[] = {
     {"Key", "String"},
     {"Caption", "String", true, DefStr("")},
     {"Icon", "Integer", true, DefInt(0)},
@@ -46,14 +44,7 @@ const ParamInfo kAddParams[] = {
     {"Checked", "Boolean", true, DefBool(false)},
     {"Bold", "Boolean", true, DefBool(false)},
 };
-const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
-const MemberInfo kMembers[] = {
-    {"Add", 0x60030001, kMethod, "MenuItem", kAddParams, &MethodThunk<&MenuItems::Add>},
-    {"Item", kDispIdValue, kGet, "MenuItem", kIndexParams, &MethodThunk<&MenuItems::Item>},
-    {"Count", 0x68030000, kGet, "Long", {}, &PropertyThunk<&MenuItems::get_Count>},
-    {"Remove", 0x60030002, kMethod, "", kIndexParams, &MethodThunk<&MenuItems::Remove>},
-    {"NewEnum", kDispIdNewEnum, kGet, "IUnknown", {}, &PropertyThunk<&MenuItems::get_NewEnum>, true},
-};
+constexpr auto kMembers = CollectionMembers<MenuItems>("MenuItem", kAddParams);
 const ClassInfo kClass{"MenuItems", kMembers};
 }  // namespace
 

@@ -11,10 +11,9 @@ namespace vorn {
 /// when it has one, by its key (letter case ignored). Held by reference: every holder sees every
 /// change. Errors are the collection's (457 duplicate key, 9 bad position, 5 missing key) and
 /// leave the list unchanged; Item with an empty argument ("" or Empty) answers Nothing instead.
-class MenuItems final : public Object {
+class MenuItems final : public ClassOf<MenuItems> {
  public:
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   Ref<MenuItem> Add(std::string Key, std::string Caption, int16_t Icon, bool Enabled, std::string Child,
                     std::string Group, int32_t ItemType, bool Checked, bool Bold);

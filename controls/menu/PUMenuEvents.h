@@ -23,12 +23,4 @@ inline constexpr EventTable kPUMenuEvents{
 };
 constexpr const auto& EventsOf(const PUMenuEvents*) { return kPUMenuEvents; }
 
-/// Forwards the typed events to a connection point's generic sinks.
-class PUMenuEventsDispatch final : public EventForwarder<PUMenuEvents> {
- public:
-  using EventForwarder::EventForwarder;
-  void ItemClick(int16_t& index, std::string& key) override { Fire<&PUMenuEvents::ItemClick>(index, key); }
-  void Closed() override { Fire<&PUMenuEvents::Closed>(); }
-};
-
 }  // namespace vorn

@@ -20,11 +20,10 @@ enum MyType : int32_t { tNormal = 0, tSearch = 1 };
 /// Caption "%" reads "<Value> %" (tNormal) or "Searching..." (tSearch); any other caption is
 /// shown as it is; vertical bars show none. The Value let keeps 0 .. 100; a stored value is used
 /// as read.
-class vornProgressBar final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
+class vornProgressBar final : public ClassOf<vornProgressBar, ColouredControl<kSurfaceEnabled | kSurfaceFont>> {
  public:
-  explicit vornProgressBar(ControlSite& site) : ColouredControl(site) {}
+  explicit vornProgressBar(ControlSite& site) : ClassOf(site) {}
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   // Each let is the property table's (vornProgressBarMembers.cpp): store, mark, repaint, also when
   // the value does not change.

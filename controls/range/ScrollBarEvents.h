@@ -29,16 +29,4 @@ inline constexpr EventTable kScrollBarEvents{
 };
 constexpr const auto& EventsOf(const ScrollBarEvents*) { return kScrollBarEvents; }
 
-/// Forwards the typed events to a connection point's generic sinks.
-class ScrollBarEventsDispatch final : public EventForwarder<ScrollBarEvents> {
- public:
-  using EventForwarder::EventForwarder;
-  void Click() override { Fire<&ScrollBarEvents::Click>(); }
-  void KeyPress(int16_t& k) override { Fire<&ScrollBarEvents::KeyPress>(k); }
-  void KeyUp(int16_t& k, int16_t& s) override { Fire<&ScrollBarEvents::KeyUp>(k, s); }
-  void KeyDown(int16_t& k, int16_t& s) override { Fire<&ScrollBarEvents::KeyDown>(k, s); }
-  void Scroll() override { Fire<&ScrollBarEvents::Scroll>(); }
-  void ValueChanged() override { Fire<&ScrollBarEvents::ValueChanged>(); }
-};
-
 }  // namespace vorn

@@ -29,16 +29,4 @@ inline constexpr EventTable kSliderEvents{
 };
 constexpr const auto& EventsOf(const SliderEvents*) { return kSliderEvents; }
 
-/// Forwards the typed events to a connection point's generic sinks.
-class SliderEventsDispatch final : public EventForwarder<SliderEvents> {
- public:
-  using EventForwarder::EventForwarder;
-  void Click() override { Fire<&SliderEvents::Click>(); }
-  void KeyDown(int16_t& k, int16_t& s) override { Fire<&SliderEvents::KeyDown>(k, s); }
-  void KeyPress(int16_t& k) override { Fire<&SliderEvents::KeyPress>(k); }
-  void KeyUp(int16_t& k, int16_t& s) override { Fire<&SliderEvents::KeyUp>(k, s); }
-  void ValueChange() override { Fire<&SliderEvents::ValueChange>(); }
-  void Slide() override { Fire<&SliderEvents::Slide>(); }
-};
-
 }  // namespace vorn

@@ -2,17 +2,13 @@
 #include <array>
 #include <memory>
 
-#include "controls/ColouredControl.h"
 #include "controls/button/ButtonEvents.h"
 #include "controls/button/vornXButton.h"
-#include "controls/range/RangeModel.h"
+#include "controls/range/RangeControl.h"
 #include "controls/range/ScrollBarEvents.h"
 #include "controls/range/ScrollBarScale.h"
-#include "foundation/Axes.h"
-#include "foundation/ColorScheme.h"
 #include "foundation/HoverTracker.h"
 #include "foundation/InputCodes.h"
-#include "foundation/Orientation.h"
 
 namespace vorn {
 
@@ -29,38 +25,34 @@ namespace vorn {
 ///   tick, dragging           rlHeld (the hot look), repaint, Click
 ///   tick, otherwise          rlHot, repaint
 /// rlDisabled whenever the surface is disabled, rlPlain when enabled again.
-class vornScrollBar final : public ColouredControl<kSurfaceEnabled> {
+class vornScrollBar final : public ClassOf<vornScrollBar, RangeControl<kSurfaceEnabled>> {
  public:
   explicit vornScrollBar(ControlSite& site);
   ~vornScrollBar() override;
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(ScrollBarEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties; the lets of Enabled, Orientation and the colours are the property table's
   // (vornScrollBarMembers.cpp), those of the range the range model's.
-  int32_t get_Min() const { return range_.Min; }
   void put_Min(int32_t v);
-  int32_t get_Max() const { return range_.Max; }
   void put_Max(int32_t v);
-  int32_t get_Value() const { return range_.Value; }
   void put_Value(int32_t v);
-  int32_t get_Orientation() const { return Orientation_; }
-  void put_Orientation(int32_t v) { Let(Orientation_, v); }
 
   // Host events.
   void UserControl_Initialize() override;
   /// The resize layout: clamps the thickness, places the arrow buttons, repaints.
   void UserControl_Resize() override;
-  void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) override { events_->KeyDown(KeyCode, Shift); }
-  void UserControl_KeyPress(int16_t& KeyAscii) override { events_->KeyPress(KeyAscii); }
-  void UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) override { events_->KeyUp(KeyCode, Shift); }
+  void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) override {
+    events_.Raise<&Events::KeyDown>(KeyCode, Shift);
+  }
+  void UserControl_KeyPress(int16_t& KeyAscii) override { events_.Raise<&Events::KeyPress>(KeyAscii); }
+  void UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) override { events_.Raise<&Events::KeyUp>(KeyCode, Shift); }
   void UserControl_MouseDown(int16_t Button, int16_t Shift, float X, float Y) override;
   void UserControl_MouseMove(int16_t Button, int16_t Shift, float X, float Y) override;
   void UserControl_MouseUp(int16_t Button, int16_t Shift, float X, float Y) override;
-  void UserControl_Click() override { events_->Click(); }
+  void UserControl_Click() override { events_.Raise<&Events::Click>(); }
   void UserControl_Terminate() override;
 
   void MousePos_Timer();
@@ -68,12 +60,8 @@ class vornScrollBar final : public ColouredControl<kSurfaceEnabled> {
   void vornButton1_Click(int16_t Index);
 
   // State, for hosts and tests that look inside.
-  RangeLook VisualState() const noexcept { return VisualState_; }
   int32_t ThumbPos() const noexcept { return ThumbPos_; }
-  bool Dragging() const noexcept { return Dragging_; }
   int32_t GrabOffset() const noexcept { return GrabOffset_; }
-  int32_t LastReportedValue() const noexcept { return range_.LastReportedValue; }
-  const ColorScheme& Scheme() const noexcept { return Scheme_; }
   Timer& MousePos() noexcept { return hover_.MousePos(); }
   vornXButton& vornButton1(int index) const { return *arrows_[static_cast<size_t>(index)].button; }
   int32_t ArrowZoneLength() const { return Scale().ArrowZone; }
@@ -98,8 +86,6 @@ class vornScrollBar final : public ColouredControl<kSurfaceEnabled> {
     ArrowClick click;
   };
 
-  bool LaysOut() const noexcept { return Orientation_ == pbHorizontal || Orientation_ == pbVertical; }
-  Axes Along() const noexcept { return {Orientation_ == pbVertical}; }
   /// The mapping of the current range and size (a bar that lays nothing out has length 0).
   ScrollBarScale Scale() const;
   /// Edge of arrow button 0 in pixels.
@@ -121,16 +107,11 @@ class vornScrollBar final : public ColouredControl<kSurfaceEnabled> {
   void PaintBar();
   void PaintThumb(int32_t T, int32_t L);
 
-  RangeModel range_{RangeModel::LimitsValue};
-  int32_t Orientation_ = 0;
-
-  ColorScheme Scheme_{};
-  RangeLook VisualState_ = rlPlain;
   int32_t ThumbPos_ = 0;
-  bool Dragging_ = false;
   int32_t GrabOffset_ = 0;
 
-  TypedEvents<ScrollBarEventsDispatch> events_;
+  using Events = ScrollBarEvents;
+  TypedEvents<Events> events_;
   std::array<Arrow, 2> arrows_;
   HoverTracker hover_;
 };

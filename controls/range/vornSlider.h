@@ -1,15 +1,11 @@
 #pragma once
 #include <memory>
 
-#include "controls/ColouredControl.h"
-#include "controls/range/RangeModel.h"
+#include "controls/range/RangeControl.h"
 #include "controls/range/SliderEvents.h"
 #include "controls/range/SliderMarks.h"
 #include "controls/range/SliderScale.h"
-#include "foundation/Axes.h"
-#include "foundation/ColorScheme.h"
 #include "foundation/HoverTracker.h"
-#include "foundation/Orientation.h"
 
 namespace vorn {
 
@@ -32,12 +28,11 @@ enum TickStyles : int32_t { Tick_None = 0, Tick_Half = 1, Tick_Four = 2, Tick_Ha
 /// only in rlResting.
 /// Mouse: a left press sets Dragging and jumps the knob; the left release raises Click if Dragging
 /// was set and clears it; the surface's own Click raises Click too.
-class vornSlider final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
+class vornSlider final : public ClassOf<vornSlider, RangeControl<kSurfaceEnabled | kSurfaceFont>> {
  public:
   explicit vornSlider(ControlSite& site);
   ~vornSlider() override;
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(SliderEvents* sink) noexcept { events_.Set(sink); }
@@ -46,15 +41,10 @@ class vornSlider final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> 
   // those of the range the range model's.
   Color get_TabSelectColor() const { return TabSelectColor_; }
   void put_TabSelectColor(Color c) { Let(TabSelectColor_, c); }
-  int32_t get_Orientation() const { return Orientation_; }
-  void put_Orientation(int32_t orientation) { Let(Orientation_, orientation); }
   int32_t get_TickStyle() const { return TickStyle_; }
   void put_TickStyle(int32_t style) { Let(TickStyle_, style); }
-  int32_t get_Min() const { return range_.Min; }
   void put_Min(int32_t v);
-  int32_t get_Max() const { return range_.Max; }
   void put_Max(int32_t v);
-  int32_t get_Value() const { return range_.Value; }
   void put_Value(int32_t v);
 
   // Host events.
@@ -76,18 +66,12 @@ class vornSlider final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> 
   void RedrawSlider(bool full);
 
   // State, for hosts and tests that look inside.
-  RangeLook VisualState() const noexcept { return VisualState_; }
   int32_t HasFocus() const noexcept { return HasFocus_; }
-  bool Dragging() const noexcept { return Dragging_; }
   int32_t KnobPos() const noexcept { return KnobPos_; }
-  int32_t LastReportedValue() const noexcept { return range_.LastReportedValue; }
-  const ColorScheme& Scheme() const noexcept { return Scheme_; }
   Timer& MousePos() noexcept { return hover_.MousePos(); }
 
  private:
   struct Members;  // the member table (vornSliderMembers.cpp)
-  bool LaysOut() const noexcept { return Orientation_ == pbHorizontal || Orientation_ == pbVertical; }
-  Axes Along() const noexcept { return {Orientation_ == pbVertical}; }
   SliderScale Scale() const;
   /// The knob offset of a value; remembered in KnobPos_ (the pointer tests use the last one).
   int32_t ValueToKnobPos(int32_t v);
@@ -105,18 +89,13 @@ class vornSlider final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> 
   void DrawTicks();
 
   Color TabSelectColor_ = 0x96E7;
-  int32_t Orientation_ = 0;
   int32_t TickStyle_ = 0;
-  RangeModel range_{RangeModel::KeepsValue};
-
-  ColorScheme Scheme_{};
-  RangeLook VisualState_ = rlResting;
   int32_t HasFocus_ = 0;
-  bool Dragging_ = false;
   int32_t KnobPos_ = 0;
   SliderMarks marks_;
 
-  TypedEvents<SliderEventsDispatch> events_;
+  using Events = SliderEvents;
+  TypedEvents<Events> events_;
   HoverTracker hover_;
 };
 

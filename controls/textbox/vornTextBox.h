@@ -14,11 +14,10 @@ namespace vorn {
 /// are stored, persisted and returned, and every setter repaints, but only BackColor, ForeColor
 /// and SelectionColor change the picture. Text and the typed text are independent. It keeps no
 /// caret and no selection, raises none of its declared events, and does not repaint on resize.
-class vornTextBox final : public ColouredControl<kNoSurfaceProperties> {
+class vornTextBox final : public ClassOf<vornTextBox, ColouredControl<kNoSurfaceProperties>> {
  public:
-  explicit vornTextBox(ControlSite& site) : ColouredControl(site) {}
+  explicit vornTextBox(ControlSite& site) : ClassOf(site) {}
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   // Each let is the property table's (vornTextBoxMembers.cpp): store, mark, repaint.
   bool get_Enabled() const { return Enabled_; }

@@ -29,14 +29,4 @@ inline constexpr EventTable kToolbarEvents{
 };
 constexpr const auto& EventsOf(const ToolbarEvents*) { return kToolbarEvents; }
 
-/// Forwards the typed events to a connection point's generic sinks.
-class ToolbarEventsDispatch final : public EventForwarder<ToolbarEvents> {
- public:
-  using EventForwarder::EventForwarder;
-  void ItemClicked(int16_t& index, std::string& key) override { Fire<&ToolbarEvents::ItemClicked>(index, key); }
-  void MenuItemClicked(int16_t& index, std::string& key, int16_t& menuIndex, std::string& menuKey) override {
-    Fire<&ToolbarEvents::MenuItemClicked>(index, key, menuIndex, menuKey);
-  }
-};
-
 }  // namespace vorn

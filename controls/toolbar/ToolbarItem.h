@@ -21,11 +21,10 @@ enum eMenuItemType : int32_t {
 /// The record behind one button of a toolbar: a plain value holder that checks nothing and tells
 /// nobody. A change to an item already on a toolbar shows at the toolbar's next repaint. The
 /// toolbar never changes an item (a check button's host toggles Checked itself).
-class ToolbarItem final : public Object {
+class ToolbarItem final : public ClassOf<ToolbarItem> {
  public:
   ToolbarItem();
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Public field: the entries of the item's drop-down menu, shared by reference with whoever
   /// assigned them and with the toolbar's menu while it shows them. A new item has its own

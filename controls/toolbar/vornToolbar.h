@@ -46,12 +46,11 @@ enum ItemFrame : uint8_t {
 /// Hover (HoverTracker; every move anchors): each tick repaints, and the timer stops once the cursor
 /// is 2 pixels or more from where the last move saw it. The press shows from ButtonDown, so the
 /// toolbar holds nothing.
-class vornToolbar final : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
+class vornToolbar final : public ClassOf<vornToolbar, ColouredControl<kSurfaceEnabled | kSurfaceFont>> {
  public:
   explicit vornToolbar(ControlSite& site);
   ~vornToolbar() override;
   static const ClassInfo& StaticClass();
-  const ClassInfo& Class() const override { return StaticClass(); }
 
   /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
   void SetEventSink(ToolbarEvents* sink) noexcept { events_.Set(sink); }
@@ -149,7 +148,8 @@ class vornToolbar final : public ColouredControl<kSurfaceEnabled | kSurfaceFont>
   std::vector<Ref<Picture>> icons_;  // by image index - 1; null until drawn once
   std::string savedFontName_;        // the caption font's name while the arrow is printed
 
-  TypedEvents<ToolbarEventsDispatch> events_;
+  using Events = ToolbarEvents;
+  TypedEvents<Events> events_;
   MenuEvents menuEvents_;
   std::unique_ptr<ControlSite> menuSite_;
   Ref<vornPUMenu> menu_;

@@ -4,7 +4,7 @@
 namespace vorn {
 
 namespace {
-const ParamInfo kAddParams[] = {
+constexpr ParamInfo kAddParams[] = {
     {"Key", "String"},
     {"Caption", "String", true, DefStr("")},
     {"IconIndex", "Integer", true, DefInt(0)},
@@ -12,16 +12,13 @@ const ParamInfo kAddParams[] = {
     {"Checked", "Boolean", true, DefBool(false)},
     {"Enabled", "Boolean", true, DefBool(true)},
 };
-const ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
 }  // namespace
 
 // Every let ends with ApplyColors and Redraw, which also hand the colours and the font's name on to
-// the inner menu. Item and NewEnum carry ordinary property identifiers, not the value and enumerator
-// ones: the toolbar is indexed and enumerated by name only, and a host's for-each over it finds
-// nothing.
+// the inner menu.
 struct vornToolbar::Members {
   using B = vornToolbar;
-  static constexpr auto kRows = std::array{
+  static constexpr auto kOwnRows = std::array{
       BackColorRow(0x68030008, Change::Recolour),
       ForeColorRow(0x68030007, Change::Recolour),
       Property("SelectionColor", 0x68030006, "OLE_COLOR", Field<&B::SelectionColor_>(), "SelectionColor",
@@ -33,12 +30,16 @@ struct vornToolbar::Members {
                   Field<&B::Imagelist_>(), "Imagelist", bag::Nothing, Change::Recolour, kLook),
       EnabledRow(0x68030003, Change::Recolour),
       FontRow(Change::Recolour),
-      Member({"Add", 0x6003001B, kMethod, "ToolbarItem", kAddParams, &MethodThunk<&B::Add>}),
-      Member({"Item", 0x68030002, kGet, "ToolbarItem", kIndexParams, &MethodThunk<&B::Item>}),
-      Member({"Count", 0x68030001, kGet, "Long", {}, &PropertyThunk<&B::get_Count>}),
-      Member({"Remove", 0x6003001C, kMethod, "", kIndexParams, &MethodThunk<&B::Remove>}),
-      Member({"NewEnum", 0x68030000, kGet, "IUnknown", {}, &PropertyThunk<&B::get_NewEnum>}),
   };
+  // Item and NewEnum carry ordinary property identifiers, not the value and enumerator ones: the
+  // toolbar is indexed and enumerated by name only, and a host's for-each over it finds nothing.
+  static constexpr CollectionIds kItemIds{.add = 0x6003001B,
+                                          .item = 0x68030002,
+                                          .count = 0x68030001,
+                                          .remove = 0x6003001C,
+                                          .newEnum = 0x68030000,
+                                          .enumHidden = false};
+  static constexpr auto kRows = JoinRows(kOwnRows, CollectionMembers<B>("ToolbarItem", kAddParams, kItemIds));
   static constexpr auto kMembers = MemberTable(kRows);
   static constexpr PropertyTable kTable{.rows = kRows,
                                         .repaint = &Call<&B::Redraw>,

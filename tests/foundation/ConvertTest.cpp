@@ -9,18 +9,12 @@
 #include "foundation/Gradient.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/Variant.h"
+#include "support/ErrorOf.h"
 
 namespace vorn {
 namespace {
 
-int ErrorOf(auto&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 TEST(Conversions, RoundHalfToEven) {
   EXPECT_EQ(ToInteger(2.5), 2);

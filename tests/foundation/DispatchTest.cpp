@@ -4,18 +4,12 @@
 #include "foundation/Events.h"
 #include "foundation/Font.h"
 #include "foundation/MemberBinding.h"
+#include "support/ErrorOf.h"
 
 namespace vorn {
 namespace {
 
-int ErrorOf(auto&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 // A class exercising every kind of member the tables bind.
 class Sample : public Object {

@@ -4,17 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "controls/menu/vornPUMenu.h"
-#include "host/form/ImageList.h"
-#include "support/ControlHarness.h"
+#include "support/PopupHarness.h"
 
 namespace vorn::test {
 
 /// A popup menu on a form of the headless host (screen 1024 x 768 pixels, 15 twips each), with
 /// helpers to fill it, open it and reach its popup window.
-class PopupFixture : public Harness<vornPUMenu> {
+class PopupFixture : public PopupHarness<vornPUMenu> {
  public:
-  PopupFixture() : Harness(47, 47) {}
+  PopupFixture() : PopupHarness(47, 47) {}
 
   MenuItem& Add(const std::string& caption, int32_t type = itNormal, const std::string& group = "",
                 int16_t icon = 0, bool checked = false, bool bold = false) {
@@ -28,21 +26,9 @@ class PopupFixture : public Harness<vornPUMenu> {
   /// Opens at a fixed place away from the screen edges.
   void OpenAt300x200(const std::string& group = "", int16_t width = 0) { Open(300 * 15, 200 * 15, group, width); }
 
-  HeadlessSurface& Popup() { return dynamic_cast<HeadlessSurface&>(control->PUMenu()); }
-  RectL PopupRect() { return host.GetWindowRect(Popup().hWnd()); }
   int32_t SW() { return static_cast<int32_t>(Popup().ScaleWidth()); }
   int32_t SH() { return static_cast<int32_t>(Popup().ScaleHeight()); }
   Color At(int32_t x, int32_t y) { return Popup().Point(x, y); }
-  /// Moves the pointer to a pixel of the popup (its screen place plus x, y).
-  void MoveOnPopup(int32_t x, int32_t y) {
-    const RectL r = PopupRect();
-    host.MoveMouse({r.left + x, r.top + y});
-  }
-  void ClickOnPopup(int32_t x, int32_t y) {
-    MoveOnPopup(x, y);
-    Press();
-    Release();
-  }
   /// Leftmost, topmost, rightmost and bottommost pixel inside the rectangle (right/bottom
   /// exclusive) that is not of colour bg; left > right when there is none.
   RectL InkIn(RectL area, Color bg) {
@@ -59,24 +45,8 @@ class PopupFixture : public Harness<vornPUMenu> {
     return ink;
   }
 
-  /// An image list of solid pictures (opaque, colour &HBBGGRR given per picture).
-  static Ref<ImageList> SolidList(int16_t size, std::vector<Color> colours) {
-    auto list = MakeRef<ImageList>("list", size, size);
-    for (Color c : colours) {
-      const std::vector<uint32_t> px(static_cast<size_t>(size) * size, 0xFF000000u | c);
-      list->Add(MakeRef<Picture>(size, size, px));
-    }
-    return list;
-  }
-
-  static constexpr Color kWhite = 0xFFFFFF;
-  static constexpr Color kBorder = 0xDE7878;    // entry 7
-  static constexpr Color kCaption = 0x570000;   // entry 8
-  static constexpr Color kLight = 0xF9E6E6;     // entry 2
-  static constexpr Color kTitleLeft = 0xEAAAAA; // entry 4
-  static constexpr Color kSelLight = 0xE6F3FF;  // entry 9
-  static constexpr Color kSelStrong = 0xB4DAFF; // entry 10
-  static constexpr Color kSelCheck = 0x82C1FF;  // entry 11
+ protected:
+  vornPUMenu& Menu() override { return *control; }
 };
 
 }  // namespace vorn::test

@@ -23,7 +23,7 @@ TEST(ToolbarStrip, AnEmptyToolbarIsTheGlassStripAlone) {
   test::TestSurface ref(300, 27);
   DrawGlassFace(*ref, PaletteNormal(0xFFFFFF, 0xC00000, 0x80FF), 3);
   EXPECT_TRUE(test::SamePicture(t.Window().Pixels(), ref->Pixels()));
-  EXPECT_EQ(t.Pixel(1, 26), ToolbarFixture::kLine);  // the bottom edge
+  EXPECT_EQ(t.Pixel(1, 26), ToolbarFixture::kBorder);  // the bottom edge
 }
 
 TEST(ToolbarFrames, ACheckedButtonIsFramedAndItsHotAndPressedFillsDiffer) {
@@ -31,14 +31,14 @@ TEST(ToolbarFrames, ACheckedButtonIsFramedAndItsHotAndPressedFillsDiffer) {
   t.Add("c", "Check", 0, mitCheckButton, true);
   t.Add("u", "Plain", 0, mitCheckButton, false);
   const int32_t w = t.TextWidth("Check") + 15;
-  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSel9, ToolbarFixture::kSel10));
-  EXPECT_NE(t.Pixel(8 + w + 8, 3), ToolbarFixture::kLine);  // the unchecked one has no frame
+  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSelLight, ToolbarFixture::kSelStrong));
+  EXPECT_NE(t.Pixel(8 + w + 8, 3), ToolbarFixture::kBorder);  // the unchecked one has no frame
   t.MoveTo(12, 12);
   t.Tick();
-  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSel9, ToolbarFixture::kSel11));
+  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSelLight, ToolbarFixture::kSelCheck));
   t.Press();
   t.Tick();
-  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSel11, ToolbarFixture::kSel9));
+  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSelCheck, ToolbarFixture::kSelLight));
   t.Release();
 }
 
@@ -50,13 +50,13 @@ TEST(ToolbarFrames, TheOutlineClosesItsBottomRightCorner) {
   t.Tick();
   const int32_t r = 8 + w;
   const int32_t b = 3 + 19;
-  EXPECT_EQ(t.Pixel(r, b), ToolbarFixture::kLine);
-  EXPECT_EQ(t.Pixel(r - 1, b), ToolbarFixture::kLine);
-  EXPECT_EQ(t.Pixel(r, b - 1), ToolbarFixture::kLine);
-  EXPECT_NE(t.Pixel(r + 1, b), ToolbarFixture::kLine);
-  EXPECT_NE(t.Pixel(r, b + 1), ToolbarFixture::kLine);
-  EXPECT_EQ(t.Pixel(8, 3), ToolbarFixture::kLine);
-  EXPECT_EQ(t.Pixel(8, b), ToolbarFixture::kLine);
+  EXPECT_EQ(t.Pixel(r, b), ToolbarFixture::kBorder);
+  EXPECT_EQ(t.Pixel(r - 1, b), ToolbarFixture::kBorder);
+  EXPECT_EQ(t.Pixel(r, b - 1), ToolbarFixture::kBorder);
+  EXPECT_NE(t.Pixel(r + 1, b), ToolbarFixture::kBorder);
+  EXPECT_NE(t.Pixel(r, b + 1), ToolbarFixture::kBorder);
+  EXPECT_EQ(t.Pixel(8, 3), ToolbarFixture::kBorder);
+  EXPECT_EQ(t.Pixel(8, b), ToolbarFixture::kBorder);
 }
 
 TEST(ToolbarCaptions, ADisabledButtonPrintsInEntrySevenWithItsNormalIcon) {
@@ -68,7 +68,7 @@ TEST(ToolbarCaptions, ADisabledButtonPrintsInEntrySevenWithItsNormalIcon) {
   const RectL offText{34, 8, 34 + t.TextWidth("Off"), 21};
   const RectL onText{onX + 19, 8, onX + 19 + t.TextWidth("On"), 21};
   auto is = [](Color c) { return [c](Color p) { return p == c; }; };
-  EXPECT_GT(CountIn(t, offText, is(ToolbarFixture::kLine)), 3);
+  EXPECT_GT(CountIn(t, offText, is(ToolbarFixture::kBorder)), 3);
   EXPECT_EQ(CountIn(t, offText, is(ToolbarFixture::kCaption)), 0);
   EXPECT_GT(CountIn(t, onText, is(ToolbarFixture::kCaption)), 3);
   EXPECT_EQ(t.Pixel(20, 10), 0x0000FFu);  // the icon as it is, not a grey silhouette

@@ -26,12 +26,12 @@ TEST(ToolbarClick, OnePressAndReleaseRaiseOneItemClicked) {
   t.MoveTo(12, 12);
   t.Press();
   t.Tick();
-  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSel11, ToolbarFixture::kSel9));
+  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSelCheck, ToolbarFixture::kSelLight));
   t.Release();
   EXPECT_EQ(t.log.Joined(), "ItemClicked(1, \"a\")");
   EXPECT_FALSE(t->ButtonDown());
   t.Tick();
-  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSel9, ToolbarFixture::kSel10));  // hot again
+  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSelLight, ToolbarFixture::kSelStrong));  // hot again
   t.Tick(20);
   EXPECT_EQ(t.log.lines.size(), 1u);
 }
@@ -60,7 +60,7 @@ TEST(ToolbarClick, TheRightButtonStartsNothing) {
   t.MoveTo(12, 12);
   t.Press(kRightButton);
   t.Tick();
-  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSel9, ToolbarFixture::kSel10));  // hover, not pressed
+  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSelLight, ToolbarFixture::kSelStrong));  // hover, not pressed
   t.Release(kRightButton);
   t.MoveTo(static_cast<float>(7 + w + 5), 12);
   t.Press(kRightButton);
@@ -89,11 +89,11 @@ TEST(ToolbarDisabled, ADisabledButtonIsNeverHotNorClicked) {
   t.MoveTo(12, 12);
   EXPECT_EQ(t->HotItem(), 0);
   t.Tick();
-  EXPECT_NE(t.Pixel(8, 3), ToolbarFixture::kLine);  // no frame
+  EXPECT_NE(t.Pixel(8, 3), ToolbarFixture::kBorder);  // no frame
   t.PressAndRelease(12, 12);
   t.Tick();
   EXPECT_EQ(t->HotItem(), 0);
-  EXPECT_NE(t.Pixel(8 + w, 12), ToolbarFixture::kLine);
+  EXPECT_NE(t.Pixel(8 + w, 12), ToolbarFixture::kBorder);
   EXPECT_EQ(t.log.Joined(), "");
 }
 
@@ -132,15 +132,15 @@ TEST(ToolbarHover, TheTimerPaintsAndStopsButTheHotItemStays) {
   const int32_t w = t.TextWidth("Apply") + 15;
   t.MoveTo(12, 12);
   EXPECT_EQ(t->HotItem(), 1);
-  EXPECT_NE(t.Pixel(8, 3), ToolbarFixture::kLine);
+  EXPECT_NE(t.Pixel(8, 3), ToolbarFixture::kBorder);
   t.Tick();
-  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSel9, ToolbarFixture::kSel10));
+  EXPECT_TRUE(t.FilledWith(8, w, ToolbarFixture::kSelLight, ToolbarFixture::kSelStrong));
   EXPECT_TRUE(t->MousePos().Enabled());
   t.host.MoveMouse({t.ToolbarRect().left + 12, t.ToolbarRect().top + 60});  // off the toolbar
   t.Tick();
   EXPECT_FALSE(t->MousePos().Enabled());
   EXPECT_EQ(t->HotItem(), 1);
-  EXPECT_EQ(t.Pixel(8, 3), ToolbarFixture::kLine);
+  EXPECT_EQ(t.Pixel(8, 3), ToolbarFixture::kBorder);
 }
 
 // A menu item, step by step:
@@ -167,10 +167,10 @@ TEST(ToolbarMenu, OpensUnderTheButtonAndReportsTheChosenEntry) {
   EXPECT_EQ(t->vornPUMenu1().Listings()->Count(), 3);
   t.MoveOnPopup(30, 2 + 21 + 10);  // Beta
   t.Tick();                        // the cursor has left: the hover timer stops
-  EXPECT_TRUE(t.FilledWith(X - 7, w, ToolbarFixture::kLight, ToolbarFixture::kLine));
+  EXPECT_TRUE(t.FilledWith(X - 7, w, ToolbarFixture::kLight, ToolbarFixture::kBorder));
   t.ClickOnPopup(30, 2 + 21 + 10);
   EXPECT_EQ(t.log.Joined(), "ItemClicked(2, \"m\"); MenuItemClicked(2, \"m\", 2, \"\")");
-  EXPECT_TRUE(t.FilledWith(X - 7, w, ToolbarFixture::kLight, ToolbarFixture::kLine));  // until Closed
+  EXPECT_TRUE(t.FilledWith(X - 7, w, ToolbarFixture::kLight, ToolbarFixture::kBorder));  // until Closed
   t.Tick();
   EXPECT_EQ(t->HotItem(), 0);
   EXPECT_FALSE(t->ButtonDown());
@@ -246,7 +246,7 @@ TEST(ToolbarMenu, ClosingFromOutsideClearsTheHighlight) {
   EXPECT_FALSE(t.Popup().Visible());
   EXPECT_EQ(t->HotItem(), 0);
   EXPECT_FALSE(t->ButtonDown());
-  EXPECT_NE(t.Pixel(8, 3), ToolbarFixture::kLine);
+  EXPECT_NE(t.Pixel(8, 3), ToolbarFixture::kBorder);
 }
 
 TEST(ToolbarMenu, AnEmptyOrMissingListOpensAnEmptyMenu) {

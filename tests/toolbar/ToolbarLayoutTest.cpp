@@ -13,7 +13,7 @@ void SmallFont(ToolbarFixture& t) { t->putref_Font(MakeRef<Font>("DejaVu Sans", 
 // The frame's outline colour along row 3 tells where a frame starts.
 int32_t FirstOutlineOnRow3(ToolbarFixture& t) {
   for (int32_t x = 0; x < 300; ++x) {
-    if (t.Pixel(x, 3) == ToolbarFixture::kLine) return x;
+    if (t.Pixel(x, 3) == ToolbarFixture::kBorder) return x;
   }
   return -1;
 }
@@ -42,8 +42,8 @@ TEST(ToolbarHitArea, StartsAfterSevenWhileTheFrameStartsAtEight) {
   t.MoveTo(10, 10);
   t.Tick();  // the timer paints the hot frame
   EXPECT_EQ(FirstOutlineOnRow3(t), 8);
-  EXPECT_EQ(t.Pixel(8 + w, 3), ToolbarFixture::kLine);  // the right side on L + width
-  EXPECT_EQ(t.Pixel(8 + w, 3 + 8 + 6), ToolbarFixture::kLine);
+  EXPECT_EQ(t.Pixel(8 + w, 3), ToolbarFixture::kBorder);  // the right side on L + width
+  EXPECT_EQ(t.Pixel(8 + w, 3 + 8 + 6), ToolbarFixture::kBorder);
 }
 
 TEST(ToolbarHitArea, AnEmptyCaptionIsFifteenPixelsWide) {
@@ -79,10 +79,10 @@ TEST(ToolbarLayout, TheMenuTwoFrameIsWiderByTheArrow) {
     t.Tick();
     const int32_t w = t.TextWidth("Menu") + 15;
     const int32_t right = style == mitMenu2 ? 8 + w + 3 + t.TextWidth("6") : 8 + w;
-    EXPECT_EQ(t.Pixel(right, 10), ToolbarFixture::kLine) << style;
-    EXPECT_EQ(t.Pixel(right, 22), ToolbarFixture::kLine) << style;
-    EXPECT_NE(t.Pixel(right + 1, 10), ToolbarFixture::kLine) << style;
-    EXPECT_NE(t.Pixel(right - 1, 10), ToolbarFixture::kLine) << style;
+    EXPECT_EQ(t.Pixel(right, 10), ToolbarFixture::kBorder) << style;
+    EXPECT_EQ(t.Pixel(right, 22), ToolbarFixture::kBorder) << style;
+    EXPECT_NE(t.Pixel(right + 1, 10), ToolbarFixture::kBorder) << style;
+    EXPECT_NE(t.Pixel(right - 1, 10), ToolbarFixture::kBorder) << style;
   }
 }
 
@@ -92,8 +92,8 @@ TEST(ToolbarLayout, TheItemAfterAMenuTwoStartsWhereItWouldAfterAMenu) {
     t.Add("m", "Menu", 0, style);
     t.Add("n", "Next", 0, mitCheckButton, true);  // framed while checked: shows where it starts
     const int32_t next = 15 + t.TextWidth("Menu") + 15;
-    EXPECT_EQ(t.Pixel(next - 7, 10), ToolbarFixture::kLine) << style;
-    EXPECT_NE(t.Pixel(next - 8, 10), ToolbarFixture::kLine) << style;
+    EXPECT_EQ(t.Pixel(next - 7, 10), ToolbarFixture::kBorder) << style;
+    EXPECT_NE(t.Pixel(next - 8, 10), ToolbarFixture::kBorder) << style;
     t.MoveTo(next - 8 + 1, 10);
     EXPECT_EQ(t->HotItem(), style == mitMenu ? 2 : 1) << style;
   }
@@ -148,11 +148,11 @@ TEST(ToolbarLayout, AnEtchedSeparatorSitsAQuarterIntoItsWidth) {
   t.Add("a", "");
   t.Add("s", "", 0, mitSeparator);
   const int32_t X = 15 + 15;  // after a 15-pixel item
-  for (int32_t y = 6; y < 6 + 13; ++y) EXPECT_EQ(t.Pixel(X + 3, y), ToolbarFixture::kLine) << y;
-  EXPECT_NE(t.Pixel(X + 3, 6 + 13), ToolbarFixture::kLine);
+  for (int32_t y = 6; y < 6 + 13; ++y) EXPECT_EQ(t.Pixel(X + 3, y), ToolbarFixture::kBorder) << y;
+  EXPECT_NE(t.Pixel(X + 3, 6 + 13), ToolbarFixture::kBorder);
   for (int32_t y = 7; y < 7 + 13; ++y) EXPECT_EQ(t.Pixel(X + 4, y), ToolbarFixture::kLight) << y;
   EXPECT_NE(t.Pixel(X + 4, 6), ToolbarFixture::kLight);
-  EXPECT_NE(t.Pixel(X + 2, 10), ToolbarFixture::kLine);
+  EXPECT_NE(t.Pixel(X + 2, 10), ToolbarFixture::kBorder);
   EXPECT_NE(t.Pixel(X + 5, 10), ToolbarFixture::kLight);
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "Automation.h"
 #include "Check.h"
 
 namespace {
@@ -308,19 +309,17 @@ void TypeLibraryMatchesTheListing(const char* listingPath) {
 
 // ---- calling members -------------------------------------------------------------------------
 
+using wintest::I4;
+using wintest::IdOf;
+using wintest::Put;
+using wintest::Str;
+
 IDispatch* Create(const wchar_t* progId) {
   CLSID clsid{};
   IDispatch* d = nullptr;
   if (!CHECK(SUCCEEDED(CLSIDFromProgID(progId, &clsid)))) return nullptr;
   CHECK_HR(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&d)), S_OK);
   return d;
-}
-
-DISPID Id(IDispatch* d, const wchar_t* name) {
-  DISPID id = DISPID_UNKNOWN;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  d->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  return id;
 }
 
 // Arguments in the caller's order (reversed into rgvarg as automation passes them); named
@@ -343,20 +342,6 @@ HRESULT Invoke(IDispatch* d, DISPID id, WORD flags, std::vector<VARIANT> args, V
   return hr;
 }
 
-VARIANT I4(long v) {
-  VARIANT x;
-  VariantInit(&x);
-  x.vt = VT_I4;
-  x.lVal = v;
-  return x;
-}
-VARIANT Str(const wchar_t* s) {
-  VARIANT x;
-  VariantInit(&x);
-  x.vt = VT_BSTR;
-  x.bstrVal = SysAllocString(s);
-  return x;
-}
 VARIANT Missing() {
   VARIANT x;
   VariantInit(&x);
@@ -365,17 +350,9 @@ VARIANT Missing() {
   return x;
 }
 
-HRESULT Put(IDispatch* d, const wchar_t* name, VARIANT v) {
-  DISPID put = DISPID_PROPERTYPUT;
-  DISPPARAMS p{&v, &put, 1, 1};
-  const HRESULT hr = d->Invoke(Id(d, name), IID_NULL, 0, DISPATCH_PROPERTYPUT, &p, nullptr, nullptr, nullptr);
-  VariantClear(&v);
-  return hr;
-}
-
 VARIANT Get(IDispatch* d, const wchar_t* name) {
   VARIANT r;
-  CHECK_HR(Invoke(d, Id(d, name), DISPATCH_PROPERTYGET, {}, &r), S_OK);
+  CHECK_HR(Invoke(d, IdOf(d, name), DISPATCH_PROPERTYGET, {}, &r), S_OK);
   return r;
 }
 
@@ -441,10 +418,10 @@ void OptionalNamedAndByReferenceArguments() {
   rx.plVal = &x;
   ry.plVal = &y;
   const long before = x;
-  CHECK_HR(Invoke(menu, Id(menu, L"CreateMenu"), DISPATCH_METHOD, {rx, ry}, nullptr), S_OK);
+  CHECK_HR(Invoke(menu, IdOf(menu, L"CreateMenu"), DISPATCH_METHOD, {rx, ry}, nullptr), S_OK);
   CHECK_MSG(x < before && x > 0 && y == 300, std::to_string(before) + " -> " + std::to_string(x));
   CHECK(GetLong(menu, L"MenuVisible") == -1);
-  CHECK_HR(Invoke(menu, Id(menu, L"KillMenu"), DISPATCH_METHOD, {}, nullptr), S_OK);
+  CHECK_HR(Invoke(menu, IdOf(menu, L"KillMenu"), DISPATCH_METHOD, {}, nullptr), S_OK);
   list->Release();
   menu->Release();
 }
@@ -464,14 +441,14 @@ void ErrorsAsAutomationReportsThem() {
     const char* text;
   };
   VARIANT item;
-  CHECK_HR(Invoke(bar, Id(bar, L"Add"), DISPATCH_METHOD, {Str(L"open")}, &item), S_OK);
+  CHECK_HR(Invoke(bar, IdOf(bar, L"Add"), DISPATCH_METHOD, {Str(L"open")}, &item), S_OK);
   VariantClear(&item);
   for (Case& c : std::vector<Case>{
            {{Str(L"OPEN")}, 457, "This key is already associated with an element of this collection"},
            {{Str(L"new"), Str(L"New"), Str(L"three")}, 13, "Type mismatch"},
            {{Str(L"big"), Str(L"Big"), I4(70000)}, 6, "Overflow"}}) {
     EXCEPINFO e{};
-    CHECK_HR(Invoke(bar, Id(bar, L"Add"), DISPATCH_METHOD, c.args, &item, {}, &e), DISP_E_EXCEPTION);
+    CHECK_HR(Invoke(bar, IdOf(bar, L"Add"), DISPATCH_METHOD, c.args, &item, {}, &e), DISP_E_EXCEPTION);
     CHECK(e.scode == static_cast<HRESULT>(0x800A0000u | static_cast<unsigned long>(c.number)));
     CHECK(Utf8(e.bstrDescription) == c.text && Utf8(e.bstrSource) == "vornButton2");
     IErrorInfo* info = nullptr;
@@ -488,7 +465,7 @@ void ErrorsAsAutomationReportsThem() {
   }
   CHECK(GetLong(bar, L"Count") == 1);  // nothing was added by the failed calls
   EXCEPINFO e{};
-  CHECK_HR(Invoke(bar, Id(bar, L"Item"), DISPATCH_PROPERTYGET, {I4(5)}, &item, {}, &e), DISP_E_EXCEPTION);
+  CHECK_HR(Invoke(bar, IdOf(bar, L"Item"), DISPATCH_PROPERTYGET, {I4(5)}, &item, {}, &e), DISP_E_EXCEPTION);
   CHECK(e.scode == static_cast<HRESULT>(0x800A0009));
   SysFreeString(e.bstrSource);
   SysFreeString(e.bstrDescription);
@@ -496,32 +473,6 @@ void ErrorsAsAutomationReportsThem() {
 }
 
 // ---- events ----------------------------------------------------------------------------------
-
-// COM interfaces have no virtual destructor; objects go through Release.
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class Sink final : public IDispatch {
- public:
-  std::vector<DISPID> events;
-  ULONG refs = 1;
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-    if (riid == IID_IUnknown || riid == IID_IDispatch) {
-      *ppv = this;
-      AddRef();
-      return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    events.push_back(id);
-    return S_OK;
-  }
-};
 
 using CanUnload = HRESULT(STDAPICALLTYPE*)();
 
@@ -558,12 +509,13 @@ void EventsClassInfoAndUnloading() {
   IConnectionPoint* point = nullptr;
   CHECK_HR(slider->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)), S_OK);
   if (container) CHECK_HR(container->FindConnectionPoint(events, &point), S_OK);
-  Sink sink;
+  wintest::EventSink sink;
   DWORD cookie = 0;
   if (point) CHECK_HR(point->Advise(&sink, &cookie), S_OK);
   CHECK_HR(Put(slider, L"Value", I4(8)), S_OK);
   CHECK_HR(Put(slider, L"Value", I4(8)), S_OK);  // the same value again reports no change
-  CHECK_MSG(sink.events == std::vector<DISPID>{5}, std::to_string(sink.events.size()) + " events");  // ValueChange
+  CHECK_MSG(sink.Ids() == std::vector<DISPID>{vorn::EventId<&vorn::SliderEvents::ValueChange>()},
+            std::to_string(sink.events.size()) + " events");
   if (point) {
     CHECK_HR(point->Unadvise(cookie), S_OK);
     CHECK_HR(point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
@@ -598,7 +550,7 @@ void AnEnumeratorOutlivesItsToolbar() {
   if (!bar) return;
   VARIANT item;
   for (const wchar_t* key : {L"first", L"second"}) {
-    CHECK_HR(Invoke(bar, Id(bar, L"Add"), DISPATCH_METHOD, {Str(key), Str(L"Caption")}, &item), S_OK);
+    CHECK_HR(Invoke(bar, IdOf(bar, L"Add"), DISPATCH_METHOD, {Str(key), Str(L"Caption")}, &item), S_OK);
     VariantClear(&item);
   }
   // An ordinary property here (the toolbar is walked by name): the enumerator as an object.
@@ -611,12 +563,12 @@ void AnEnumeratorOutlivesItsToolbar() {
   VariantInit(&ref);
   ref.vt = VT_VARIANT | VT_BYREF;
   ref.pvarVal = &slot;
-  CHECK_HR(Invoke(e, Id(e, L"Next"), DISPATCH_METHOD, {ref}, &more), S_OK);
+  CHECK_HR(Invoke(e, IdOf(e, L"Next"), DISPATCH_METHOD, {ref}, &more), S_OK);
   CHECK(more.vt == VT_BOOL && more.boolVal == VARIANT_TRUE);
   if (CHECK(slot.vt == VT_DISPATCH)) CHECK(GetText(slot.pdispVal, L"sKey") == "first");
   VariantClear(&slot);
   bar->Release();
-  CHECK_HR(Invoke(e, Id(e, L"Next"), DISPATCH_METHOD, {ref}, &more), S_OK);
+  CHECK_HR(Invoke(e, IdOf(e, L"Next"), DISPATCH_METHOD, {ref}, &more), S_OK);
   CHECK(more.vt == VT_BOOL);
   VariantClear(&slot);
   CHECK(GetLong(e, L"Count") >= 0);

@@ -94,12 +94,12 @@ void EveryControlInWinesAtlContainer() {
     GetClientRect(buttonWindow, &r);
     ClickAt(Centre(buttonWindow));
     const double cx = r.right / 2, cy = r.bottom / 2;
-    const auto down = sink.Of(5), up = sink.Of(7);
+    const auto down = sink.Of<&ButtonEvents::MouseDown>(), up = sink.Of<&ButtonEvents::MouseUp>();
     CHECK_MSG(down.size() == 1 && up.size() == 1, std::to_string(sink.events.size()) + " events");
     if (!down.empty()) {
       CHECK((down[0].numbers == std::vector<double>{1, 0, cx, cy}));  // Button, Shift, X, Y in pixels
     }
-    CHECK(sink.Of(1).size() == 1);  // Click
+    CHECK(sink.Of<&ButtonEvents::Click>().size() == 1);
     sink.Disconnect();
     button->Release();
   }
@@ -179,12 +179,13 @@ void InputReachesTheControls() {
   barEvents.events.clear();
   ClickAt(At(bar, 10, 190));
   CHECK_MSG(GetLong(bar->control, L"Value") == 35, std::to_string(GetLong(bar->control, L"Value")));
-  CHECK(barEvents.Has(6));  // ValueChanged
+  CHECK(barEvents.Has<&ScrollBarEvents::ValueChanged>());
   barEvents.events.clear();
   Drag(At(bar, 10, 82), At(bar, 10, 122));
   const long dragged = GetLong(bar->control, L"Value");
   CHECK_MSG(dragged > 45, std::to_string(dragged));
-  CHECK(barEvents.Has(5) && barEvents.Has(6) && barEvents.Has(1));  // Scroll, ValueChanged, Click
+  CHECK(barEvents.Has<&ScrollBarEvents::Scroll>() && barEvents.Has<&ScrollBarEvents::ValueChanged>() &&
+        barEvents.Has<&ScrollBarEvents::Click>());
   barEvents.Disconnect();
 
   // A slider: its knob follows a drag to the right.
@@ -193,7 +194,7 @@ void InputReachesTheControls() {
   Drag(At(slider, 102, 10), At(slider, 182, 10));
   const long value = GetLong(slider->control, L"Value");
   CHECK_MSG(value > 5, std::to_string(value));
-  CHECK(sliderEvents.Has(6) && sliderEvents.Has(5));  // Slide, ValueChange
+  CHECK(sliderEvents.Has<&SliderEvents::Slide>() && sliderEvents.Has<&SliderEvents::ValueChange>());
   sliderEvents.Disconnect();
 
   // Keys reach the control with the focus; Space clicks a button; Tab moves the focus on and no
@@ -206,15 +207,16 @@ void InputReachesTheControls() {
   buttonEvents.events.clear();
   Tap(VK_SPACE);
   Pump(60);
-  const auto down = buttonEvents.Of(2), press = buttonEvents.Of(3), up = buttonEvents.Of(4);
+  const auto down = buttonEvents.Of<&ButtonEvents::KeyDown>(), press = buttonEvents.Of<&ButtonEvents::KeyPress>(),
+             up = buttonEvents.Of<&ButtonEvents::KeyUp>();
   CHECK(down.size() == 1 && !down.empty() && down[0].numbers == (std::vector<double>{32, 0}));
   CHECK(press.size() == 1 && !press.empty() && press[0].numbers == std::vector<double>{32});
-  CHECK(up.size() == 1 && buttonEvents.Has(1));  // KeyUp, Click
+  CHECK(up.size() == 1 && buttonEvents.Has<&ButtonEvents::Click>());
   buttonEvents.events.clear();
   Tap(VK_TAB);
   Pump(60);
   CHECK_MSG(GetFocus() == bar->ControlWindow(), "Tab goes to the scroll bar, the next in reading order");
-  CHECK(buttonEvents.Of(2).empty() && buttonEvents.Of(4).empty());
+  CHECK(buttonEvents.Of<&ButtonEvents::KeyDown>().empty() && buttonEvents.Of<&ButtonEvents::KeyUp>().empty());
   Key(VK_SHIFT, true);
   Tap(VK_TAB);
   Key(VK_SHIFT, false);
@@ -229,7 +231,7 @@ void InputReachesTheControls() {
   buttonEvents.events.clear();
   Type(L"Hi!");
   Pump(60);
-  const auto typed = buttonEvents.Of(3);
+  const auto typed = buttonEvents.Of<&ButtonEvents::KeyPress>();
   CHECK_MSG(typed.size() == 3 && typed[0].numbers == std::vector<double>{72} && typed[1].numbers == std::vector<double>{105} &&
                 typed[2].numbers == std::vector<double>{33},
             std::to_string(typed.size()) + " KeyPress events");
@@ -283,11 +285,11 @@ void ToolbarMenuIsALayeredTopmostPopup() {
     RECT barRect{};
     GetWindowRect(bar->ControlWindow(), &barRect);
     CHECK(r.top >= barRect.top + 10);  // under the button
-    const auto clicked = events.Of(1);
+    const auto clicked = events.Of<&ToolbarEvents::ItemClicked>();
     CHECK(clicked.size() == 1 && !clicked.empty() && clicked[0].strings == std::vector<std::wstring>{L"file"});
     ClickAt(POINT{r.left + 30, r.top + 2 + 10});  // the first row
     Pump(100);
-    const auto chosen = events.Of(2);
+    const auto chosen = events.Of<&ToolbarEvents::MenuItemClicked>();
     CHECK_MSG(chosen.size() == 1, std::to_string(chosen.size()) + " MenuItemClicked");
     if (!chosen.empty()) {
       CHECK((chosen[0].numbers == std::vector<double>{1, 1}));
@@ -608,7 +610,7 @@ void EndsWithoutCrashOrLeak() {
         HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v, EXCEPINFO* e,
                                          UINT* a) override {
           EventSink::Invoke(id, r, l, f, p, v, e, a);
-          if (id == 1 && site->object) {
+          if (id == vorn::EventId<&ButtonEvents::Click>() && site->object) {
             Disconnect();
             site->Unembed();
           }
@@ -620,7 +622,7 @@ void EndsWithoutCrashOrLeak() {
       sink.Connect(button->control);
       HWND w = button->ControlWindow();
       ClickAt(Centre(w));
-      CHECK(sink.Has(1) && !button->object && !IsWindow(w));
+      CHECK(sink.Has<&ButtonEvents::Click>() && !button->object && !IsWindow(w));
     }
   }
   {

@@ -1,14 +1,12 @@
 #pragma once
 // What the container tests do on the desktop under Wine and Xvfb: real input (SendInput), time
-// with the thread's messages pumped, the screen's pixels, pictures written as PNG (WIC), counts of
-// windows, and automation calls by member name.
-#include <windows.h>
-#include <ocidl.h>
-#include <olectl.h>
-
+// with the thread's messages pumped, the screen's pixels, pictures written as PNG (WIC) and counts
+// of windows; automation calls and the event sink are the harness's (Automation.h).
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "Automation.h"
 
 namespace wintest {
 
@@ -46,56 +44,6 @@ HWND NewForm(const wchar_t* title, RECT screenRect, bool framed = false);
 
 /// Every window of this thread, children included.
 int CountWindows();
-
-// Automation by name.
-DISPID IdOf(IDispatch* d, const wchar_t* name);
-HRESULT Put(IDispatch* d, const wchar_t* name, VARIANT value);  // consumes value
-HRESULT PutRef(IDispatch* d, const wchar_t* name, IDispatch* object);
-VARIANT Get(IDispatch* d, const wchar_t* name);
-long GetLong(IDispatch* d, const wchar_t* name);
-std::wstring GetText(IDispatch* d, const wchar_t* name);
-/// A method with arguments in the caller's order (consumed).
-VARIANT Call(IDispatch* d, const wchar_t* name, std::vector<VARIANT> args = {});
-VARIANT I4(long v);
-VARIANT Bool(bool v);
-VARIANT Str(const wchar_t* s);
-/// A standard font (one reference).
-IDispatch* NewFont(const wchar_t* name, double points, bool bold = false);
-
-// COM interfaces have no virtual destructor; objects go through Release.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-/// An event sink: records every event with its arguments (numbers and strings) in order.
-class EventSink : public IDispatch {
- public:
-  struct Event {
-    DISPID id;
-    std::vector<double> numbers;
-    std::vector<std::wstring> strings;
-  };
-  std::vector<Event> events;
-
-  /// Advises the sink on a control's events.
-  void Connect(IUnknown* control);
-  void Disconnect();
-  /// The events of one identifier.
-  std::vector<Event> Of(DISPID id) const;
-  bool Has(DISPID id) const { return !Of(id).empty(); }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs_; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* p, VARIANT*, EXCEPINFO*, UINT*) override;
-
- private:
-  ULONG refs_ = 1;
-  IConnectionPoint* point_ = nullptr;
-  DWORD cookie_ = 0;
-};
-#pragma GCC diagnostic pop
 
 template <class F>
 Picture DrawnInMemory(int width, int height, F draw) {

@@ -7,10 +7,17 @@
 
 #include "Check.h"
 #include "SeamInput.h"
+#include "controls/button/ButtonEvents.h"
+#include "controls/range/SliderEvents.h"
+#include "controls/toolbar/ToolbarEvents.h"
 #include "library/ComObjects.h"
 #include "library/LibraryIds.h"
 
 namespace {
+
+constexpr DISPID kButtonMouseDown = vorn::EventId<&vorn::ButtonEvents::MouseDown>();
+constexpr DISPID kSliderKeyDown = vorn::EventId<&vorn::SliderEvents::KeyDown>();
+constexpr DISPID kToolbarItemClicked = vorn::EventId<&vorn::ToolbarEvents::ItemClicked>();
 
 struct Event {
   DISPID id;
@@ -54,7 +61,7 @@ HRESULT STDMETHODCALLTYPE SinkInvoke(IDispatch* self, DISPID id, REFIID, LCID, W
       e.numbers.push_back(n.dblVal);
     }
   }
-  if (id == 2 && p->cArgs == 2 && p->rgvarg[1].vt == (VT_I2 | VT_BYREF) && *p->rgvarg[1].piVal == 37) {
+  if (id == kSliderKeyDown && p->cArgs == 2 && p->rgvarg[1].vt == (VT_I2 | VT_BYREF) && *p->rgvarg[1].piVal == 37) {
     *p->rgvarg[1].piVal = 39;
   }
   reinterpret_cast<Sink*>(self)->events.push_back(std::move(e));
@@ -114,7 +121,7 @@ void ButtonMouseDownArgumentsArriveByReference() {
   }
   if (!CHECK(!sink.events.empty())) return;
   const Event& e = sink.events.back();
-  CHECK(e.id == 5);  // MouseDown
+  CHECK(e.id == kButtonMouseDown);
   CHECK((e.types == std::vector<VARTYPE>{VT_I2 | VT_BYREF, VT_I2 | VT_BYREF, VT_R4 | VT_BYREF, VT_R4 | VT_BYREF}));
   CHECK((e.numbers == std::vector<double>{1, 0, 12.5, 7}));
 }
@@ -124,7 +131,7 @@ void ASinkThatChangesKeyCodeChangesWhatTheSliderDoes() {
   Advised slider(vorn::kClsid_vornSlider, sink);
   CHECK(slider.Get(L"Value") == 5);
   seam::KeyDown(slider.object, 37);  // Left, which the sink turns into Right
-  CHECK(!sink.events.empty() && sink.events.front().id == 2 && sink.events.front().numbers.front() == 37);
+  CHECK(!sink.events.empty() && sink.events.front().id == kSliderKeyDown && sink.events.front().numbers.front() == 37);
   CHECK(slider.Get(L"Value") == 6);
 }
 
@@ -148,7 +155,7 @@ void ToolbarItemClickedCarriesItsKey() {
   seam::MouseUp(bar.object, 1, 10, 10);
   bool seen = false;
   for (const Event& e : sink.events) {
-    if (e.id != 1) continue;  // ItemClicked(ItemIndex, ItemKey)
+    if (e.id != kToolbarItemClicked) continue;  // (ItemIndex, ItemKey)
     seen = true;
     CHECK((e.types == std::vector<VARTYPE>{VT_I2 | VT_BYREF, VT_BSTR | VT_BYREF}));
     CHECK(e.numbers == std::vector<double>{1});

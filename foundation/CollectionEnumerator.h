@@ -48,6 +48,26 @@ class CollectionEnumerator final : public Enumerator {
   size_t slot_ = 0;
 };
 
+/// A collection object of records of class T, Self being the class: Item, Count, Remove and NewEnum
+/// as the collection answers them (errors: 9 bad position, 5 missing key), and the records for C++.
+/// Self adds its own Add and may answer Item or Remove in its own way.
+template <class Self, class T>
+class RecordList : public ClassOf<Self> {
+ public:
+  Ref<T> Item(Variant vntIndexKey) { return Ref<T>(static_cast<T*>(items_.Item(vntIndexKey).get())); }
+  int32_t get_Count() const { return items_.Count(); }
+  void Remove(Variant vntIndexKey) { items_.Remove(vntIndexKey); }
+  Ref<CollectionEnumerator> get_NewEnum() { return MakeRef<CollectionEnumerator>(Ref<Object>(this), items_); }
+
+  /// The record at a position (1..Count), without conversions; raises 9 outside.
+  T& At(int32_t position) const { return static_cast<T&>(*items_.At(position)); }
+  int32_t Count() const noexcept { return items_.Count(); }
+  const Collection& Entries() const noexcept { return items_; }
+
+ protected:
+  Collection items_;
+};
+
 /// The parameter of a collection's Item and Remove: a position or a key.
 inline constexpr ParamInfo kIndexParams[] = {{"vntIndexKey", "Variant"}};
 

@@ -118,9 +118,9 @@ struct EventRow {
   EventInfo info;
 };
 
-/// A typed sink's events in identifier order. Rows() serves ClassInfo::events; Id<Member>() gives a
-/// member's identifier at compile time. Each sink names its table for EventId with an overload
-/// `constexpr const auto& EventsOf(const Sink*)` beside it.
+/// A typed sink's events in identifier order, one row per member. Rows() serves ClassInfo::events;
+/// Id<Member>() gives a member's identifier at compile time. Each sink names its table for EventId
+/// with an overload `constexpr const auto& EventsOf(const Sink*)` beside it.
 template <auto... Members>
 class EventTable {
  public:
@@ -128,6 +128,8 @@ class EventTable {
     for (std::size_t i = 1; i < rows_.size(); ++i) {
       if (rows_[i].id <= rows_[i - 1].id) throw "events must come in ascending order of their identifiers";
     }
+    std::size_t position = 0;
+    if (!((IndexOf<Members>() == position++) && ...)) throw "each member of the sink has one row";
   }
   constexpr std::span<const EventInfo> Rows() const noexcept { return rows_; }
 
@@ -156,18 +158,21 @@ constexpr DispId EventId() {
   return EventsOf(static_cast<const Sink*>(nullptr)).template Id<Member>();
 }
 
-/// Where a control raises the events of its typed sink: to the host's typed sink when one is set,
-/// else to the generic sinks of its connection point with the identifier of the member's row.
+/// The base through which a control raises the events of its typed sink: to the host's typed sink
+/// when one is set, else to the generic sinks of the control's connection point with the identifier
+/// of the member's row.
 template <class Sink>
 class TypedEvents {
  public:
+  /// Sets the host's typed sink; null sends the events to the generic sinks again.
+  void SetEventSink(Sink* sink) noexcept { sink_ = sink; }
+
+ protected:
+  using Events = Sink;
   explicit TypedEvents(ConnectionPoint& cp) noexcept : cp_(cp) {}
 
-  /// Sets the host's sink; null sends the events to the generic sinks again.
-  void Set(Sink* sink) noexcept { sink_ = sink; }
-
   template <auto Member, class... A>
-  void Raise(A&... args) {
+  void RaiseEvent(A&... args) {
     static_assert(std::is_same_v<decltype(Member), void (Sink::*)(A&...)>, "the arguments must be the member's");
     if (sink_) {
       (sink_->*Member)(args...);

@@ -7,7 +7,7 @@ namespace vorn {
 
 ButtonBase::ButtonBase(ControlSite& site)
     : ColouredControl(site),
-      events_(connections_),
+      TypedEvents(connections_),
       hover_(site, [this] { MousePos_Timer(); }) {}
 
 ButtonBase::~ButtonBase() = default;
@@ -62,18 +62,18 @@ void ButtonBase::UserControl_ExitFocus() {
 }
 
 void ButtonBase::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
-  events_.Raise<&Events::KeyDown>(KeyCode, Shift);
+  RaiseEvent<&Events::KeyDown>(KeyCode, Shift);
   if (KeyCode == kKeySpace || KeyCode == kKeyEnter) {
     State_ = bsPressed;
     Redraw();
-    events_.Raise<&Events::Click>();
+    RaiseEvent<&Events::Click>();
   }
 }
 
-void ButtonBase::UserControl_KeyPress(int16_t& KeyAscii) { events_.Raise<&Events::KeyPress>(KeyAscii); }
+void ButtonBase::UserControl_KeyPress(int16_t& KeyAscii) { RaiseEvent<&Events::KeyPress>(KeyAscii); }
 
 void ButtonBase::UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) {
-  events_.Raise<&Events::KeyUp>(KeyCode, Shift);
+  RaiseEvent<&Events::KeyUp>(KeyCode, Shift);
   if (KeyCode == kKeySpace || KeyCode == kKeyEnter) {
     State_ = bsNormal;
     Redraw();
@@ -83,19 +83,19 @@ void ButtonBase::UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) {
 void ButtonBase::UserControl_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
   if (Button != kLeftButton) return;
   MouseDownFlag_ = true;
-  events_.Raise<&Events::MouseDown>(Button, Shift, X, Y);
+  RaiseEvent<&Events::MouseDown>(Button, Shift, X, Y);
 }
 
 void ButtonBase::UserControl_MouseMove(int16_t Button, int16_t Shift, float X, float Y) {
   hover_.Anchor();
-  events_.Raise<&Events::MouseMove>(Button, Shift, X, Y);
+  RaiseEvent<&Events::MouseMove>(Button, Shift, X, Y);
 }
 
 void ButtonBase::UserControl_MouseUp(int16_t Button, int16_t Shift, float X, float Y) {
   if (Button != kLeftButton) return;
-  if (MouseDownFlag_) events_.Raise<&Events::Click>();
+  if (MouseDownFlag_) RaiseEvent<&Events::Click>();
   MouseDownFlag_ = false;
-  events_.Raise<&Events::MouseUp>(Button, Shift, X, Y);
+  RaiseEvent<&Events::MouseUp>(Button, Shift, X, Y);
 }
 
 }  // namespace vorn

@@ -31,13 +31,11 @@ enum ButtonState : int32_t {
 /// raises MouseUp. Other buttons raise nothing. Neither repaints; the next tick does.
 /// Keys: KeyDown is raised first; Space or Enter as the handler left it presses (bsPressed,
 /// Redraw, Click); KeyUp of Space or Enter returns to bsNormal.
-class ButtonBase : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
+class ButtonBase : public ColouredControl<kSurfaceEnabled | kSurfaceFont>,
+                   public TypedEvents<ButtonEvents> {
  public:
   explicit ButtonBase(ControlSite& site);
   ~ButtonBase() override;
-
-  /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(ButtonEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties shared by both buttons; each let is the property table's (ButtonMembers.h).
   Color get_TabSelectColor() const { return TabSelectColor_; }
@@ -84,8 +82,6 @@ class ButtonBase : public ColouredControl<kSurfaceEnabled | kSurfaceFont> {
   ButtonState State_ = bsNormal;
   int32_t FocusFlag_ = 0;
   ColorScheme Scheme_{};
-  using Events = ButtonEvents;
-  TypedEvents<Events> events_;
   HoverTracker hover_;
 };
 

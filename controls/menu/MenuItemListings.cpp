@@ -10,18 +10,8 @@ Ref<MenuItemListing> MenuItemListings::Add(std::string Key, int16_t Index, int32
   row->put_Key(Key);
   row->put_Height(Height);
   row->put_Selectable(Selectable);
-  rows_.Add(row, Key);
+  items_.Add(row, Key);
   return row;
-}
-
-Ref<MenuItemListing> MenuItemListings::Item(Variant vntIndexKey) {
-  return Ref<MenuItemListing>(static_cast<MenuItemListing*>(rows_.Item(vntIndexKey).get()));
-}
-
-void MenuItemListings::Remove(Variant vntIndexKey) { rows_.Remove(vntIndexKey); }
-
-Ref<CollectionEnumerator> MenuItemListings::get_NewEnum() {
-  return MakeRef<CollectionEnumerator>(Ref<Object>(this), rows_);
 }
 
 namespace {

@@ -22,15 +22,13 @@ Ref<MenuItem> MenuItems::Add(std::string Key, std::string Caption, int16_t Icon,
 Ref<MenuItem> MenuItems::Item(Variant vntIndexKey) {
   // An argument whose text is empty asks for nothing; a number's text never is.
   if (vntIndexKey.IsEmpty() || (vntIndexKey.IsString() && vntIndexKey.StringValue().empty())) return nullptr;
-  return Ref<MenuItem>(static_cast<MenuItem*>(items_.Item(vntIndexKey).get()));
+  return RecordList::Item(std::move(vntIndexKey));
 }
 
 void MenuItems::Remove(Variant vntIndexKey) {
-  items_.Remove(vntIndexKey);
+  RecordList::Remove(std::move(vntIndexKey));
   NoteMenuEdit();
 }
-
-Ref<CollectionEnumerator> MenuItems::get_NewEnum() { return MakeRef<CollectionEnumerator>(Ref<Object>(this), items_); }
 
 namespace {
 constexpr ParamInfo kAddParams[] = {

@@ -29,7 +29,7 @@ class vornPUMenu::PUMenuInput final : public SurfaceEvents {
 
 vornPUMenu::vornPUMenu(ControlSite& site)
     : ClassOf(site),
-      events_(connections_),
+      TypedEvents(connections_),
       input_(std::make_unique<PUMenuInput>(*this)),
       PUMenu_(site.CreatePictureSurface("PUMenu")),
       tmrFocus_(site.CreateTimer("tmrFocus", 1, [this] { tmrFocus_Timer(); })) {
@@ -203,7 +203,7 @@ void vornPUMenu::PUMenu_Click() {
   if (const MenuItemListing* row = HoverListing()) {
     int16_t index = row->Index();
     std::string key = row->Key();
-    events_.Raise<&Events::ItemClick>(index, key);
+    RaiseEvent<&Events::ItemClick>(index, key);
   }
   PUMenu_->SetVisible(false);
   HoverRow_ = 0;
@@ -219,7 +219,7 @@ void vornPUMenu::tmrFocus_Timer() {
   if (!PUMenu_->Visible()) {
     tmrFocus_->SetEnabled(false);
     MenuVisible_ = false;
-    events_.Raise<&Events::Closed>();
+    RaiseEvent<&Events::Closed>();
     return;
   }
   if (!MenuVisible_) MenuVisible_ = true;

@@ -37,14 +37,12 @@ namespace vorn {
 /// surface's Exposed part; only CreateMenu moves the popup, and it repaints after the move), and
 /// a pointer move that changes the highlight, while nothing else the menu painted from has
 /// changed, repaints the two rows alone. Those pixels are the ones a complete repaint gives.
-class vornPUMenu final : public ClassOf<vornPUMenu, ColouredControl<kNoSurfaceProperties>> {
+class vornPUMenu final : public ClassOf<vornPUMenu, ColouredControl<kNoSurfaceProperties>>,
+                         public TypedEvents<PUMenuEvents> {
  public:
   explicit vornPUMenu(ControlSite& site);
   ~vornPUMenu() override;
   static const ClassInfo& StaticClass();
-
-  /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(PUMenuEvents* sink) noexcept { events_.Set(sink); }
 
   // Public fields (hosts read and write them directly).
   Ref<MenuItems> MenuItem_;
@@ -181,8 +179,6 @@ class vornPUMenu final : public ClassOf<vornPUMenu, ColouredControl<kNoSurfacePr
   CaptionWidths widths_;
   std::vector<RowPlace> places_;
   std::vector<bool> iconChecked_;  // RowMetrics' note of the pictures found, by image-list entry
-  using Events = PUMenuEvents;
-  TypedEvents<Events> events_;
   std::unique_ptr<PUMenuInput> input_;
   std::unique_ptr<Surface> PUMenu_;
   std::unique_ptr<Timer> tmrFocus_;

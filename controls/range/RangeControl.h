@@ -5,13 +5,15 @@
 #include "controls/range/RangeModel.h"
 #include "foundation/Axes.h"
 #include "foundation/ColorScheme.h"
+#include "foundation/HoverTracker.h"
 #include "foundation/Orientation.h"
 
 namespace vorn {
 
 /// What the scroll bar and the slider share: Min, Max and Value in a range model (each control has
-/// its own lets, which repaint it), Orientation, and the look the hover ticks, a held thumb or knob
-/// and the surface's Enabled select, with the scheme the control builds for it.
+/// its own lets, which repaint it), Orientation, the look the hover ticks, a held thumb or knob and
+/// the surface's Enabled select, with the scheme the control builds for it, and the hover tracker
+/// whose MousePos timer runs the control's MousePos_Timer.
 template <unsigned Surface>
 class RangeControl : public ColouredControl<Surface> {
  public:
@@ -21,15 +23,21 @@ class RangeControl : public ColouredControl<Surface> {
   int32_t get_Orientation() const { return Orientation_; }
   void put_Orientation(int32_t v) { this->Let(Orientation_, v); }
 
+  virtual void MousePos_Timer() = 0;
+
   // State, for hosts and tests that look inside.
   RangeLook VisualState() const noexcept { return VisualState_; }
   bool Dragging() const noexcept { return Dragging_; }
   int32_t LastReportedValue() const noexcept { return range_.LastReportedValue; }
   const ColorScheme& Scheme() const noexcept { return Scheme_; }
+  Timer& MousePos() noexcept { return hover_.MousePos(); }
 
  protected:
   RangeControl(ControlSite& site, RangeModel::ValueLimit limit, RangeLook look)
-      : ColouredControl<Surface>(site), range_(limit), VisualState_(look) {}
+      : ColouredControl<Surface>(site),
+        range_(limit),
+        VisualState_(look),
+        hover_(site, [this] { MousePos_Timer(); }) {}
 
   /// Only the two orientations lay anything out; any other value paints an empty control.
   bool LaysOut() const noexcept { return Orientation_ == pbHorizontal || Orientation_ == pbVertical; }
@@ -61,6 +69,7 @@ class RangeControl : public ColouredControl<Surface> {
   ColorScheme Scheme_{};
   RangeLook VisualState_;
   bool Dragging_ = false;
+  HoverTracker hover_;
 };
 
 }  // namespace vorn

@@ -18,9 +18,7 @@ constexpr const char* kGlyphs[2][2] = {{"3", "4"}, {"5", "6"}};
 }  // namespace
 
 vornScrollBar::vornScrollBar(ControlSite& site)
-    : ClassOf(site, RangeModel::LimitsValue, rlPlain),
-      events_(connections_),
-      hover_(site, [this] { MousePos_Timer(); }) {
+    : ClassOf(site, RangeModel::LimitsValue, rlPlain), TypedEvents(connections_) {
   const int32_t tx = site.Screen().TwipsPerPixelX();
   const int32_t ty = site.Screen().TwipsPerPixelY();
   for (int16_t i = 0; i < 2; ++i) {
@@ -92,7 +90,7 @@ void vornScrollBar::Stored() {
 void vornScrollBar::DrawTrack() {
   PaintBar();
   // Reported once the picture is complete: a handler that changes the bar repaints it again.
-  if (UserControl().Enabled() && range_.TakeChange()) events_.Raise<&Events::ValueChanged>();
+  if (UserControl().Enabled() && range_.TakeChange()) RaiseEvent<&Events::ValueChanged>();
 }
 
 ScrollBarScale vornScrollBar::Scale() const {
@@ -138,12 +136,12 @@ void vornScrollBar::UserControl_MouseMove(int16_t Button, int16_t, float X, floa
   if (Button != kLeftButton) return;
   const double P = Along().X(X, Y);
   put_Value(Scale().ValueAt(static_cast<float>(P - Scale().ArrowZone - GrabOffset_)));
-  events_.Raise<&Events::Scroll>();
+  RaiseEvent<&Events::Scroll>();
 }
 
 void vornScrollBar::UserControl_MouseUp(int16_t Button, int16_t, float, float) {
   if (Button != kLeftButton) return;
-  if (Dragging_) events_.Raise<&Events::Click>();
+  if (Dragging_) RaiseEvent<&Events::Click>();
   Dragging_ = false;
 }
 
@@ -153,7 +151,7 @@ void vornScrollBar::MousePos_Timer() {
     VisualState_ = hover == Hover::Left ? rlResting : hover == Hover::Held ? rlHeld : rlHot;
     ApplyVisualState();
     DrawTrack();
-    if (hover == Hover::Held) events_.Raise<&Events::Click>();
+    if (hover == Hover::Held) RaiseEvent<&Events::Click>();
   });
 }
 

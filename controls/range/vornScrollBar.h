@@ -7,7 +7,6 @@
 #include "controls/range/RangeControl.h"
 #include "controls/range/ScrollBarEvents.h"
 #include "controls/range/ScrollBarScale.h"
-#include "foundation/HoverTracker.h"
 #include "foundation/InputCodes.h"
 
 namespace vorn {
@@ -25,14 +24,12 @@ namespace vorn {
 ///   tick, dragging           rlHeld (the hot look), repaint, Click
 ///   tick, otherwise          rlHot, repaint
 /// rlDisabled whenever the surface is disabled, rlPlain when enabled again.
-class vornScrollBar final : public ClassOf<vornScrollBar, RangeControl<kSurfaceEnabled>> {
+class vornScrollBar final : public ClassOf<vornScrollBar, RangeControl<kSurfaceEnabled>>,
+                            public TypedEvents<ScrollBarEvents> {
  public:
   explicit vornScrollBar(ControlSite& site);
   ~vornScrollBar() override;
   static const ClassInfo& StaticClass();
-
-  /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(ScrollBarEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties; the lets of Enabled, Orientation and the colours are the property table's
   // (vornScrollBarMembers.cpp), those of the range the range model's.
@@ -45,24 +42,23 @@ class vornScrollBar final : public ClassOf<vornScrollBar, RangeControl<kSurfaceE
   /// The resize layout: clamps the thickness, places the arrow buttons, repaints.
   void UserControl_Resize() override;
   void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) override {
-    events_.Raise<&Events::KeyDown>(KeyCode, Shift);
+    RaiseEvent<&Events::KeyDown>(KeyCode, Shift);
   }
-  void UserControl_KeyPress(int16_t& KeyAscii) override { events_.Raise<&Events::KeyPress>(KeyAscii); }
-  void UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) override { events_.Raise<&Events::KeyUp>(KeyCode, Shift); }
+  void UserControl_KeyPress(int16_t& KeyAscii) override { RaiseEvent<&Events::KeyPress>(KeyAscii); }
+  void UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) override { RaiseEvent<&Events::KeyUp>(KeyCode, Shift); }
   void UserControl_MouseDown(int16_t Button, int16_t Shift, float X, float Y) override;
   void UserControl_MouseMove(int16_t Button, int16_t Shift, float X, float Y) override;
   void UserControl_MouseUp(int16_t Button, int16_t Shift, float X, float Y) override;
-  void UserControl_Click() override { events_.Raise<&Events::Click>(); }
+  void UserControl_Click() override { RaiseEvent<&Events::Click>(); }
   void UserControl_Terminate() override;
 
-  void MousePos_Timer();
+  void MousePos_Timer() override;
   /// An arrow button was clicked: index 0 steps back by 5, index 1 forward.
   void vornButton1_Click(int16_t Index);
 
   // State, for hosts and tests that look inside.
   int32_t ThumbPos() const noexcept { return ThumbPos_; }
   int32_t GrabOffset() const noexcept { return GrabOffset_; }
-  Timer& MousePos() noexcept { return hover_.MousePos(); }
   vornXButton& vornButton1(int index) const { return *arrows_[static_cast<size_t>(index)].button; }
   int32_t ArrowZoneLength() const { return Scale().ArrowZone; }
   int32_t ThumbLength() const { return Scale().ThumbLength(); }
@@ -110,10 +106,7 @@ class vornScrollBar final : public ClassOf<vornScrollBar, RangeControl<kSurfaceE
   int32_t ThumbPos_ = 0;
   int32_t GrabOffset_ = 0;
 
-  using Events = ScrollBarEvents;
-  TypedEvents<Events> events_;
   std::array<Arrow, 2> arrows_;
-  HoverTracker hover_;
 };
 
 }  // namespace vorn

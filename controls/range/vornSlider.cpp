@@ -11,9 +11,7 @@ constexpr Color kWhite = 0xFFFFFF;
 }  // namespace
 
 vornSlider::vornSlider(ControlSite& site)
-    : ClassOf(site, RangeModel::KeepsValue, rlResting),
-      events_(connections_),
-      hover_(site, [this] { MousePos_Timer(); }) {}
+    : ClassOf(site, RangeModel::KeepsValue, rlResting), TypedEvents(connections_) {}
 
 vornSlider::~vornSlider() = default;
 
@@ -86,7 +84,7 @@ void vornSlider::MousePos_Timer() {
     VisualState_ = hover == Hover::Left ? rlResting : hover == Hover::Held ? rlHeld : rlHot;
     ApplyVisualState();
     RedrawSlider(true);
-    if (hover == Hover::Held) events_.Raise<&Events::Click>();
+    if (hover == Hover::Held) RaiseEvent<&Events::Click>();
   });
 }
 
@@ -115,7 +113,7 @@ void vornSlider::UserControl_ExitFocus() {
 // Input.
 
 void vornSlider::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
-  events_.Raise<&Events::KeyDown>(KeyCode, Shift);
+  RaiseEvent<&Events::KeyDown>(KeyCode, Shift);
   if (!LaysOut()) return;
   const bool vertical = Along().vertical;
   const int step = KeyCode == (vertical ? kKeyUp : kKeyLeft) ? -1 : KeyCode == (vertical ? kKeyDown : kKeyRight) ? 1 : 0;
@@ -123,9 +121,9 @@ void vornSlider::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   if (step != 0) put_Value(range_.Limit(int64_t{range_.Value} + step));
 }
 
-void vornSlider::UserControl_KeyPress(int16_t& KeyAscii) { events_.Raise<&Events::KeyPress>(KeyAscii); }
+void vornSlider::UserControl_KeyPress(int16_t& KeyAscii) { RaiseEvent<&Events::KeyPress>(KeyAscii); }
 
-void vornSlider::UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) { events_.Raise<&Events::KeyUp>(KeyCode, Shift); }
+void vornSlider::UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) { RaiseEvent<&Events::KeyUp>(KeyCode, Shift); }
 
 void vornSlider::UserControl_MouseDown(int16_t Button, int16_t, float X, float Y) {
   if (Button != kLeftButton) return;
@@ -143,16 +141,16 @@ void vornSlider::UserControl_MouseMove(int16_t Button, int16_t, float X, float Y
   hover_.Anchor();
   if (Button == kLeftButton) {
     put_Value(KnobPosToValue(along - 10));
-    events_.Raise<&Events::Slide>();
+    RaiseEvent<&Events::Slide>();
   }
 }
 
 void vornSlider::UserControl_MouseUp(int16_t Button, int16_t, float, float) {
   if (Button != kLeftButton) return;
-  if (Dragging_) events_.Raise<&Events::Click>();
+  if (Dragging_) RaiseEvent<&Events::Click>();
   Dragging_ = false;
 }
 
-void vornSlider::UserControl_Click() { events_.Raise<&Events::Click>(); }
+void vornSlider::UserControl_Click() { RaiseEvent<&Events::Click>(); }
 
 }  // namespace vorn

@@ -5,7 +5,6 @@
 #include "controls/range/SliderEvents.h"
 #include "controls/range/SliderMarks.h"
 #include "controls/range/SliderScale.h"
-#include "foundation/HoverTracker.h"
 
 namespace vorn {
 
@@ -28,14 +27,12 @@ enum TickStyles : int32_t { Tick_None = 0, Tick_Half = 1, Tick_Four = 2, Tick_Ha
 /// only in rlResting.
 /// Mouse: a left press sets Dragging and jumps the knob; the left release raises Click if Dragging
 /// was set and clears it; the surface's own Click raises Click too.
-class vornSlider final : public ClassOf<vornSlider, RangeControl<kSurfaceEnabled | kSurfaceFont>> {
+class vornSlider final : public ClassOf<vornSlider, RangeControl<kSurfaceEnabled | kSurfaceFont>>,
+                         public TypedEvents<SliderEvents> {
  public:
   explicit vornSlider(ControlSite& site);
   ~vornSlider() override;
   static const ClassInfo& StaticClass();
-
-  /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(SliderEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties; the lets of all but the range are the property table's (vornSliderMembers.cpp),
   // those of the range the range model's.
@@ -60,7 +57,7 @@ class vornSlider final : public ClassOf<vornSlider, RangeControl<kSurfaceEnabled
   void UserControl_MouseUp(int16_t Button, int16_t Shift, float X, float Y) override;
   void UserControl_Click() override;
 
-  void MousePos_Timer();
+  void MousePos_Timer() override;
   /// Paint, then report: with full, clears and draws groove, ticks and labels; then the knob if
   /// enabled; then ValueChange if the enabled slider shows a value not reported yet.
   void RedrawSlider(bool full);
@@ -68,7 +65,6 @@ class vornSlider final : public ClassOf<vornSlider, RangeControl<kSurfaceEnabled
   // State, for hosts and tests that look inside.
   int32_t HasFocus() const noexcept { return HasFocus_; }
   int32_t KnobPos() const noexcept { return KnobPos_; }
-  Timer& MousePos() noexcept { return hover_.MousePos(); }
 
  private:
   struct Members;  // the member table (vornSliderMembers.cpp)
@@ -94,9 +90,6 @@ class vornSlider final : public ClassOf<vornSlider, RangeControl<kSurfaceEnabled
   int32_t KnobPos_ = 0;
   SliderMarks marks_;
 
-  using Events = SliderEvents;
-  TypedEvents<Events> events_;
-  HoverTracker hover_;
 };
 
 }  // namespace vorn

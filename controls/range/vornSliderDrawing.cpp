@@ -14,7 +14,7 @@ namespace vorn {
 void vornSlider::RedrawSlider(bool full) {
   PaintSlider(full);
   // Reported once the picture is complete: a handler that changes the slider repaints it again.
-  if (UserControl().Enabled() && range_.TakeChange()) events_.Raise<&Events::ValueChange>();
+  if (UserControl().Enabled() && range_.TakeChange()) RaiseEvent<&Events::ValueChange>();
 }
 
 void vornSlider::PaintSlider(bool full) {

@@ -19,7 +19,7 @@ constexpr int32_t kMenuPlaceholderTwips = 705;
 
 vornToolbar::vornToolbar(ControlSite& site)
     : ClassOf(site),
-      events_(connections_),
+      TypedEvents(connections_),
       hover_(site, [this] { MousePos_Timer(); }) {
   menuEvents_.bar = this;
   menuSite_ = site.CreateChildSite("vornPUMenu1", 0);
@@ -134,7 +134,7 @@ void vornToolbar::UserControl_MouseUp(int16_t, int16_t, float, float) {
   if (ItemAt(HotItem_)) {
     if (ButtonDown_) {
       std::string key = ItemAt(HotItem_)->sKey();
-      events_.Raise<&Events::ItemClicked>(HotItem_, key);
+      RaiseEvent<&Events::ItemClicked>(HotItem_, key);
     }
     // The handler may have moved HotItem; the item it now names decides.
     const ToolbarItem* hot = ItemAt(HotItem_);
@@ -211,7 +211,7 @@ void vornToolbar::vornPUMenu1_ItemClick(int16_t& ItemIndex, std::string& ItemKey
   // An owner the host has removed meanwhile is reported with an empty key: the menu still closes.
   const ToolbarItem* owner = ItemAt(MenuOwner_);
   std::string ownerKey = owner ? owner->sKey() : std::string();
-  events_.Raise<&Events::MenuItemClicked>(MenuOwner_, ownerKey, ItemIndex, ItemKey);
+  RaiseEvent<&Events::MenuItemClicked>(MenuOwner_, ownerKey, ItemIndex, ItemKey);
 }
 
 void vornToolbar::vornPUMenu1_Closed() {

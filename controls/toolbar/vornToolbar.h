@@ -46,14 +46,12 @@ enum ItemFrame : uint8_t {
 /// Hover (HoverTracker; every move anchors): each tick repaints, and the timer stops once the cursor
 /// is 2 pixels or more from where the last move saw it. The press shows from ButtonDown, so the
 /// toolbar holds nothing.
-class vornToolbar final : public ClassOf<vornToolbar, ColouredControl<kSurfaceEnabled | kSurfaceFont>> {
+class vornToolbar final : public ClassOf<vornToolbar, ColouredControl<kSurfaceEnabled | kSurfaceFont>>,
+                          public TypedEvents<ToolbarEvents> {
  public:
   explicit vornToolbar(ControlSite& site);
   ~vornToolbar() override;
   static const ClassInfo& StaticClass();
-
-  /// Replaces the typed event sink (null restores the one that feeds the generic sinks).
-  void SetEventSink(ToolbarEvents* sink) noexcept { events_.Set(sink); }
 
   // Properties. Each let is the property table's (vornToolbarMembers.cpp): store, mark, then the
   // colours, the font's name and the menu image list go on to the inner menu and the toolbar
@@ -148,8 +146,6 @@ class vornToolbar final : public ClassOf<vornToolbar, ColouredControl<kSurfaceEn
   std::vector<Ref<Picture>> icons_;  // by image index - 1; null until drawn once
   std::string savedFontName_;        // the caption font's name while the arrow is printed
 
-  using Events = ToolbarEvents;
-  TypedEvents<Events> events_;
   MenuEvents menuEvents_;
   std::unique_ptr<ControlSite> menuSite_;
   Ref<vornPUMenu> menu_;

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <string>
+
 #include "Check.h"
 
 namespace {
@@ -19,10 +21,10 @@ std::wstring Types(ITypeLib* lib) {
     BSTR name = nullptr;
     if (FAILED(lib->GetTypeInfo(i, &ti)) || FAILED(ti->GetTypeAttr(&ta))) return L"(unreadable)";
     lib->GetDocumentation(static_cast<INT>(i), &name, nullptr, nullptr, nullptr);
-    wchar_t line[160];
-    StringFromGUID2(ta->guid, line, 40);
-    swprintf(line + wcslen(line), 100, L" %s %d %u %u %x\n", name, ta->typekind, ta->cFuncs, ta->cVars, ta->wTypeFlags);
-    out += line;
+    wchar_t guid[40];
+    StringFromGUID2(ta->guid, guid, 40);
+    out += std::wstring(guid) + L" " + name + L" " + std::to_wstring(ta->typekind) + L" " + std::to_wstring(ta->cFuncs) +
+           L" " + std::to_wstring(ta->cVars) + L" " + std::to_wstring(ta->wTypeFlags) + L"\n";
     SysFreeString(name);
     ti->ReleaseTypeAttr(ta);
     ti->Release();
@@ -36,12 +38,15 @@ int main(int argc, char** argv) {
   ITypeLib* registered = nullptr;
   for (LCID lcid : {0x0000u, 0x0407u, 0x0409u, 0x0411u, static_cast<unsigned>(LOCALE_USER_DEFAULT)}) {
     ITypeLib* lib = nullptr;
-    CHECK_HR(LoadRegTypeLib(kLibId, 1, 0, lcid, &lib), S_OK);
+    CHECK_MSG(LoadRegTypeLib(kLibId, 1, 0, lcid, &lib) == S_OK, "for locale " + std::to_string(lcid));
     if (lib && !registered) registered = lib;
     else if (lib) lib->Release();
   }
+  if (argc < 2) {  // no 32-bit DLL built
+    if (registered) registered->Release();
+    return wintest::Finish("typelib_test");
+  }
   ITypeLib* x86 = nullptr;
-  if (argc < 2) return wintest::Finish("typelib_test");
   const std::wstring path(argv[1], argv[1] + strlen(argv[1]));
   CHECK_HR(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &x86), S_OK);
   if (!registered || !x86) return wintest::Finish("typelib_test");

@@ -50,7 +50,7 @@ wine cscript //nologo "$(winepath -w "$vbs")" || fail "the script with the insta
 wine msiexec /i "$(winepath -w "$newer")" /qn || fail "msiexec /i of the newer package: status $?"
 installed 99.0.0
 wine msiexec /i "$(winepath -w "$msi")" /qn >/dev/null 2>&1 && fail "the older package installed over the newer one"
-installed 99.0.0
+[ "$(products | cut -d' ' -f1)" = 99.0.0 ] || fail "the older package changed what is installed: $(products)"
 wine msiexec /x "$(winepath -w "$newer")" /qn || fail "msiexec /x: status $?"
 for d in "Program Files" "Program Files (x86)"; do
   [ -e "$drive/$d/vornButton2" ] && fail "$d\\vornButton2 is still there"

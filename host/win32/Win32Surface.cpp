@@ -34,9 +34,7 @@ PointerRouter& Router() {
 }  // namespace
 
 Win32Surface::Win32Surface(Kind kind, Win32Site& site, Win32Surface* parent, RectL r, Ref<Font> font, Color backColor)
-    : WindowSurface(Win32Platform::Instance(), parent, r, kind == Kind::Control, std::move(font)),
-      kind_(kind),
-      site_(site) {
+    : WindowSurface(Win32Platform::Instance(), parent, r, kind == Kind::Control, std::move(font)), site_(site) {
   SetBackColor(backColor);
   const WindowHandle parentWindow = parent ? parent->hwnd_ : site.ParkingWindow();
   hwnd_ = win32::CreateHostWindow(kind == Kind::Control ? win32::WindowKind::Control : win32::WindowKind::Picture,

@@ -52,7 +52,6 @@ class Win32Surface final : public WindowSurface, private win32::WindowClient {
   template <class F>
   void Deliver(F&& f);
 
-  Kind kind_;
   Win32Site& site_;
   std::vector<Win32Surface*> children_;
   WindowHandle hwnd_ = 0;

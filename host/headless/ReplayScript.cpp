@@ -6,8 +6,8 @@
 
 #include "foundation/CodePage1252.h"
 #include "foundation/Dispatch.h"
+#include "foundation/Limits.h"
 #include "foundation/RuntimeError.h"
-#include "host/Limits.h"
 #include "host/headless/SnapshotRows.h"
 #include "host/headless/TextNesting.h"
 #include "host/headless/ValueText.h"

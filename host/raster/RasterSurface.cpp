@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "foundation/Limits.h"
 #include "foundation/RuntimeError.h"
-#include "host/Limits.h"
 #include "host/text/TextEngine.h"
 
 #ifdef __SSE2__

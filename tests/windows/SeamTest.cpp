@@ -10,8 +10,8 @@
 #include "controls/button/ButtonEvents.h"
 #include "controls/range/SliderEvents.h"
 #include "controls/toolbar/ToolbarEvents.h"
-#include "library/ComObjects.h"
 #include "library/LibraryIds.h"
+#include "library/com/ComObjects.h"
 
 namespace {
 

@@ -10,8 +10,6 @@ ButtonBase::ButtonBase(ControlSite& site)
       TypedEvents(connections_),
       hover_(site, [this] { MousePos_Timer(); }) {}
 
-ButtonBase::~ButtonBase() = default;
-
 void ButtonBase::UserControl_Initialize() {
   State_ = bsNormal;
   FocusFlag_ = 0;

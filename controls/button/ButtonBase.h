@@ -35,7 +35,6 @@ class ButtonBase : public ColouredControl<kSurfaceEnabled | kSurfaceFont>,
                    public TypedEvents<ButtonEvents> {
  public:
   explicit ButtonBase(ControlSite& site);
-  ~ButtonBase() override;
 
   // Properties shared by both buttons; each let is the property table's (ButtonMembers.h).
   Color get_TabSelectColor() const { return TabSelectColor_; }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <string_view>
 
 #include "foundation/Axes.h"
 #include "foundation/Gradient.h"
@@ -13,16 +15,36 @@ namespace {
 
 // One step of the knob, in horizontal coordinates: a along the slider (relative to K), c across.
 //   Line      (K + a1, c1) - (K + a2, c2), end point excluded
-//   Pixel     (K + a1, c1)
 //   Gradient  origin (K + a1, c1), size a2 x c2 along x across, from entry to entry2
+//   Pixels    the picture in pixels, its first row at (K + a1, c1): a row per c, a character per a,
+//             the scheme entry in hexadecimal ('.' leaves the pixel)
 // A vertical slider exchanges the two axes, sizes included; gradient modes stay as they are.
 struct KnobStep {
-  enum Kind : uint8_t { Line, Pixel, Gradient } kind;
-  int8_t a1, c1, a2, c2;
-  uint8_t entry;
+  enum Kind : uint8_t { Line, Gradient, Pixels } kind;
+  int8_t a1, c1, a2 = 0, c2 = 0;
+  uint8_t entry = 0;
   uint8_t entry2 = 0;
   int16_t mode = 0;
+  std::span<const std::string_view> pixels{};
 };
+
+// The shading of the point and its flanks, then the tip over the shine.
+constexpr std::string_view kPointShade[] = {
+    "...634.",  // c 14, a 4 .. 10
+    "...6477",  // c 15
+    "226377.",  // c 16
+    "26344..",  // c 17
+    ".347...",  // c 18
+    "..4....",  // c 19
+};
+constexpr std::string_view kTip[] = {
+    ".6.",  // c 17, a 3 .. 5
+    "43.",  // c 18
+    ".43",  // c 19
+    "..4",  // c 20
+};
+
+constexpr int HexDigit(char e) { return e <= '9' ? e - '0' : e - 'A' + 10; }
 
 constexpr KnobStep kSteps[] = {
     {KnobStep::Line, 10, 4, 10, 15, 7},  // right side
@@ -34,36 +56,10 @@ constexpr KnobStep kSteps[] = {
     {KnobStep::Line, 8, 7, 8, 14, 3},
     {KnobStep::Line, 0, 15, 3, 18, 3},  // left flank of the point
     {KnobStep::Line, 3, 15, 7, 15, 2},
-    {KnobStep::Pixel, 4, 16, 0, 0, 2},
-    {KnobStep::Pixel, 5, 16, 0, 0, 2},
-    {KnobStep::Pixel, 4, 17, 0, 0, 2},
-    {KnobStep::Pixel, 10, 15, 0, 0, 7},
-    {KnobStep::Pixel, 9, 16, 0, 0, 7},
-    {KnobStep::Pixel, 8, 14, 0, 0, 3},
-    {KnobStep::Pixel, 7, 14, 0, 0, 6},
-    {KnobStep::Pixel, 7, 15, 0, 0, 6},
-    {KnobStep::Pixel, 7, 16, 0, 0, 3},
-    {KnobStep::Pixel, 6, 16, 0, 0, 6},
-    {KnobStep::Pixel, 6, 17, 0, 0, 3},
-    {KnobStep::Pixel, 5, 17, 0, 0, 6},
-    {KnobStep::Pixel, 5, 18, 0, 0, 3},
-    {KnobStep::Pixel, 9, 14, 0, 0, 4},  // right flank of the point
-    {KnobStep::Pixel, 8, 15, 0, 0, 4},
-    {KnobStep::Pixel, 7, 17, 0, 0, 4},
-    {KnobStep::Pixel, 6, 18, 0, 0, 4},
-    {KnobStep::Pixel, 8, 17, 0, 0, 4},
-    {KnobStep::Pixel, 6, 19, 0, 0, 4},
-    {KnobStep::Pixel, 9, 15, 0, 0, 7},
-    {KnobStep::Pixel, 8, 16, 0, 0, 7},
-    {KnobStep::Pixel, 7, 18, 0, 0, 7},
+    {KnobStep::Pixels, 4, 14, 0, 0, 0, 0, 0, kPointShade},
     {KnobStep::Line, 1, 14, 4, 17, 5},  // shine along the left flank
     {KnobStep::Line, 1, 15, 4, 18, 5},
-    {KnobStep::Pixel, 3, 18, 0, 0, 4},  // the point
-    {KnobStep::Pixel, 4, 19, 0, 0, 4},
-    {KnobStep::Pixel, 5, 20, 0, 0, 4},
-    {KnobStep::Pixel, 4, 18, 0, 0, 3},
-    {KnobStep::Pixel, 5, 19, 0, 0, 3},
-    {KnobStep::Pixel, 4, 17, 0, 0, 6},
+    {KnobStep::Pixels, 3, 17, 0, 0, 0, 0, 0, kTip},
 };
 
 // The knob with its body starting at K along and its across positions from C0: key holds the
@@ -78,10 +74,17 @@ void PaintKnob(Surface& surface, int32_t x, int32_t y, std::span<const uint32_t>
     const int32_t c1 = C0 + s.c1;
     switch (s.kind) {
       case KnobStep::Line: ax.Line(surface, a1, c1, K + s.a2, C0 + s.c2, c); break;
-      case KnobStep::Pixel: surface.PSet(ax.X(a1, c1), ax.Y(a1, c1), c); break;
       case KnobStep::Gradient:
         GradientRect(surface.hDC(), ax.X(a1, c1), ax.Y(a1, c1), ax.X(s.a2, s.c2), ax.Y(s.a2, s.c2),
                      ColorToVertex(c), ColorToVertex(key[s.entry2]), s.mode);
+        break;
+      case KnobStep::Pixels:
+        for (int32_t row = 0; row < static_cast<int32_t>(s.pixels.size()); ++row) {
+          for (int32_t col = 0; col < static_cast<int32_t>(s.pixels[row].size()); ++col) {
+            const char e = s.pixels[row][col];
+            if (e != '.') surface.PSet(ax.X(a1 + col, c1 + row), ax.Y(a1 + col, c1 + row), key[HexDigit(e)]);
+          }
+        }
         break;
     }
   }

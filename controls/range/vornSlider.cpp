@@ -13,8 +13,6 @@ constexpr Color kWhite = 0xFFFFFF;
 vornSlider::vornSlider(ControlSite& site)
     : ClassOf(site, RangeModel::KeepsValue, rlResting), TypedEvents(connections_) {}
 
-vornSlider::~vornSlider() = default;
-
 SliderScale vornSlider::Scale() const {
   const Surface& s = UserControl();
   return {range_.Min, range_.Max, Orientation_ == pbVertical ? s.ScaleHeight() : s.ScaleWidth()};

@@ -31,7 +31,6 @@ class vornSlider final : public ClassOf<vornSlider, RangeControl<kSurfaceEnabled
                          public TypedEvents<SliderEvents> {
  public:
   explicit vornSlider(ControlSite& site);
-  ~vornSlider() override;
   static const ClassInfo& StaticClass();
 
   // Properties; the lets of all but the range are the property table's (vornSliderMembers.cpp),

@@ -174,10 +174,11 @@ class TypedEvents {
   template <auto Member, class... A>
   void RaiseEvent(A&... args) {
     static_assert(std::is_same_v<decltype(Member), void (Sink::*)(A&...)>, "the arguments must be the member's");
+    constexpr DispId id = EventId<Member>();
     if (sink_) {
       (sink_->*Member)(args...);
     } else {
-      cp_.Fire(EventId<Member>(), args...);
+      cp_.Fire(id, args...);
     }
   }
 

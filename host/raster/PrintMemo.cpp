@@ -55,6 +55,15 @@ void PasteArea(PixelBuffer& pixels, const RectL& area, const std::vector<uint32_
 }
 }  // namespace
 
+// Inline: every print that is not pasted ends here.
+inline void PrintMemo::Draw(PixelBuffer& pixels, const TextPrint& p) {
+  if (p.offsets.empty()) {
+    p.face.Draw(pixels, p.x, p.y, p.text, p.fore);
+  } else {
+    DrawHalo(pixels, p);
+  }
+}
+
 // Inline: a repaint prints several texts, and each looks for its memo first.
 inline RecentPrint* PrintMemo::Find(const TextPrint& p, const RectL& clip) noexcept {
   // Repaints print the same texts in the same order: the search starts after the last one found.
@@ -164,14 +173,6 @@ RectL PrintMemo::AreaOf(const TextPrint& p, const RectL& clip) {
   return Intersect(RectL{AddCoord(int64_t{ink.left} + p.x, minX), AddCoord(int64_t{ink.top} + p.y, minY),
                          AddCoord(int64_t{ink.right} + p.x, maxX), AddCoord(int64_t{ink.bottom} + p.y, maxY)},
                    clip);
-}
-
-void PrintMemo::Draw(PixelBuffer& pixels, const TextPrint& p) {
-  if (p.offsets.empty()) {
-    p.face.Draw(pixels, p.x, p.y, p.text, p.fore);
-  } else {
-    DrawHalo(pixels, p);
-  }
 }
 
 void PrintMemo::DrawHalo(PixelBuffer& pixels, const TextPrint& p) {

@@ -53,7 +53,8 @@ endif()
 # installed but the few that only the library's own sources include; the consumer test compiles
 # every installed header against the installed tree alone. The Windows DLL's own sources
 # (library/win32) are no part of a Linux install.
-set(vorn_public_dirs foundation controls library host/text host/raster host/headless host/form)
+set(vorn_public_dirs foundation controls library host/pixels host/text host/raster host/window host/headless
+    host/form)
 if(TARGET vorndesktop)
   list(APPEND vorn_public_dirs host/desktop)
 endif()

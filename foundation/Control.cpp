@@ -31,8 +31,15 @@ void Control::UserControl_WriteProperties(PropertyBag& bag) {
   if (table->stored) table->stored(*this);
 }
 
-void StartControl(Control& control, PropertyBag* bag) {
+void InitializeControl(Control& control) {
+  if (control.opening_ != Control::Opening::Made) return;
+  control.opening_ = Control::Opening::Initialized;  // once, even when it fails
   control.UserControl_Initialize();
+}
+
+void StartControl(Control& control, PropertyBag* bag) {
+  InitializeControl(control);
+  control.opening_ = Control::Opening::Started;
   if (bag) {
     control.UserControl_ReadProperties(*bag);
   } else {

@@ -58,6 +58,8 @@ class Control : public Object {
   /// Hands the control the site it was made on, for hosts that make a site per control and let the
   /// control's last reference end both; the site outlives every step of the control's destruction.
   void AdoptSite(std::unique_ptr<ControlSite> site) noexcept { ownedSite_ = std::move(site); }
+  /// StartControl has run: the control has its properties and its size.
+  bool Started() const noexcept { return opening_ == Opening::Started; }
 
  protected:
   /// The C++ setters of the properties the table stores: the row is the one of the field, or the
@@ -73,14 +75,23 @@ class Control : public Object {
 
  private:
   const PropertyRow& FieldRow(const void* field) const;
+  friend void InitializeControl(Control& control);
+  friend void StartControl(Control& control, PropertyBag* bag);
 
   std::unique_ptr<ControlSite> ownedSite_;  // first of the fields, so it goes last
   ControlSite& site_;
   Surface& surface_;
+  enum class Opening : uint8_t { Made, Initialized, Started };
+  Opening opening_ = Opening::Made;
 };
 
-/// Runs the host's opening sequence on a control: Initialize, then InitProperties (bag == nullptr)
-/// or ReadProperties, then Resize.
+/// The host's opening sequence, which every host runs through these two so that no path skips or
+/// repeats a step. InitializeControl runs UserControl_Initialize, once: a host that lets members be
+/// used before the properties come (IVornControl::SetSite) runs it as soon as the control is on its
+/// site. StartControl runs it unless that happened, then InitProperties (bag null: a new instance)
+/// or ReadProperties (a stored one), then Resize. UserControl_Show follows when the control's
+/// container shows it.
+void InitializeControl(Control& control);
 void StartControl(Control& control, PropertyBag* bag);
 
 }  // namespace vorn

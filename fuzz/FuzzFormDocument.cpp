@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "host/files/UserFile.h"
+#include "foundation/files/UserFile.h"
 
 using namespace vorn;
 

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <strings.h>
 
-#include "host/Limits.h"
-#include "host/files/UserFile.h"
+#include "foundation/Limits.h"
+#include "foundation/files/UserFile.h"
 
 namespace vorn {
 

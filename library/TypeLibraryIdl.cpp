@@ -139,7 +139,7 @@ std::string TypeLibraryIdl() {
          "[object, uuid(BEF6E003-A874-101A-8BBA-00AA00300CAB), dual, oleautomation]\n"
          "interface IFontDisp : IDispatch {}\n\n";
   out << "[uuid(" << GuidToString(*lib.libid).substr(1, 36) << "), version(" << lib.majorVersion << "."
-      << lib.minorVersion << "), lcid(" << Hex(static_cast<int32_t>(lib.lcid)) << "), helpstring("
+      << lib.minorVersion << "), lcid(" << Hex(static_cast<int32_t>(kWindowsTypeLibraryLcid)) << "), helpstring("
       << IdlString(lib.helpString) << ")]\nlibrary " << lib.name << "\n{\n    importlib(\"stdole2.tlb\");\n\n";
   for (const LibraryEnum& e : lib.enums) {
     out << "    typedef enum " << e.name << "\n    {\n";

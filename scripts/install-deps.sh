@@ -8,8 +8,9 @@ if [ "${1:-}" = "--fuzz" ]; then fuzz=1; shift; fi
 packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
           libpng-dev libunistring-dev nlohmann-json3-dev libsdl2-dev libx11-dev libxi-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xdotool
-          # the Windows DLL (scripts/build-windows.sh) and its tests under Wine
-          g++-mingw-w64-x86-64 wine wine64 wine64-tools
+          # the Windows DLLs (scripts/build-windows.sh), their tests under Wine, and their installer
+          # (scripts/package-windows.sh)
+          g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine64-tools msitools wixl
           "$@")
 # scripts/fuzz.sh needs clang 14 with its sanitizer and libFuzzer runtimes too.
 [ "$fuzz" = 1 ] && packages+=(clang-14 libclang-rt-14-dev)

@@ -13,8 +13,8 @@
 #include "foundation/Dispatch.h"
 #include "host/headless/HeadlessSite.h"
 #include "host/raster/Png.h"
-#include "library/ComObjects.h"
 #include "library/TypeLibrary.h"
+#include "library/com/ComObjects.h"
 #include "library/vornbutton2.h"
 
 using namespace vorn;

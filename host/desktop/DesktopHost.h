@@ -89,6 +89,12 @@ class DesktopHost final : public HeadlessHost {
   DesktopHost(int32_t widthPx, int32_t heightPx);
   static uint64_t NowMs();
   bool PollAll();
+  void Refresh();
+  void SyncWindows();
+  void PresentInProgramsWindow(HeadlessSurface& form, Shown& s);
+  Shown* ShownById(uint32_t windowId, WindowHandle* handle = nullptr);
+
+  // SDL events into the window model (DesktopInput.cpp).
   void Handle(const SDL_Event& e);
   void HandleWindowEvent(const SDL_WindowEvent& e);
   void HandleKey(const SDL_KeyboardEvent& e);
@@ -96,12 +102,8 @@ class DesktopHost final : public HeadlessHost {
   void PointerTo(uint32_t windowId, int32_t x, int32_t y);
   void ReleaseStaleModifiers();
   void MoveFocus(bool backward);
-  void Refresh();
-  void SyncWindows();
-  void PresentInProgramsWindow(HeadlessSurface& form, Shown& s);
   bool Claims(const SDL_Event& e);
   bool OverControl(uint32_t windowId, int32_t x, int32_t y);
-  Shown* ShownById(uint32_t windowId, WindowHandle* handle = nullptr);
 
   std::unique_ptr<XErrorFilter> errorFilter_;  // from before SDL_Init until after SDL_Quit
   RealTimeClock time_;

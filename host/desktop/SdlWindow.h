@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "host/desktop/WindowPlan.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 struct SDL_Window;
 

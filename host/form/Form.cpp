@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "host/files/UserFile.h"
+#include "foundation/files/UserFile.h"
 #include "host/form/JsonPropertyBag.h"
 #include "host/headless/ValueText.h"
 #include "host/raster/Png.h"
-#include "library/ComObjects.h"
 #include "library/TypeLibrary.h"
+#include "library/com/ComObjects.h"
 
 namespace vorn {
 

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
-#include "host/Limits.h"
-#include "host/files/UserFile.h"
+#include "foundation/Limits.h"
+#include "foundation/files/UserFile.h"
 #include "host/headless/TextNesting.h"
 
 namespace vorn {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "foundation/Limits.h"
 #include "foundation/RuntimeError.h"
-#include "host/Limits.h"
 
 namespace vorn {
 
@@ -11,14 +11,14 @@ HeadlessHost::HeadlessHost(int32_t widthPx, int32_t heightPx) : widthPx_(widthPx
 
 HeadlessHost::~HeadlessHost() {
   // Windows outliving the host must not call back into it.
-  for (auto& [handle, w] : windows_) w->parent_ = nullptr;
+  for (auto& [handle, w] : windows_) w->SetParentWindow(nullptr);
 }
 
 void HeadlessHost::Register(HeadlessSurface* w) {
   w->handle_ = nextHandle_++;
   windows_[w->handle_] = w;
-  if (w->parent_) {
-    w->parent_->children_.push_back(w);
+  if (w->Parent()) {
+    w->Parent()->children_.push_back(w);
   } else {
     topLevels_.push_back(w);
   }
@@ -26,14 +26,13 @@ void HeadlessHost::Register(HeadlessSurface* w) {
 
 void HeadlessHost::Unregister(HeadlessSurface* w) {
   windows_.erase(w->handle_);
-  if (w->parent_) {
-    std::erase(w->parent_->children_, w);
+  if (w->Parent()) {
+    std::erase(w->Parent()->children_, w);
   } else {
     std::erase(topLevels_, w);
   }
-  for (HeadlessSurface* c : w->children_) c->parent_ = nullptr;
-  if (capture_ == w) capture_ = nullptr;
-  if (pressedOn_ == w) pressedOn_ = nullptr;
+  for (HeadlessSurface* c : w->children_) c->SetParentWindow(nullptr);
+  router_.Forget(w);
   if (focus_ == w) focus_ = nullptr;
 }
 
@@ -54,8 +53,8 @@ std::vector<HeadlessSurface*> HeadlessHost::ZOrder() const {
 }
 
 void HeadlessHost::BringToTop(HeadlessSurface* w) {
-  if (w->parent_) {
-    auto& siblings = w->parent_->children_;
+  if (w->Parent()) {
+    auto& siblings = w->Parent()->children_;
     std::erase(siblings, w);
     siblings.push_back(w);
   } else {
@@ -64,28 +63,21 @@ void HeadlessHost::BringToTop(HeadlessSurface* w) {
   }
 }
 
-bool HeadlessHost::Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w) {
-  for (; w; w = w->parent_) {
-    if (w == ancestor) return true;
-  }
-  return false;
-}
-
 void HeadlessHost::VisibilityChanged(HeadlessSurface* w) {
-  if (w->visible_ && w->enabled_) {
-    if (!w->parent_) BringToTop(w);
+  if (w->Visible() && w->Enabled()) {
+    if (!w->Parent()) BringToTop(w);
     return;
   }
   // A hidden window gives up the capture and the focus it (or a child) holds. A disabled one gives
   // up the capture only: it keeps the focus but gets no keys until it is enabled again.
-  if (capture_ && Contains(w, capture_)) capture_ = nullptr;
-  if (!w->visible_ && focus_ && Contains(w, focus_)) SetFocus(nullptr);
+  router_.Withdraw(*w);
+  if (!w->Visible() && w->Holds(focus_)) SetFocus(nullptr);
 }
 
 HeadlessSurface* HeadlessHost::HitChild(HeadlessSurface* w, PointL p) const {
   for (auto it = w->children_.rbegin(); it != w->children_.rend(); ++it) {
     HeadlessSurface* c = *it;
-    if (!c->visible_) continue;
+    if (!c->Visible()) continue;
     const RectL r = c->ScreenRect();
     if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) return HitChild(c, p);
   }
@@ -96,7 +88,7 @@ HeadlessSurface* HeadlessHost::WindowAt(PointL p) const {
   const std::vector<HeadlessSurface*> order = ZOrder();
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     HeadlessSurface* w = *it;
-    if (!w->visible_) continue;
+    if (!w->Visible()) continue;
     const RectL r = w->ScreenRect();
     if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) return HitChild(w, p);
   }
@@ -115,7 +107,7 @@ void HeadlessHost::Note(const std::string& line) const {
 
 void HeadlessHost::MoveMouse(PointL screen) {
   pointer_ = screen;
-  HeadlessSurface* target = capture_ ? capture_ : WindowAt(screen);
+  HeadlessSurface* target = Target();
   if (!target || !target->Reachable()) return;
   const RectL r = target->ScreenRect();
   const float x = static_cast<float>(int64_t{screen.x} - r.left);
@@ -126,41 +118,44 @@ void HeadlessHost::MoveMouse(PointL screen) {
 void HeadlessHost::PressButton(int16_t button) {
   if (buttons_ & button) return;
   buttons_ |= button;
-  HeadlessSurface* target = capture_ ? capture_ : WindowAt(pointer_);
-  if (!target || !target->Reachable()) return;
-  if (!capture_) capture_ = target;
-  if (button == kLeftButton) pressedOn_ = target;
-  if (target->kind_ != WindowKind::Form) {
-    SetFocus(target);
-  } else if (focus_) {
-    // A press on a form's background takes the focus away from another top-level window.
-    const HeadlessSurface* a = focus_;
-    while (a->parent_) a = a->parent_;
-    const HeadlessSurface* b = target;
-    while (b->parent_) b = b->parent_;
-    if (a != b) SetFocus(nullptr);
-  }
-  if (!target->Showing()) return;  // focus change hid it
-  const RectL r = target->ScreenRect();
-  const float x = static_cast<float>(int64_t{pointer_.x} - r.left);
-  const float y = static_cast<float>(int64_t{pointer_.y} - r.top);
-  Deliver(target, [&](SurfaceEvents& h) { h.MouseDown(button, shift_, x, y); });
+  router_.Press(button, Target(), [&](WindowSurface& w, PointerRouter::Event e) { DeliverButton(w, e, button); });
 }
 
 void HeadlessHost::ReleaseButton(int16_t button) {
   if (!(buttons_ & button)) return;
   buttons_ &= static_cast<int16_t>(~button);
-  HeadlessSurface* target = capture_ ? capture_ : WindowAt(pointer_);
-  if (buttons_ == 0) capture_ = nullptr;
-  HeadlessSurface* pressed = button == kLeftButton ? pressedOn_ : nullptr;
-  if (button == kLeftButton) pressedOn_ = nullptr;
-  if (!target || !target->Reachable()) return;
+  router_.Release(button, buttons_, Target(),
+                  [&](WindowSurface& w, PointerRouter::Event e) { DeliverButton(w, e, button); });
+}
+
+// The pointer in the window's pixels, where it is when the event goes out.
+void HeadlessHost::DeliverButton(WindowSurface& w, PointerRouter::Event e, int16_t button) {
+  auto* target = static_cast<HeadlessSurface*>(&w);
+  if (e == PointerRouter::Event::Click) {
+    Deliver(target, [](SurfaceEvents& h) { h.Click(); });
+    return;
+  }
   const RectL r = target->ScreenRect();
   const float x = static_cast<float>(int64_t{pointer_.x} - r.left);
   const float y = static_cast<float>(int64_t{pointer_.y} - r.top);
-  Deliver(target, [&](SurfaceEvents& h) { h.MouseUp(button, shift_, x, y); });
-  if (pressed && pressed == target && WindowAt(pointer_) == target && target->Showing()) {
-    Deliver(target, [](SurfaceEvents& h) { h.Click(); });
+  if (e == PointerRouter::Event::Down) {
+    Deliver(target, [&](SurfaceEvents& h) { h.MouseDown(button, shift_, x, y); });
+  } else {
+    Deliver(target, [&](SurfaceEvents& h) { h.MouseUp(button, shift_, x, y); });
+  }
+}
+
+void HeadlessHost::FocusOnPress(WindowSurface& w) {
+  auto* target = static_cast<HeadlessSurface*>(&w);
+  if (target->kind_ != WindowKind::Form) {
+    SetFocus(target);
+  } else if (focus_) {
+    // A press on a form's background takes the focus away from another top-level window.
+    const HeadlessSurface* a = focus_;
+    while (a->Parent()) a = a->Parent();
+    const HeadlessSurface* b = target;
+    while (b->Parent()) b = b->Parent();
+    if (a != b) SetFocus(nullptr);
   }
 }
 
@@ -304,7 +299,7 @@ bool HeadlessHost::SetWindowPos(WindowHandle window, WindowHandle insertAfter, i
   HeadlessSurface* w = Find(window);
   if (!w) return false;
   if (!(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)) {
-    w->MovePx((flags & SWP_NOMOVE) ? w->leftPx_ : x, (flags & SWP_NOMOVE) ? w->topPx_ : y,
+    w->MovePx((flags & SWP_NOMOVE) ? w->LeftPx() : x, (flags & SWP_NOMOVE) ? w->TopPx() : y,
               (flags & SWP_NOSIZE) ? w->Pixels().Width() : cx, (flags & SWP_NOSIZE) ? w->Pixels().Height() : cy);
   }
   if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOPMOST) {
@@ -341,8 +336,8 @@ WindowHandle HeadlessHost::SetParent(WindowHandle child, WindowHandle parent) {
   HeadlessSurface* c = Find(child);
   if (!c) return 0;
   HeadlessSurface* p = parent ? Find(parent) : nullptr;
-  if ((parent && !p) || Contains(c, p)) return 0;  // a window cannot go inside itself
-  HeadlessSurface* old = c->parent_;
+  if ((parent && !p) || c->Holds(p)) return 0;  // a window cannot go inside itself
+  HeadlessSurface* old = c->Parent();
   if (old == p) return old ? old->handle_ : 0;
   // The window keeps its place on the screen.
   const RectL screen = c->ScreenRect();
@@ -351,16 +346,14 @@ WindowHandle HeadlessHost::SetParent(WindowHandle child, WindowHandle parent) {
   } else {
     std::erase(topLevels_, c);
   }
-  c->parent_ = p;
+  c->SetParentWindow(p);
   if (p) {
     p->children_.push_back(c);
     const RectL pr = p->ScreenRect();
-    c->leftPx_ = AddCoord(screen.left, -int64_t{pr.left});
-    c->topPx_ = AddCoord(screen.top, -int64_t{pr.top});
+    c->SetPositionPx(AddCoord(screen.left, -int64_t{pr.left}), AddCoord(screen.top, -int64_t{pr.top}));
   } else {
     topLevels_.push_back(c);
-    c->leftPx_ = screen.left;
-    c->topPx_ = screen.top;
+    c->SetPositionPx(screen.left, screen.top);
   }
   return old ? old->handle_ : 0;
 }
@@ -396,7 +389,7 @@ void HeadlessHost::CompositeTree(const HeadlessSurface& w, PixelBuffer& target, 
                     std::min(clip.bottom, AddCoord(oy, w.Pixels().Height()))};
   if (inner.left >= inner.right || inner.top >= inner.bottom) return;  // nothing of the children shows
   for (const HeadlessSurface* c : w.children_) {
-    if (c->visible_) CompositeTree(*c, target, AddCoord(ox, c->leftPx_), AddCoord(oy, c->topPx_), inner);
+    if (c->Visible()) CompositeTree(*c, target, AddCoord(ox, c->LeftPx()), AddCoord(oy, c->TopPx()), inner);
   }
 }
 
@@ -404,7 +397,7 @@ PixelBuffer HeadlessHost::Snapshot(const RectL& area) const {
   PixelBuffer out(std::max(0, AddCoord(area.right, -int64_t{area.left})),
                   std::max(0, AddCoord(area.bottom, -int64_t{area.top})), kDesktopColor);
   for (const HeadlessSurface* w : ZOrder()) {
-    if (!w->visible_) continue;
+    if (!w->Visible()) continue;
     const RectL r = w->ScreenRect();
     const int32_t ox = AddCoord(r.left, -int64_t{area.left});
     const int32_t oy = AddCoord(r.top, -int64_t{area.top});

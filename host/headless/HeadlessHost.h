@@ -10,19 +10,17 @@
 #include "foundation/Platform.h"
 #include "host/headless/HeadlessSurface.h"
 #include "host/headless/VirtualClock.h"
+#include "host/window/PointerRouter.h"
 
 namespace vorn {
 
 /// The deterministic virtual screen: windows with z-order, visibility and opacity; a pointer and
-/// mouse buttons with capture while a button is held; keyboard focus; Click after a left press and
-/// release on the same window; a virtual clock; DoEvents fed from a queue of pending input.
+/// mouse buttons with capture while a button is held (the rule of host/window/PointerRouter.h);
+/// keyboard focus; a virtual clock; DoEvents fed from a queue of pending input.
 ///
-/// Input routing:
-///   press    window under the pointer gets capture and focus, then MouseDown
-///   move     the captured window (also outside it), else the window under the pointer
-///   release  MouseUp to the captured window; Click if it was a left press and the pointer is
-///            still over the same window; capture ends when no button is held
-class HeadlessHost : public ScreenInfo, public Platform {
+/// A press on a control takes the focus; one on a form's background takes it from another
+/// top-level window's control.
+class HeadlessHost : public ScreenInfo, public Platform, private PointerRouter::Seat {
  public:
   explicit HeadlessHost(int32_t widthPx = 1024, int32_t heightPx = 768);
   ~HeadlessHost() override;
@@ -68,7 +66,7 @@ class HeadlessHost : public ScreenInfo, public Platform {
   HeadlessSurface* Focus() const noexcept { return focus_; }
   /// Where the host last moved the pointer (GetCursorPos may read another source).
   PointL Pointer() const noexcept { return pointer_; }
-  HeadlessSurface* Capture() const noexcept { return capture_; }
+  HeadlessSurface* Capture() const noexcept { return static_cast<HeadlessSurface*>(router_.Capture()); }
   int16_t Buttons() const noexcept { return buttons_; }
   int16_t ShiftState() const noexcept { return shift_; }
 
@@ -124,9 +122,9 @@ class HeadlessHost : public ScreenInfo, public Platform {
   /// Runs f on a window's input handler, reporting a run-time error raised by it.
   template <class F>
   void Deliver(HeadlessSurface* w, F&& f) {
-    if (!w || !w->handler_) return;
+    if (!w || !w->Handler()) return;
     try {
-      f(*w->handler_);
+      f(*w->Handler());
     } catch (const std::exception& e) {
       ReportHandlerError(w, e);
     }
@@ -146,7 +144,14 @@ class HeadlessHost : public ScreenInfo, public Platform {
   HeadlessSurface* HitChild(HeadlessSurface* w, PointL screen) const;
   /// CompositeTree inside clip (pixels of target).
   static void CompositeTree(const HeadlessSurface& w, PixelBuffer& target, int32_t x, int32_t y, RectL clip);
-  static bool Contains(const HeadlessSurface* ancestor, const HeadlessSurface* w);
+  /// Where pointer input goes now: the capture, else the window under the pointer.
+  HeadlessSurface* Target() const {
+    return static_cast<HeadlessSurface*>(router_.Target([this] { return WindowAt(pointer_); }));
+  }
+  void DeliverButton(WindowSurface& w, PointerRouter::Event e, int16_t button);
+  // PointerRouter::Seat
+  void FocusOnPress(WindowSurface& w) override;
+  bool PointerOver(const WindowSurface* w) override { return WindowAt(pointer_) == w; }
   void ApplyShift(int16_t keyCode, bool down);
   void ReleaseHeldButtons();
   static constexpr int kIdleSpinLimit = 1000;
@@ -160,8 +165,7 @@ class HeadlessHost : public ScreenInfo, public Platform {
   PointL pointer_{};
   int16_t buttons_ = 0;
   int16_t shift_ = 0;
-  HeadlessSurface* capture_ = nullptr;
-  HeadlessSurface* pressedOn_ = nullptr;  // where the left button went down
+  PointerRouter router_{*this};
   HeadlessSurface* focus_ = nullptr;
   VirtualClock clock_;
   std::function<bool()> pending_;

@@ -1,7 +1,7 @@
 // Running a replay script against a form in the headless host.
 #include "foundation/Dispatch.h"
+#include "foundation/Limits.h"
 #include "foundation/RuntimeError.h"
-#include "host/Limits.h"
 #include "host/headless/ReplayScript.h"
 #include "host/headless/SnapshotRows.h"
 #include "host/headless/ValueText.h"

@@ -6,7 +6,7 @@
 #include <charconv>
 
 #include "foundation/CodePage1252.h"
-#include "host/Limits.h"
+#include "foundation/Limits.h"
 #include "host/headless/TextNesting.h"
 #include "host/text/FontFace.h"
 

@@ -6,7 +6,7 @@
 
 #include "foundation/Color.h"
 #include "foundation/Geometry.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 #include "host/text/FontFace.h"
 
 namespace vorn {

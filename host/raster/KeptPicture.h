@@ -5,7 +5,7 @@
 
 #include "foundation/Geometry.h"
 #include "foundation/Surface.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 namespace vorn {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "foundation/Geometry.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 namespace vorn {
 

@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "host/Limits.h"
-#include "host/files/UserFile.h"
+#include "foundation/Limits.h"
+#include "foundation/files/UserFile.h"
 
 namespace vorn {
 

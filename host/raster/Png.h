@@ -3,7 +3,7 @@
 
 #include "foundation/Object.h"
 #include "foundation/Picture.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 namespace vorn {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "foundation/Geometry.h"
+#include "host/pixels/PixelBuffer.h"
 #include "host/raster/HaloPlan.h"
 #include "host/raster/LazyClear.h"
-#include "host/raster/PixelBuffer.h"
 #include "host/text/FontFace.h"
 
 namespace vorn {

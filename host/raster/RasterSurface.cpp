@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "foundation/Limits.h"
 #include "foundation/RuntimeError.h"
-#include "host/Limits.h"
 #include "host/text/TextEngine.h"
 
 #ifdef __SSE2__

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "foundation/Surface.h"
+#include "host/pixels/PixelBuffer.h"
 #include "host/raster/KeptPicture.h"
 #include "host/raster/LazyClear.h"
-#include "host/raster/PixelBuffer.h"
 #include "host/raster/PrintMemo.h"
 #include "host/text/FontFace.h"
 
@@ -32,7 +32,7 @@ class RasterSurface : public Surface, public DeviceContext {
   }
   /// Changes the pixel size; the picture is cleared to the back colour.
   void ResizePixels(int32_t widthPx, int32_t heightPx);
-  /// Raises error 7 for a window size beyond the hosts' limits (host/Limits.h). A control sizes
+  /// Raises error 7 for a window size beyond the hosts' limits (foundation/Limits.h). A control sizes
   /// its popup from its content: a menu of long captions and many rows would ask for gigabytes.
   static void CheckWindowSize(int32_t widthPx, int32_t heightPx);
 

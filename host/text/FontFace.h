@@ -9,7 +9,7 @@
 
 #include "foundation/Color.h"
 #include "foundation/Geometry.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 namespace vorn {
 

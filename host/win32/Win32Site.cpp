@@ -228,12 +228,15 @@ void Win32Site::Report(std::string_view source, const std::exception& e) const {
   win32::DebugReport(line);
 }
 
-HostedControl MakeHostedControl(const LibraryClass& cls, ContainerSide* side) {
+HostedControl MakeHostedControl(const ControlRecipe& recipe, ContainerSide* side, int32_t widthPx, int32_t heightPx) {
   const Win32Platform& screen = Win32Platform::Instance();
-  const RectL rect{0, 0, cls.extentX / screen.TwipsPerPixelX(), cls.extentY / screen.TwipsPerPixelY()};
-  auto site = std::make_unique<Win32Site>(std::string(cls.name), nullptr, side, rect);
+  if (widthPx <= 0 || heightPx <= 0) {
+    widthPx = recipe.widthTwips / screen.TwipsPerPixelX();
+    heightPx = recipe.heightTwips / screen.TwipsPerPixelY();
+  }
+  auto site = std::make_unique<Win32Site>(std::string(recipe.name), nullptr, side, RectL{0, 0, widthPx, heightPx});
   Win32Site* raw = site.get();
-  Ref<Control> control = cls.create(*raw);
+  Ref<Control> control = recipe.create(*raw);
   control->AdoptSite(std::move(site));
   return {control, raw, raw};
 }

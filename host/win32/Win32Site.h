@@ -4,8 +4,8 @@
 
 #include "foundation/ControlEventAdapter.h"
 #include "foundation/ControlSite.h"
-#include "host/win32/HostedControl.h"
 #include "host/win32/Win32Surface.h"
+#include "library/win32/ControlHost.h"
 
 namespace vorn {
 
@@ -69,5 +69,8 @@ class Win32Site final : public ControlSite, public HostedSite {
   Control* control_ = nullptr;
   bool placing_ = false;  // the container moves the window: no news for it
 };
+
+/// The font a Windows form gives its controls when its container names none.
+Ref<Font> DefaultAmbientFont();
 
 }  // namespace vorn

@@ -1,49 +1,42 @@
 #pragma once
 #include <vector>
 
-#include "host/raster/RasterSurface.h"
+#include "host/window/WindowSurface.h"
 #include "host/win32/Win32Window.h"
 
 namespace vorn {
 
 class Win32Site;
 
-/// A surface of the Windows host: the raster picture of a real window, which WM_PAINT blits. A
-/// control's surface is a child window of its container's window (or of the host's parking
-/// window until a container shows it), an inner picture a hidden child window of its control.
+/// A surface of the Windows host: the window half every host shares (WindowSurface) on a real
+/// window, whose raster picture WM_PAINT blits. A control's surface is a child window of its
+/// container's window (or of the host's parking window until a container shows it), an inner
+/// picture a hidden child window of its control.
 ///
-/// Input keeps the host rules the controls rely on (as in the headless and desktop hosts):
-///   press    the window takes the capture (unless one is held) and the focus, then MouseDown
-///   move     Windows routes it: the captured window, else the window under the pointer
-///   release  the capture ends when no button is held; MouseUp; then Click when it was the left
-///            button, pressed on this window, and the pointer is still over it
-///   Tab      moves the focus between the tab stops of the top-level window; no control sees it
-class Win32Surface final : public RasterSurface, private win32::WindowClient {
+/// Windows routes the pointer's input (to the window holding the capture, else the one under the
+/// pointer); presses and releases then keep the rule of host/window/PointerRouter.h, with the
+/// capture mirrored to the window system's. Tab moves the focus between the tab stops of the
+/// top-level window; no control sees it.
+class Win32Surface final : public WindowSurface, private win32::WindowClient {
  public:
   enum class Kind { Control, Picture };
   Win32Surface(Kind kind, Win32Site& site, Win32Surface* parent, RectL pixelRect, Ref<Font> font, Color backColor);
   ~Win32Surface() override;
 
-  int32_t Left() const override;
-  int32_t Top() const override;
-  int32_t Width() const override;
-  int32_t Height() const override;
-  void Move(int32_t left, int32_t top, int32_t width, int32_t height) override;
-  bool Visible() const override { return visible_; }
-  void SetVisible(bool visible) override;
   WindowHandle hWnd() const override { return hwnd_; }
-  bool Enabled() const override { return enabled_; }
-  void SetEnabled(bool enabled) override;
-  void SetEventHandler(SurfaceEvents* handler) override { handler_ = handler; }
-
-  /// Position (pixels of the parent's client area, or of the screen at the top level) and size.
-  void MovePx(int32_t left, int32_t top, int32_t width, int32_t height);
-  RectL PlacePx() const;
+  /// Position (pixels of the parent's client area, or of the screen at the top level) and size,
+  /// as the window system has them.
+  RectL PlacePx() const override;
   /// Draws the picture and those of the visible child windows onto target at (x, y).
   void Compose(PixelBuffer& target, int32_t x, int32_t y) const;
 
  protected:
   void Touched() override;
+  bool HasWindow() const noexcept override { return hwnd_ != 0; }
+  void Placed(RectL rect) override;
+  void Resized() override;
+  void VisibilityChanged() override;
+  void EnabledSet() override;
 
  private:
   // WindowClient
@@ -55,22 +48,14 @@ class Win32Surface final : public RasterSurface, private win32::WindowClient {
   win32::PixelsView Picture() const override;
   void Destroyed() override;
 
-  bool Reachable() const;
-  bool Showing() const;
+  Win32Surface* Parent() const noexcept { return static_cast<Win32Surface*>(ParentWindow()); }
   template <class F>
   void Deliver(F&& f);
 
-  Kind kind_;
   Win32Site& site_;
-  Win32Surface* parent_;
   std::vector<Win32Surface*> children_;
   WindowHandle hwnd_ = 0;
-  int32_t leftPx_;
-  int32_t topPx_;
-  bool visible_;
-  bool enabled_ = true;
   mutable bool paintAsked_ = false;  // an invalidation is on its way to WM_PAINT
-  SurfaceEvents* handler_ = nullptr;
 };
 
 }  // namespace vorn

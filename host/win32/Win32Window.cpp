@@ -255,20 +255,22 @@ bool UnderCursor(Hwnd window) {
   return WindowFromPoint(p) == ToHwnd(window);
 }
 
+namespace {
+// An enumeration callback, so __stdcall on 32-bit Windows: a lambda would not convert to it.
+BOOL CALLBACK CollectTabStop(HWND w, LPARAM out) {
+  if ((GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(w) && IsWindowEnabled(w)) {
+    reinterpret_cast<std::vector<HWND>*>(out)->push_back(w);
+  }
+  return TRUE;
+}
+}  // namespace
+
 bool FocusNextTabStop(Hwnd from, bool backward) {
   HWND self = ToHwnd(from);
   HWND root = GetAncestor(self, GA_ROOT);
   if (!root) return false;
   std::vector<HWND> stops;
-  EnumChildWindows(
-      root,
-      [](HWND w, LPARAM out) -> BOOL {
-        if ((GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(w) && IsWindowEnabled(w)) {
-          reinterpret_cast<std::vector<HWND>*>(out)->push_back(w);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&stops));
+  EnumChildWindows(root, &CollectTabStop, reinterpret_cast<LPARAM>(&stops));
   // In reading order: rows from the top, left to right within a row.
   auto place = [](HWND w) {
     RECT r{};

@@ -16,6 +16,12 @@ namespace vorn {
 class ControlSite;
 struct DispatchObject;
 struct ConnectionPointObject;
+/// What a platform keeps per object, defined by each platform (Windows: the control's embedding
+/// in a container; nothing on Linux).
+struct PlatformState;
+struct PlatformStateDeleter {
+  void operator()(PlatformState* state) const noexcept;  // defined with PlatformState
+};
 
 /// An interface pointer of a DispatchObject: the interface's function table, then the way back.
 struct Facet {
@@ -47,7 +53,7 @@ struct DispatchObject {
   ConnectionPointObject* point = nullptr;  // the one connection point, while anyone holds it
   std::vector<Sink> sinks;                 // the host's sinks advised on the control
   std::vector<std::unique_ptr<Facet>> facets;  // further interface pointers, made on first request
-  std::shared_ptr<void> platform;  // what the platform keeps per object (Windows: its embedding in a container)
+  std::unique_ptr<PlatformState, PlatformStateDeleter> platform;  // made by the platform on first use
 
   /// The wrapper of an object (made on first use); its reference count is raised.
   static IDispatch* Wrap(const Ref<Object>& object);

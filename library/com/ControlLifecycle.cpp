@@ -10,19 +10,21 @@ ConnectionPoint* ConnectionsOf(Object* object) noexcept {
   return control ? &control->Connections() : nullptr;
 }
 
-Ref<Object> CreateControl(const LibraryClass& cls, ControlSite& site) { return cls.create(site); }
+Ref<Object> CreateControl(const LibraryClass& cls, ControlSite& site) {
+  Ref<Control> control = cls.create(site);
+  InitializeControl(*control);
+  return control;
+}
 
-void InitializeControl(Object& control) { dynamic_cast<Control&>(control).UserControl_Initialize(); }
-
-void StartControl(Object& object, PropertyBag* bag) {
+void StartAndShowControl(Object& object, PropertyBag* bag) {
   auto& control = dynamic_cast<Control&>(object);
-  if (bag) {
-    control.UserControl_ReadProperties(*bag);
-  } else {
-    control.UserControl_InitProperties();
-  }
-  control.UserControl_Resize();
+  StartControl(control, bag);
   control.UserControl_Show();
+}
+
+bool ControlStarted(const Object& object) noexcept {
+  const auto* control = dynamic_cast<const Control*>(&object);
+  return control && control->Started();
 }
 
 void SaveControl(Object& object, PropertyBag& bag) { dynamic_cast<Control&>(object).UserControl_WriteProperties(bag); }

@@ -15,11 +15,15 @@ class PropertyBag;
 
 /// The connection point of a control; null for any other object (or none).
 ConnectionPoint* ConnectionsOf(Object* object) noexcept;
-/// Creates a control of a class on a site; then UserControl_Initialize.
+/// Creates a control of a class on a site; then its opening sequence's first step,
+/// UserControl_Initialize (InitializeControl in foundation/Control.h).
 Ref<Object> CreateControl(const LibraryClass& cls, ControlSite& site);
-void InitializeControl(Object& control);
-/// A new instance (bag null: InitProperties) or a stored one (ReadProperties), then Resize, Show.
-void StartControl(Object& control, PropertyBag* bag);
+/// The opening sequence (StartControl in foundation/Control.h: Initialize unless it ran,
+/// InitProperties for a new instance (bag null) or ReadProperties, Resize), then Show: a control
+/// of the COM objects is shown by its container as it starts.
+void StartAndShowControl(Object& control, PropertyBag* bag);
+/// StartAndShowControl has run on the control.
+bool ControlStarted(const Object& control) noexcept;
 void SaveControl(Object& control, PropertyBag& bag);
 /// UserControl_Show: the control's container shows it (again).
 void ShowControl(Object& control);

@@ -80,6 +80,10 @@ HRESULT ErrorResult(const RuntimeError& e, EXCEPINFO* excep) {
   return DISP_E_EXCEPTION;
 }
 
+// Linux hosts keep nothing per object: a control lives on the site its host gives it.
+struct PlatformState {};
+void PlatformStateDeleter::operator()(PlatformState* state) const noexcept { delete state; }
+
 std::span<const InterfaceEntry> ObjectInterfaces() noexcept { return kInterfaces; }
 void StartWithoutSite(DispatchObject&) {}
 

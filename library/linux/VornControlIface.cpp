@@ -14,7 +14,6 @@ HRESULT VORN_COM_CALL VcSetSite(IVornControl* self, void* site) {
   try {
     d->site = static_cast<ControlSite*>(site);
     d->Bind(CreateControl(*d->cls, *d->site));
-    InitializeControl(*d->object);
     return S_OK;
   } catch (const RuntimeError& e) {
     return ErrorResult(e, nullptr);
@@ -24,9 +23,9 @@ HRESULT VORN_COM_CALL VcSetSite(IVornControl* self, void* site) {
 HRESULT Start(IVornControl* self, PropertyBag* bag) {
   ClearErrorInfo();
   DispatchObject* d = OwnerOf(self);
-  if (!d->object) return E_UNEXPECTED;
+  if (!d->object || ControlStarted(*d->object)) return E_UNEXPECTED;  // started once only
   try {
-    StartControl(*d->object, bag);
+    StartAndShowControl(*d->object, bag);
     return S_OK;
   } catch (const RuntimeError& e) {
     return ErrorResult(e, nullptr);

@@ -5,7 +5,6 @@
 #include "foundation/Font.h"
 #include "library/com/ControlLifecycle.h"
 #include "library/com/Interfaces.h"
-#include "library/win32/DetachedSite.h"
 #include "library/win32/Embedding.h"
 #include "library/win32/ForeignObject.h"
 #include "library/win32/Module.h"
@@ -103,11 +102,10 @@ void StartWithoutSite(DispatchObject& d) {
     e->Start(nullptr);
     return;
   }
-  DetachedControl made = MakeDetachedControl(*d.cls);
+  DetachedControl made = MakeDetachedControl(RecipeOf(*d.cls));
   d.site = made.site;
   d.Bind(made.control);
-  InitializeControl(*d.object);
-  StartControl(*d.object, nullptr);  // the defaults, as a container's InitNew would give them
+  StartAndShowControl(*d.object, nullptr);  // the defaults, as a container's InitNew would give them
 }
 
 ComUint TypeInfoCount(const DispatchObject& d) noexcept { return d.cls ? 1 : 0; }

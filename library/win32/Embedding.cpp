@@ -34,29 +34,31 @@ Embedding::~Embedding() {
   for (const NotifySink& s : notifySinks) s.sink->lpVtbl->Release(s.sink);
 }
 
+void PlatformStateDeleter::operator()(PlatformState* state) const noexcept { delete state; }
+
 Embedding& EmbeddingOf(DispatchObject& d) {
-  if (!d.platform) d.platform = std::make_shared<Embedding>(d);
-  return *static_cast<Embedding*>(d.platform.get());
+  if (!d.platform) d.platform.reset(new PlatformState(d));
+  return d.platform->embedding;
 }
 
-Embedding* FindEmbedding(const DispatchObject& d) { return static_cast<Embedding*>(d.platform.get()); }
+Embedding* FindEmbedding(const DispatchObject& d) { return d.platform ? &d.platform->embedding : nullptr; }
 
 bool IsEmbeddable(const DispatchObject& d) { return d.IsControl() && d.cls->create; }
+
+ControlRecipe RecipeOf(const LibraryClass& cls) { return {cls.name, cls.extentX, cls.extentY, cls.create}; }
 
 // ---- starting -------------------------------------------------------------------------------
 
 HRESULT Embedding::Start(PropertyBag* bag) {
   if (owner_.object) return CO_E_ALREADYINITIALIZED;
   try {
-    HostedControl made = MakeHostedControl(*owner_.cls, this);
+    // Made at the extent the container asked for: a Place afterwards would deliver a Resize
+    // before Initialize.
+    HostedControl made = MakeHostedControl(RecipeOf(*owner_.cls), this, pendingExtent_.cx, pendingExtent_.cy);
     owner_.site = made.site;
     owner_.Bind(made.control);
     hosted_ = made.hosted;
-    if (pendingExtent_.cx > 0 && pendingExtent_.cy > 0) {
-      hosted_->Place(RectL{0, 0, pendingExtent_.cx, pendingExtent_.cy});
-    }
-    InitializeControl(*owner_.object);
-    StartControl(*owner_.object, bag);
+    StartAndShowControl(*owner_.object, bag);
     return S_OK;
   } catch (const RuntimeError& e) {
     return ErrorResult(e, nullptr);

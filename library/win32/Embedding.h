@@ -4,8 +4,8 @@
 // the control's site on the Windows host, which it starts on when a container first starts it.
 #include <vector>
 
-#include "host/win32/HostedControl.h"
 #include "library/com/ComObject.h"
+#include "library/win32/ControlHost.h"
 
 namespace vorn {
 
@@ -27,8 +27,9 @@ class Embedding final : public ContainerSide {
   void SizeChanged(int32_t widthPx, int32_t heightPx) override;
   void PictureChanged() override;
 
-  /// A new instance (bag null) or a stored one, on a new site of the Windows host: Initialize,
-  /// InitProperties or ReadProperties, Resize, Show. CO_E_ALREADYINITIALIZED when it has started.
+  /// A new instance (bag null) or a stored one, on a new site of the Windows host at the extent
+  /// the container asked for: Initialize, InitProperties or ReadProperties, Resize, Show.
+  /// CO_E_ALREADYINITIALIZED when it has started.
   HRESULT Start(PropertyBag* bag);
   /// The control's site on the host, starting a new instance first when nothing started it;
   /// null for a control a client started without a container (it has no window to show).
@@ -76,6 +77,12 @@ class Embedding final : public ContainerSide {
   SIZE pendingExtent_{0, 0};  // asked for before the control started
 };
 
+/// What the Windows build keeps per object: the embedding of a control in a container.
+struct PlatformState {
+  explicit PlatformState(DispatchObject& control) : embedding(control) {}
+  Embedding embedding;
+};
+
 /// The embedding of a control (made on first use).
 Embedding& EmbeddingOf(DispatchObject& control);
 /// Its embedding, when a container has met it (else null).
@@ -83,5 +90,8 @@ Embedding* FindEmbedding(const DispatchObject& control);
 
 /// The OLE control interfaces of this folder: each answers controls only.
 bool IsEmbeddable(const DispatchObject& object);
+
+/// How the Windows host makes a control of a class.
+ControlRecipe RecipeOf(const LibraryClass& cls);
 
 }  // namespace vorn

@@ -6,7 +6,7 @@
 
 #include "ChildProcess.h"
 #include "foundation/Geometry.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 namespace vorn::test {
 

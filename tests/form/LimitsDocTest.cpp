@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/Limits.h"
+#include "foundation/Limits.h"
 
 namespace vorn {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/files/UserFile.h"
+#include "foundation/files/UserFile.h"
 #include "host/form/Form.h"
 
 namespace vorn {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/files/UserFile.h"
+#include "foundation/files/UserFile.h"
 #include "support/FileText.h"
 #include "library/vornbutton2.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "library/ComObjects.h"
+#include "library/com/ComObjects.h"
 #include "support/ControlHarness.h"
 
 namespace vorn::test {

@@ -5,9 +5,9 @@
 
 #include "AutomatedControl.h"
 #include "controls/button/vornButton.h"
-#include "library/ComObjects.h"
 #include "library/LibraryIds.h"
 #include "library/TypeLibrary.h"
+#include "library/com/ComObjects.h"
 
 namespace vorn {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 namespace vorn::test {
 

@@ -7,8 +7,8 @@
 
 #include "Check.h"
 #include "SeamInput.h"
-#include "library/ComObjects.h"
 #include "library/LibraryIds.h"
+#include "library/com/ComObjects.h"
 
 namespace {
 

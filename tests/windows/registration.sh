@@ -2,11 +2,14 @@
 # regsvr32 registers the DLL (twice gives the same keys) and regsvr32 /u removes exactly its keys
 # (twice is fine too); `wine reg query` checks every key of every public control, the type
 # library and its interfaces, and that the item classes and a key of someone else's are left
-# alone. Ends registered, as the other Windows tests need it.
-# Usage: registration.sh DLL LISTING (the `vornform typelib` listing)
+# alone; the 64-bit registry view holds exactly the records win32-registry prints, the 32-bit one
+# only the type library's (Windows shares that key between the views). Ends registered, as the
+# other Windows tests need it.
+# Usage: registration.sh DLL LISTING WIN32-REGISTRY (LISTING: the `vornform typelib` listing)
 set -u
 dll=$(winepath -w "$1")
-listing=$2
+listing=$2 records=$3
+[ -x "$records" ] || { echo "FAIL: no win32-registry at $records (scripts/build-windows.sh builds it)"; exit 1; }
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 query() { wine reg query "$1" /s 2>/dev/null | tr -d '\r'; }
@@ -42,6 +45,10 @@ registered() {
     gone "HKCR\\CLSID\\$clsid"
     gone "HKCR\\vornButton2.$name"
   done <"$classes"
+  "$records" x64 "$dll" | sh "$(dirname "$0")/registry-view.sh" --records >"$work/want"
+  sh "$(dirname "$0")/registry-view.sh" 64 "$listing" | diff "$work/want" - || fail "the 64-bit view is not as the records say"
+  sh "$(dirname "$0")/registry-view.sh" 32 "$listing" >"$work/view32"
+  grep '^typelib\\' "$work/want" | diff - "$work/view32" || fail "the 32-bit view holds more than the type library"
 }
 
 wine reg add 'HKCR\vornButton2.SomeoneElses\CLSID' /ve /d '{00000000-1111-2222-3333-444444444444}' /f >/dev/null 2>&1

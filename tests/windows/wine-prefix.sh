@@ -4,7 +4,7 @@
 # The prefix gets the standard Windows colour scheme with the theme off (standard-colours.reg).
 set -eu
 : "${WINEPREFIX:?}"
-ready="$WINEPREFIX/.vorn-ready-2"
+ready="$WINEPREFIX/.vorn-ready-3"
 if [ -f "$WINEPREFIX/system.reg" ] && [ -f "$ready" ]; then exit 0; fi
 rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1 || true

@@ -3,8 +3,8 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "host/Limits.h"
-#include "host/files/UserFile.h"
+#include "foundation/Limits.h"
+#include "foundation/files/UserFile.h"
 #include "host/raster/Png.h"
 
 namespace vorn {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "host/form/FormDocument.h"
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 #include "host/raster/Png.h"
 
 namespace vorn {

@@ -1,4 +1,4 @@
-#include "host/raster/CommitPages.h"
+#include "host/pixels/CommitPages.h"
 
 #include <cstdint>
 

@@ -1,6 +1,8 @@
 #pragma once
-// The Windows host as a control's OLE interfaces drive it. Plain types only: the OLE interfaces
-// include windows.h, the host's classes the host contract, and they meet here.
+// What the OLE control interfaces need of the Windows host, which sits above them (host/win32
+// implements it): a site in a window for a control a container hosts, a site without one for a
+// control a client made on its own. Plain types only: the OLE interfaces include windows.h, the
+// host's classes the host contract, and they meet here.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,10 +10,10 @@
 
 #include "foundation/Font.h"
 #include "foundation/Geometry.h"
-#include "library/TypeLibrary.h"
 
 namespace vorn {
 
+class Control;
 class ControlSite;
 
 /// What a hosted control's site asks of and tells its container (the OLE layer answers through
@@ -55,17 +57,33 @@ class HostedSite {
   virtual void Draw(uintptr_t deviceContext, RectL bounds) = 0;
 };
 
+/// How to make a control of one class: the name its site goes by, its size and its constructor.
+struct ControlRecipe {
+  std::string_view name;
+  int32_t widthTwips;
+  int32_t heightTwips;
+  Ref<Control> (*create)(ControlSite& site);
+};
+
 struct HostedControl {
   Ref<Object> control;  // owns its site
   ControlSite* site;
   HostedSite* hosted;
 };
 
-/// A control of a class on a new site of the Windows host, parked, at the class's default extent;
-/// the caller runs Initialize and the rest of the opening sequence.
-HostedControl MakeHostedControl(const LibraryClass& cls, ContainerSide* side);
+struct DetachedControl {
+  Ref<Object> control;  // owns its site
+  ControlSite* site;
+};
 
-/// The font a Windows form gives its controls when its container names none.
-Ref<Font> DefaultAmbientFont();
+/// A control on a new site of the Windows host, parked, at widthPx x heightPx (the recipe's size
+/// when either is 0). Nothing of the opening sequence has run: the size is the control's from the
+/// start, so that no Resize comes before Initialize.
+HostedControl MakeHostedControl(const ControlRecipe& recipe, ContainerSide* side, int32_t widthPx, int32_t heightPx);
+
+/// A control on a site without a window (a script's CreateObject): it works as an automation
+/// object, its drawing goes nowhere, its timers stay still and the window services answer as for
+/// a window that is not there. Nothing of the opening sequence has run.
+DetachedControl MakeDetachedControl(const ControlRecipe& recipe);
 
 }  // namespace vorn

@@ -1,4 +1,4 @@
-#include "host/files/UserFile.h"
+#include "foundation/files/UserFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,10 +1,10 @@
-#include "library/win32/DetachedSite.h"
-
+// The site without a window of MakeDetachedControl (library/win32/ControlHost.h).
 #include "foundation/Control.h"
 #include "foundation/ControlSite.h"
 #include "host/text/TextEngine.h"
-#include "host/win32/HostedControl.h"
 #include "host/win32/Win32Calls.h"
+#include "host/win32/Win32Site.h"
+#include "library/win32/ControlHost.h"
 
 namespace vorn {
 
@@ -146,10 +146,10 @@ class DetachedSite final : public ControlSite {
 
 }  // namespace
 
-DetachedControl MakeDetachedControl(const LibraryClass& cls) {
-  auto site = std::make_unique<DetachedSite>(std::string(cls.name), cls.extentX, cls.extentY);
+DetachedControl MakeDetachedControl(const ControlRecipe& recipe) {
+  auto site = std::make_unique<DetachedSite>(std::string(recipe.name), recipe.widthTwips, recipe.heightTwips);
   ControlSite* raw = site.get();
-  Ref<Control> control = cls.create(*raw);
+  Ref<Control> control = recipe.create(*raw);
   control->AdoptSite(std::move(site));
   return {control, raw};
 }

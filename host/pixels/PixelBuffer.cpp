@@ -1,4 +1,4 @@
-#include "host/raster/PixelBuffer.h"
+#include "host/pixels/PixelBuffer.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "host/raster/CommitPages.h"
+#include "host/pixels/CommitPages.h"
 
 namespace vorn {
 

@@ -1,9 +1,13 @@
-#!/usr/bin/env python3
-"""Lists the source files outside tests/ longer than MAX_FILE lines and the functions longer than
-MAX_FUNCTION lines; exits 1 when there is any. Lines inside raw string literals (documents and
+#!/usr/bin/python3
+"""Lists the source files outside tests/ longer than --file lines and the functions longer than
+--function lines; exits 1 when there is any. Lines inside raw string literals (documents and
 scripts kept as data) do not count toward a function. Function bodies are found by matching braces
 in the text without comments and strings, which is enough for this code base.
-  scripts/check-sizes.py [MAX_FILE [MAX_FUNCTION]]   (defaults 450 and 80)"""
+
+usage: check-sizes.py [SOURCE-DIR] [--file N] [--function N]   (defaults 450 and 80)
+"""
+import argparse
+import os
 import re
 import subprocess
 import sys
@@ -78,8 +82,12 @@ def long_functions(path, limit):
 
 
 def main():
-    max_file = int(sys.argv[1]) if len(sys.argv) > 1 else 450
-    max_function = int(sys.argv[2]) if len(sys.argv) > 2 else 80
+    parser = argparse.ArgumentParser(description='Source files and functions over a length.')
+    parser.add_argument('root', nargs='?', default='.')
+    parser.add_argument('--file', type=int, default=450)
+    parser.add_argument('--function', type=int, default=80)
+    args = parser.parse_args()
+    os.chdir(args.root)
     files = subprocess.run(['git', 'ls-files', '*.cpp', '*.h', '*.c'], capture_output=True, text=True,
                            check=True).stdout.split()
     files = [f for f in files if not f.startswith('tests/')]
@@ -87,12 +95,12 @@ def main():
     for f in files:
         with open(f, encoding='utf-8', errors='replace') as text:
             n = sum(1 for _ in text)
-        if n > max_file:
-            print(f'{f}: {n} lines (at most {max_file})')
+        if n > args.file:
+            print(f'{f}: {n} lines (at most {args.file})')
             bad = True
-    functions = [x for f in files for x in long_functions(f, max_function)]
+    functions = [x for f in files for x in long_functions(f, args.function)]
     for length, where, name in sorted(functions, reverse=True):
-        print(f'{where}: {name} is {length} lines (at most {max_function})')
+        print(f'{where}: {name} is {length} lines (at most {args.function})')
         bad = True
     return 1 if bad else 0
 

@@ -88,8 +88,12 @@ def main():
     parser.add_argument('--function', type=int, default=80)
     args = parser.parse_args()
     os.chdir(args.root)
-    files = subprocess.run(['git', 'ls-files', '*.cpp', '*.h', '*.c'], capture_output=True, text=True,
-                           check=True).stdout.split()
+    try:
+        files = subprocess.run(['git', 'ls-files', '*.cpp', '*.h', '*.c'], capture_output=True, text=True,
+                               check=True).stdout.split()
+    except (OSError, subprocess.CalledProcessError):  # not a checkout (a source package): every file
+        files = [os.path.relpath(os.path.join(folder, n)) for folder, _, names in os.walk('.') for n in names
+                 if n.endswith(('.cpp', '.h', '.c')) and not folder.startswith('./build')]
     files = [f for f in files if not f.startswith('tests/')]
     bad = False
     for f in files:

@@ -16,7 +16,9 @@ namespace vorn {
 /// precomposed letter and the same letter with a combining accent are two keys.
 ///
 /// A key is folded into a buffer of its own, so that a lookup allocates nothing unless its
-/// folding is longer than kInline bytes.
+/// folding is longer than kInline bytes. A key of ASCII alone, as most are, is folded by a table
+/// as it is copied, without asking the platform: the table gives each ASCII character what both
+/// platforms' foldings give it.
 class FoldedKey {
  public:
   explicit FoldedKey(std::string_view key);

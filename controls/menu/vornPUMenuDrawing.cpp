@@ -18,6 +18,8 @@
 // keep their places, the bold state follows, and the errors of drawing it are still raised.
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "controls/menu/PUMenuRowMetrics.h"
 #include "controls/menu/vornPUMenu.h"
@@ -43,6 +45,14 @@ class ClipScope {
   Surface& s_;
   bool on_;
 };
+
+// The rows a caption's glyphs may reach, [first, second), from the top of its first line's cell
+// and the height of a line: two lines beyond its cells, as the text engine assumes too.
+std::pair<int32_t, int32_t> CaptionInk(const std::string& caption, double cellTop, double lineHeight) {
+  const double lines = static_cast<double>(std::count(caption.begin(), caption.end(), '\n') + 1);
+  return {AddCoord(static_cast<int64_t>(std::floor(cellTop - 2 * lineHeight)), 0),
+          AddCoord(static_cast<int64_t>(std::ceil(cellTop + (lines + 2) * lineHeight)), 0)};
+}
 
 }  // namespace
 
@@ -168,13 +178,11 @@ bool vornPUMenu::PaintMenu(const std::string& group, const RectL& area, RowMetri
       RowPlace row{i, y - h, h, bold, y - h, y, 0};
       const int32_t type = item.ItemType();
       if (type == itNormal || type == itCheck || type == itTitle) {
-        // The caption's glyphs reach at most two lines beyond their cells, as the text engine
-        // assumes too; a caption may have several lines.
         const double th = metrics.TextHeightI(bold);
         const double cellTop = type == itTitle ? row.top + 8.0 : row.top + Fix(h / 2.0) - Fix(th / 2.0);
-        const double lines = static_cast<double>(std::count(item.Caption().begin(), item.Caption().end(), '\n') + 1);
-        row.inkTop = std::min<int32_t>(row.top, AddCoord(static_cast<int64_t>(std::floor(cellTop - 2 * th)), 0));
-        row.inkBottom = std::max<int32_t>(y, AddCoord(static_cast<int64_t>(std::ceil(cellTop + (lines + 2) * th)), 0));
+        const auto [inkTop, inkBottom] = CaptionInk(item.Caption(), cellTop, th);
+        row.inkTop = std::min(row.top, inkTop);
+        row.inkBottom = std::max(y, inkBottom);
       }
       inkBottomSoFar = std::max(inkBottomSoFar, row.inkBottom);
       row.inkBottomSoFar = inkBottomSoFar;

@@ -112,7 +112,10 @@ Json FontToJson(const FontSpec& f) {
   return j;
 }
 
-FormDocument ParseFormDocument(const std::string& text, const std::string& file, std::vector<std::string>& errors) {
+namespace {
+
+// The document's JSON, with its version checked.
+Json ParseRoot(const std::string& text, const std::string& file) {
   CheckText(text, file);
   Json root;
   try {
@@ -137,137 +140,167 @@ FormDocument ParseFormDocument(const std::string& text, const std::string& file,
     throw DocumentError(file + ": unsupported document version " + version.dump() +
                         " (this program reads version 1)");
   }
+  return root;
+}
+
+// Each section's reader: a fault in the section as a whole throws DocumentError; a fault in one
+// of its entries goes to errors and that entry is kept unread.
+
+FormSpec ReadForm(const Json& f) {
+  if (!f.is_object()) throw std::runtime_error("must be an object");
+  FormSpec form;
+  form.name = Str(f, "name", form.name);
+  form.caption = Str(f, "caption", form.caption);
+  form.left = Int(f, "left", 0, -limits::kPosition, limits::kPosition);
+  form.top = Int(f, "top", 0, -limits::kPosition, limits::kPosition);
+  form.width = Int(f, "width", form.width);
+  form.height = Int(f, "height", form.height);
+  if (form.width <= 0 || form.height <= 0 || form.width > limits::kSize || form.height > limits::kSize) {
+    throw std::runtime_error("\"width\" and \"height\" must lie in 1.." + std::to_string(limits::kSize));
+  }
+  if (f.contains("backColor")) {
+    const Json& c = f["backColor"];
+    const bool colour = c.is_number_unsigned() ? c.get<uint64_t>() <= 0xFFFFFFFFu
+                                               : c.is_number_integer() && c.get<int64_t>() >= INT32_MIN;
+    if (!colour) throw std::runtime_error("\"backColor\" must be a colour number");
+    form.backColor = static_cast<Color>(c.get<int64_t>());
+  }
+  if (f.contains("font")) form.font = FontFromJson(f["font"]);
+  form.unknown = Unknown(f, {"name", "caption", "left", "top", "width", "height", "backColor", "font"});
+  return form;
+}
+
+ImageListSpec ReadImageList(const std::string& name, const Json& desc) {
+  if (!desc.is_object()) throw std::runtime_error("must be an object");
+  ImageListSpec il;
+  il.name = name;
+  il.imageWidth = Int(desc, "imageWidth", 16);
+  il.imageHeight = Int(desc, "imageHeight", 16);
+  if (il.imageWidth < 1 || il.imageHeight < 1 || il.imageWidth > 256 || il.imageHeight > 256) {
+    throw std::runtime_error("image sizes must lie in 1..256");
+  }
+  if (desc.contains("images")) {
+    if (!desc["images"].is_array()) throw std::runtime_error("\"images\" must be an array of file names");
+    for (const Json& p : desc["images"]) {
+      if (!p.is_string()) throw std::runtime_error("\"images\" must be an array of file names");
+      il.images.push_back(p.get<std::string>());
+    }
+  }
+  il.unknown = Unknown(desc, {"imageWidth", "imageHeight", "images"});
+  return il;
+}
+
+void ReadImageLists(const Json& lists, FormDocument& doc, const std::string& file, std::vector<std::string>& errors) {
+  if (!lists.is_object()) throw DocumentError(file + ": \"imageLists\" must be an object");
+  for (auto& [name, desc] : lists.items()) {
+    try {
+      doc.imageLists.push_back(ReadImageList(name, desc));
+    } catch (const std::runtime_error& e) {
+      errors.push_back(file + ": image list \"" + name + "\": " + e.what());
+      doc.unreadImageLists[name] = desc;
+    }
+  }
+}
+
+// label names the control in errors as soon as its name is known.
+ControlSpec ReadControl(const Json& c, const std::vector<ControlSpec>& earlier, std::string& label) {
+  if (!c.is_object()) throw std::runtime_error("must be an object");
+  ControlSpec desc;
+  desc.name = Str(c, "name", "");
+  if (!desc.name.empty()) label = "control " + (ReachableName(desc.name) ? desc.name : Json(desc.name).dump());
+  desc.cls = Str(c, "class", "");
+  if (desc.name.empty()) throw std::runtime_error("has no \"name\"");
+  if (!ReachableName(desc.name)) {
+    throw std::runtime_error("a name may hold only letters, digits and underscores (scripts could not reach it)");
+  }
+  if (desc.cls.empty()) throw std::runtime_error("has no \"class\"");
+  desc.left = Int(c, "left", 0, -limits::kPosition, limits::kPosition);
+  desc.top = Int(c, "top", 0, -limits::kPosition, limits::kPosition);
+  desc.width = Int(c, "width", 100);
+  desc.height = Int(c, "height", 30);
+  if (desc.width < 0 || desc.height < 0 || desc.width > limits::kSize || desc.height > limits::kSize) {
+    throw std::runtime_error("\"width\" and \"height\" must lie in 0.." + std::to_string(limits::kSize));
+  }
+  if (c.contains("properties")) {
+    if (!c["properties"].is_object()) throw std::runtime_error("\"properties\" must be an object");
+    desc.stored = true;
+    desc.properties = c["properties"];
+  }
+  for (const ControlSpec& other : earlier) {
+    if (other.name == desc.name) throw std::runtime_error("has the same name as an earlier control");
+  }
+  desc.unknown = Unknown(c, {"class", "name", "left", "top", "width", "height", "properties"});
+  return desc;
+}
+
+void ReadControls(const Json& controls, FormDocument& doc, const std::string& file, std::vector<std::string>& errors) {
+  if (!controls.is_array()) throw DocumentError(file + ": \"controls\" must be an array");
+  size_t index = 0;
+  for (const Json& c : controls) {
+    ++index;
+    std::string label = "control #" + std::to_string(index);
+    try {
+      doc.controls.push_back(ReadControl(c, doc.controls, label));
+    } catch (const std::runtime_error& e) {
+      errors.push_back(file + ": " + label + ": " + e.what());
+      doc.unreadControls.emplace_back(index - 1, c);
+    }
+  }
+}
+
+void ReadOnLoad(const Json& lines, FormDocument& doc, const std::string& file) {
+  if (!lines.is_array()) throw DocumentError(file + ": \"onLoad\" must be an array of script lines");
+  for (const Json& line : lines) {
+    if (!line.is_string()) throw DocumentError(file + ": \"onLoad\" must be an array of script lines");
+    doc.onLoad.push_back(line.get<std::string>());
+  }
+}
+
+void ReadHandlers(const Json& h, FormDocument& doc, const std::string& file, std::vector<std::string>& errors) {
+  if (!h.is_object()) throw DocumentError(file + ": \"handlers\" must be an object of \"NAME.Event\": [lines]");
+  for (auto& [key, lines] : h.items()) {
+    if (key.find('.') == std::string::npos || !lines.is_array()) {
+      errors.push_back(file + ": handler \"" + key + "\": must be \"NAME.Event\": [script lines]");
+      doc.unreadHandlers[key] = lines;
+      continue;
+    }
+    std::vector<std::string> script;
+    bool ok = true;
+    for (const Json& line : lines) {
+      if (!line.is_string()) {
+        ok = false;
+      } else {
+        script.push_back(line.get<std::string>());
+      }
+    }
+    if (!ok) {
+      errors.push_back(file + ": handler \"" + key + "\": script lines must be strings");
+      doc.unreadHandlers[key] = lines;
+      continue;
+    }
+    doc.handlers.emplace_back(key, std::move(script));
+  }
+}
+
+}  // namespace
+
+FormDocument ParseFormDocument(const std::string& text, const std::string& file, std::vector<std::string>& errors) {
+  const Json root = ParseRoot(text, file);
   FormDocument doc;
   doc.baseDir = std::filesystem::path(file).parent_path().string();
   if (doc.baseDir.empty()) doc.baseDir = ".";
   doc.unknown = Unknown(root, {"vornform", "form", "imageLists", "controls", "onLoad", "handlers"});
   if (root.contains("form")) {
-    const Json& f = root["form"];
     try {
-      if (!f.is_object()) throw std::runtime_error("must be an object");
-      doc.form.name = Str(f, "name", doc.form.name);
-      doc.form.caption = Str(f, "caption", doc.form.caption);
-      doc.form.left = Int(f, "left", 0, -limits::kPosition, limits::kPosition);
-      doc.form.top = Int(f, "top", 0, -limits::kPosition, limits::kPosition);
-      doc.form.width = Int(f, "width", doc.form.width);
-      doc.form.height = Int(f, "height", doc.form.height);
-      if (doc.form.width <= 0 || doc.form.height <= 0 || doc.form.width > limits::kSize ||
-          doc.form.height > limits::kSize) {
-        throw std::runtime_error("\"width\" and \"height\" must lie in 1.." + std::to_string(limits::kSize));
-      }
-      if (f.contains("backColor")) {
-        const Json& c = f["backColor"];
-        const bool colour = c.is_number_unsigned() ? c.get<uint64_t>() <= 0xFFFFFFFFu
-                                                   : c.is_number_integer() && c.get<int64_t>() >= INT32_MIN;
-        if (!colour) throw std::runtime_error("\"backColor\" must be a colour number");
-        doc.form.backColor = static_cast<Color>(c.get<int64_t>());
-      }
-      if (f.contains("font")) doc.form.font = FontFromJson(f["font"]);
-      doc.form.unknown = Unknown(f, {"name", "caption", "left", "top", "width", "height", "backColor", "font"});
+      doc.form = ReadForm(root["form"]);
     } catch (const std::runtime_error& e) {
       throw DocumentError(file + ": form: " + e.what());
     }
   }
-  if (root.contains("imageLists")) {
-    if (!root["imageLists"].is_object()) throw DocumentError(file + ": \"imageLists\" must be an object");
-    for (auto& [name, desc] : root["imageLists"].items()) {
-      try {
-        if (!desc.is_object()) throw std::runtime_error("must be an object");
-        ImageListSpec il;
-        il.name = name;
-        il.imageWidth = Int(desc, "imageWidth", 16);
-        il.imageHeight = Int(desc, "imageHeight", 16);
-        if (il.imageWidth < 1 || il.imageHeight < 1 || il.imageWidth > 256 || il.imageHeight > 256) {
-          throw std::runtime_error("image sizes must lie in 1..256");
-        }
-        if (desc.contains("images")) {
-          if (!desc["images"].is_array()) throw std::runtime_error("\"images\" must be an array of file names");
-          for (const Json& p : desc["images"]) {
-            if (!p.is_string()) throw std::runtime_error("\"images\" must be an array of file names");
-            il.images.push_back(p.get<std::string>());
-          }
-        }
-        il.unknown = Unknown(desc, {"imageWidth", "imageHeight", "images"});
-        doc.imageLists.push_back(std::move(il));
-      } catch (const std::runtime_error& e) {
-        errors.push_back(file + ": image list \"" + name + "\": " + e.what());
-        doc.unreadImageLists[name] = desc;
-      }
-    }
-  }
-  if (root.contains("controls")) {
-    if (!root["controls"].is_array()) throw DocumentError(file + ": \"controls\" must be an array");
-    size_t index = 0;
-    for (const Json& c : root["controls"]) {
-      ++index;
-      std::string label = "control #" + std::to_string(index);
-      try {
-        if (!c.is_object()) throw std::runtime_error("must be an object");
-        ControlSpec desc;
-        desc.name = Str(c, "name", "");
-        if (!desc.name.empty()) label = "control " + (ReachableName(desc.name) ? desc.name : Json(desc.name).dump());
-        desc.cls = Str(c, "class", "");
-        if (desc.name.empty()) throw std::runtime_error("has no \"name\"");
-        if (!ReachableName(desc.name)) {
-          throw std::runtime_error("a name may hold only letters, digits and underscores (scripts could not reach it)");
-        }
-        if (desc.cls.empty()) throw std::runtime_error("has no \"class\"");
-        desc.left = Int(c, "left", 0, -limits::kPosition, limits::kPosition);
-        desc.top = Int(c, "top", 0, -limits::kPosition, limits::kPosition);
-        desc.width = Int(c, "width", 100);
-        desc.height = Int(c, "height", 30);
-        if (desc.width < 0 || desc.height < 0 || desc.width > limits::kSize || desc.height > limits::kSize) {
-          throw std::runtime_error("\"width\" and \"height\" must lie in 0.." + std::to_string(limits::kSize));
-        }
-        if (c.contains("properties")) {
-          if (!c["properties"].is_object()) throw std::runtime_error("\"properties\" must be an object");
-          desc.stored = true;
-          desc.properties = c["properties"];
-        }
-        for (const ControlSpec& other : doc.controls) {
-          if (other.name == desc.name) throw std::runtime_error("has the same name as an earlier control");
-        }
-        desc.unknown = Unknown(c, {"class", "name", "left", "top", "width", "height", "properties"});
-        doc.controls.push_back(std::move(desc));
-      } catch (const std::runtime_error& e) {
-        errors.push_back(file + ": " + label + ": " + e.what());
-        doc.unreadControls.emplace_back(index - 1, c);
-      }
-    }
-  }
-  if (root.contains("onLoad")) {
-    if (!root["onLoad"].is_array()) throw DocumentError(file + ": \"onLoad\" must be an array of script lines");
-    for (const Json& line : root["onLoad"]) {
-      if (!line.is_string()) throw DocumentError(file + ": \"onLoad\" must be an array of script lines");
-      doc.onLoad.push_back(line.get<std::string>());
-    }
-  }
-  if (root.contains("handlers")) {
-    const Json& h = root["handlers"];
-    if (!h.is_object()) throw DocumentError(file + ": \"handlers\" must be an object of \"NAME.Event\": [lines]");
-    for (auto& [key, lines] : h.items()) {
-      if (key.find('.') == std::string::npos || !lines.is_array()) {
-        errors.push_back(file + ": handler \"" + key + "\": must be \"NAME.Event\": [script lines]");
-        doc.unreadHandlers[key] = lines;
-        continue;
-      }
-      std::vector<std::string> script;
-      bool ok = true;
-      for (const Json& line : lines) {
-        if (!line.is_string()) {
-          ok = false;
-        } else {
-          script.push_back(line.get<std::string>());
-        }
-      }
-      if (!ok) {
-        errors.push_back(file + ": handler \"" + key + "\": script lines must be strings");
-        doc.unreadHandlers[key] = lines;
-        continue;
-      }
-      doc.handlers.emplace_back(key, std::move(script));
-    }
-  }
+  if (root.contains("imageLists")) ReadImageLists(root["imageLists"], doc, file, errors);
+  if (root.contains("controls")) ReadControls(root["controls"], doc, file, errors);
+  if (root.contains("onLoad")) ReadOnLoad(root["onLoad"], doc, file);
+  if (root.contains("handlers")) ReadHandlers(root["handlers"], doc, file, errors);
   return doc;
 }
 

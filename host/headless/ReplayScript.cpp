@@ -1,3 +1,4 @@
+// Reading replay scripts: one command a line, each into the steps it stands for.
 #include "host/headless/ReplayScript.h"
 
 #include <algorithm>
@@ -5,14 +6,8 @@
 #include <charconv>
 
 #include "foundation/CodePage1252.h"
-#include "foundation/Dispatch.h"
 #include "foundation/Limits.h"
-#include "foundation/RuntimeError.h"
-#include "host/headless/SnapshotRows.h"
 #include "host/headless/TextNesting.h"
-#include "host/headless/ValueText.h"
-#include "host/raster/PictureDiff.h"
-#include "host/raster/Png.h"
 #include "host/text/FontFace.h"
 
 namespace vorn {
@@ -180,6 +175,166 @@ MemberPath ParsePath(const std::string& text) {
   return path;
 }
 
+namespace {
+
+// A line of a script, split into words, with the text after its command word.
+struct ScriptLine {
+  std::vector<std::string> w;
+  std::string rest;
+  const std::string& Command() const { return w[0]; }
+  void Need(size_t n) const {
+    if (w.size() != n) throw ScriptError("\"" + Command() + "\" takes " + std::to_string(n - 1) + " argument(s)");
+  }
+};
+// Each command's parser appends what its line stands for to out; c holds the line's number.
+using CommandParser = void (*)(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out);
+
+void ParseMove(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  l.Need(3);
+  c.kind = ScriptCommand::Move;
+  c.x = static_cast<int32_t>(ParseInt(l.w[1], "X", -100000, 100000));
+  c.y = static_cast<int32_t>(ParseInt(l.w[2], "Y", -100000, 100000));
+  out.push_back(c);
+  if (l.Command() == "click") {
+    c.kind = ScriptCommand::Down;
+    c.button = kLeftButton;
+    out.push_back(c);
+    c.kind = ScriptCommand::Up;
+    out.push_back(c);
+  }
+}
+
+void ParseButton(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  if (l.w.size() > 2) throw ScriptError("\"" + l.Command() + "\" takes at most one argument");
+  c.kind = l.Command() == "down" ? ScriptCommand::Down : ScriptCommand::Up;
+  c.button = ButtonWord(l.w);
+  out.push_back(c);
+}
+
+void ParseKey(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  const std::vector<std::string>& w = l.w;
+  if (w.size() < 3) throw ScriptError("\"key\" needs down, up or press and a code");
+  if (w[1] == "press") {
+    l.Need(3);
+    c.kind = ScriptCommand::KeyPress;
+  } else if (w[1] == "down" || w[1] == "up") {
+    if (w.size() > 4) throw ScriptError("\"key " + w[1] + "\" takes a code and an optional shift state");
+    c.kind = w[1] == "down" ? ScriptCommand::KeyDown : ScriptCommand::KeyUp;
+  } else {
+    throw ScriptError("\"key\" needs down, up or press, not \"" + w[1] + "\"");
+  }
+  c.x = static_cast<int32_t>(ParseInt(w[2], "the key code", -32768, 32767));
+  c.y = w.size() == 4 ? static_cast<int32_t>(ParseInt(w[3], "the shift state", -32768, 32767)) : -1;
+  out.push_back(c);
+}
+
+void ParseType(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  OJson s;
+  try {
+    s = OJson::parse(l.rest);
+  } catch (const OJson::exception& e) {  // also numbers too large to hold
+    if (std::string_view(e.what()).find("ill-formed UTF-8") != std::string_view::npos) {
+      throw ScriptError("the text of \"type\" is not valid UTF-8");
+    }
+    throw ScriptError("\"type\" needs a double-quoted string");
+  }
+  if (!s.is_string()) throw ScriptError("\"type\" needs a double-quoted string");
+  const std::string t = s.get<std::string>();
+  for (size_t i = 0; i < t.size();) {
+    const char32_t cp = NextCodePoint(t, i);
+    const int32_t code = ToCodePage1252(cp);
+    c.kind = ScriptCommand::KeyPress;
+    c.x = code < 0 ? '?' : code;
+    out.push_back(c);
+  }
+}
+
+void ParseFocus(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  l.Need(2);
+  c.kind = ScriptCommand::Focus;
+  c.text = l.w[1];
+  out.push_back(c);
+}
+
+void ParseTick(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  l.Need(2);
+  c.kind = ScriptCommand::Tick;
+  c.ms = static_cast<uint64_t>(ParseInt(l.w[1], "MS", 0, 100000000));
+  out.push_back(c);
+}
+
+// let PATH VALUE, set PATH VALUE (set also takes an object's path as its value).
+void ParseAssign(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  const std::string& cmd = l.Command();
+  const size_t gap = FindTopLevel(l.rest, 0, [](char ch) { return ch == ' ' || ch == '\t'; });
+  if (gap == std::string::npos) throw ScriptError("\"" + cmd + "\" needs a path and a value");
+  c.kind = cmd == "let" ? ScriptCommand::Let : ScriptCommand::Set;
+  c.path = ParsePath(l.rest.substr(0, gap));
+  const std::string value = Trim(l.rest.substr(gap));
+  try {
+    c.value = OJson::parse(value);
+  } catch (const OJson::exception&) {  // also numbers too large to hold
+    if (cmd == "let") throw ScriptError("value " + value + " is not a JSON literal");
+    c.valueIsPath = true;
+    c.valuePath = ParsePath(value);
+  }
+  out.push_back(c);
+}
+
+// get PATH, call PATH
+void ParseMember(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  if (l.rest.empty()) throw ScriptError("\"" + l.Command() + "\" needs a path");
+  c.kind = l.Command() == "get" ? ScriptCommand::Get : ScriptCommand::Call;
+  c.path = ParsePath(l.rest);
+  out.push_back(c);
+}
+
+// snapshot FILE [options], save FILE
+void ParseFile(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  if (l.rest.empty()) throw ScriptError("\"" + l.Command() + "\" needs a file name");
+  c.kind = l.Command() == "snapshot" ? ScriptCommand::Snapshot : ScriptCommand::Save;
+  c.text = l.rest;
+  if (c.kind == ScriptCommand::Snapshot) ParseSnapshotOptions(l.w, c);
+  out.push_back(c);
+}
+
+void ParseEcho(const ScriptLine& l, ScriptCommand c, std::vector<ScriptCommand>& out) {
+  c.kind = ScriptCommand::Echo;
+  c.text = l.rest;
+  out.push_back(c);
+}
+
+constexpr struct {
+  std::string_view name;
+  CommandParser parse;
+} kCommands[] = {
+    {"move", ParseMove},     {"click", ParseMove},    {"down", ParseButton},     {"up", ParseButton},
+    {"key", ParseKey},       {"type", ParseType},     {"focus", ParseFocus},     {"tick", ParseTick},
+    {"let", ParseAssign},    {"set", ParseAssign},    {"get", ParseMember},      {"call", ParseMember},
+    {"snapshot", ParseFile}, {"save", ParseFile},     {"echo", ParseEcho},
+};
+
+// One line without its comment, not empty, appended to out.
+void ParseLine(const std::string& line, int lineNo, std::vector<ScriptCommand>& out) {
+  // Paths, arguments and values are parsed and copied recursively: deep nesting is refused.
+  if (FindTooDeep(line, limits::kJsonDepth, "([{", ")]}") != std::string::npos) {
+    throw ScriptError("brackets and parentheses nest deeper than " + std::to_string(limits::kJsonDepth) + " levels");
+  }
+  ScriptLine l{Words(line), {}};
+  l.rest = Trim(line.substr(l.Command().size()));
+  ScriptCommand c{};
+  c.line = lineNo;
+  for (const auto& command : kCommands) {
+    if (command.name == l.Command()) {
+      command.parse(l, c, out);
+      return;
+    }
+  }
+  throw ScriptError("unknown command \"" + l.Command() + "\"");
+}
+
+}  // namespace
+
 std::vector<ScriptCommand> ParseScript(const std::string& text, const std::string& file) {
   std::vector<ScriptCommand> out;
   int lineNo = 0;
@@ -192,112 +347,7 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
     const std::string line = Trim(StripComment(raw));
     if (line.empty()) continue;
     try {
-      // Paths, arguments and values are parsed and copied recursively: deep nesting is refused.
-      if (FindTooDeep(line, limits::kJsonDepth, "([{", ")]}") != std::string::npos) {
-        throw ScriptError("brackets and parentheses nest deeper than " + std::to_string(limits::kJsonDepth) +
-                          " levels");
-      }
-      const std::vector<std::string> w = Words(line);
-      const std::string& cmd = w[0];
-      const std::string rest = Trim(line.substr(cmd.size()));
-      ScriptCommand c{};
-      c.line = lineNo;
-      auto need = [&](size_t n) {
-        if (w.size() != n) throw ScriptError("\"" + cmd + "\" takes " + std::to_string(n - 1) + " argument(s)");
-      };
-      if (cmd == "move" || cmd == "click") {
-        need(3);
-        c.kind = ScriptCommand::Move;
-        c.x = static_cast<int32_t>(ParseInt(w[1], "X", -100000, 100000));
-        c.y = static_cast<int32_t>(ParseInt(w[2], "Y", -100000, 100000));
-        out.push_back(c);
-        if (cmd == "click") {
-          c.kind = ScriptCommand::Down;
-          c.button = kLeftButton;
-          out.push_back(c);
-          c.kind = ScriptCommand::Up;
-          out.push_back(c);
-        }
-      } else if (cmd == "down" || cmd == "up") {
-        if (w.size() > 2) throw ScriptError("\"" + cmd + "\" takes at most one argument");
-        c.kind = cmd == "down" ? ScriptCommand::Down : ScriptCommand::Up;
-        c.button = ButtonWord(w);
-        out.push_back(c);
-      } else if (cmd == "key") {
-        if (w.size() < 3) throw ScriptError("\"key\" needs down, up or press and a code");
-        if (w[1] == "press") {
-          need(3);
-          c.kind = ScriptCommand::KeyPress;
-        } else if (w[1] == "down" || w[1] == "up") {
-          if (w.size() > 4) throw ScriptError("\"key " + w[1] + "\" takes a code and an optional shift state");
-          c.kind = w[1] == "down" ? ScriptCommand::KeyDown : ScriptCommand::KeyUp;
-        } else {
-          throw ScriptError("\"key\" needs down, up or press, not \"" + w[1] + "\"");
-        }
-        c.x = static_cast<int32_t>(ParseInt(w[2], "the key code", -32768, 32767));
-        c.y = w.size() == 4 ? static_cast<int32_t>(ParseInt(w[3], "the shift state", -32768, 32767)) : -1;
-        out.push_back(c);
-      } else if (cmd == "type") {
-        OJson s;
-        try {
-          s = OJson::parse(rest);
-        } catch (const OJson::exception& e) {  // also numbers too large to hold
-          if (std::string_view(e.what()).find("ill-formed UTF-8") != std::string_view::npos) {
-            throw ScriptError("the text of \"type\" is not valid UTF-8");
-          }
-          throw ScriptError("\"type\" needs a double-quoted string");
-        }
-        if (!s.is_string()) throw ScriptError("\"type\" needs a double-quoted string");
-        const std::string t = s.get<std::string>();
-        for (size_t i = 0; i < t.size();) {
-          const char32_t cp = NextCodePoint(t, i);
-          const int32_t code = ToCodePage1252(cp);
-          c.kind = ScriptCommand::KeyPress;
-          c.x = code < 0 ? '?' : code;
-          out.push_back(c);
-        }
-      } else if (cmd == "focus") {
-        need(2);
-        c.kind = ScriptCommand::Focus;
-        c.text = w[1];
-        out.push_back(c);
-      } else if (cmd == "tick") {
-        need(2);
-        c.kind = ScriptCommand::Tick;
-        c.ms = static_cast<uint64_t>(ParseInt(w[1], "MS", 0, 100000000));
-        out.push_back(c);
-      } else if (cmd == "let" || cmd == "set") {
-        const size_t gap = FindTopLevel(rest, 0, [](char ch) { return ch == ' ' || ch == '\t'; });
-        if (gap == std::string::npos) throw ScriptError("\"" + cmd + "\" needs a path and a value");
-        c.kind = cmd == "let" ? ScriptCommand::Let : ScriptCommand::Set;
-        c.path = ParsePath(rest.substr(0, gap));
-        const std::string value = Trim(rest.substr(gap));
-        try {
-          c.value = OJson::parse(value);
-        } catch (const OJson::exception&) {  // also numbers too large to hold
-          if (cmd == "let") throw ScriptError("value " + value + " is not a JSON literal");
-          c.valueIsPath = true;
-          c.valuePath = ParsePath(value);
-        }
-        out.push_back(c);
-      } else if (cmd == "get" || cmd == "call") {
-        if (rest.empty()) throw ScriptError("\"" + cmd + "\" needs a path");
-        c.kind = cmd == "get" ? ScriptCommand::Get : ScriptCommand::Call;
-        c.path = ParsePath(rest);
-        out.push_back(c);
-      } else if (cmd == "snapshot" || cmd == "save") {
-        if (rest.empty()) throw ScriptError("\"" + cmd + "\" needs a file name");
-        c.kind = cmd == "snapshot" ? ScriptCommand::Snapshot : ScriptCommand::Save;
-        c.text = rest;
-        if (c.kind == ScriptCommand::Snapshot) ParseSnapshotOptions(w, c);
-        out.push_back(c);
-      } else if (cmd == "echo") {
-        c.kind = ScriptCommand::Echo;
-        c.text = rest;
-        out.push_back(c);
-      } else {
-        throw ScriptError("unknown command \"" + cmd + "\"");
-      }
+      ParseLine(line, lineNo, out);
       if (out.size() > limits::kScriptCommands) {
         throw ScriptError("the script holds more than " + std::to_string(limits::kScriptCommands) +
                           " commands (each clicked or typed step counts)");
@@ -307,153 +357,6 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, const std::strin
     }
   }
   return out;
-}
-
-ReplayRunner::ReplayRunner(ReplayContext& ctx, std::vector<ScriptCommand> commands, bool feedsDoEvents)
-    : ctx_(ctx), commands_(std::move(commands)), feedsDoEvents_(feedsDoEvents) {
-  if (feedsDoEvents_) previous_ = ctx_.Host().SetPendingInput([this] { return RunNext(); });
-}
-
-ReplayRunner::~ReplayRunner() {
-  if (feedsDoEvents_) ctx_.Host().SetPendingInput(std::move(previous_));
-}
-
-bool ReplayRunner::RunNext() {
-  if (next_ >= commands_.size()) return false;
-  const ScriptCommand& c = commands_[next_++];
-  Run(c);
-  return true;
-}
-
-void ReplayRunner::RunAll() {
-  while (RunNext()) {
-  }
-  // A control that waited for the buttons when the script ran out was let go by the host; one
-  // more millisecond lets it finish what the release started (a popup menu reports Closed).
-  if (feedsDoEvents_ && ctx_.Host().TakeReleasedForWaiter()) ctx_.Host().Advance(1);
-}
-
-void ReplayRunner::ExpectPicture(const PixelBuffer& shot, const ScriptCommand& c) {
-  const PixelBuffer golden = ReadPngBuffer(c.expect);
-  const PictureDifference d = ComparePictures(shot, golden, c.tolerance);
-  if (d.Same()) return;
-  const std::string diffPath = DiffPathFor(c.text);
-  WritePng(d.picture, diffPath);
-  Fail("snapshot", c.text + " differs from " + c.expect + ": " + d.Describe(shot, golden) + "; difference in " + diffPath,
-       0);
-}
-
-void ReplayRunner::Fail(const std::string& what, const std::string& text, int32_t number) {
-  ++failures_;
-  ctx_.Print("error: " + what + ": " + text + (number ? " (" + std::to_string(number) + ")" : ""));
-}
-
-Variant ReplayRunner::Evaluate(const MemberPath& path, uint16_t flags, std::vector<Variant> extra) {
-  const PathSegment& first = path.segments.front();
-  Ref<Object> obj = ctx_.Resolve(first.name);
-  if (!obj) Raise(errObjectRequired, "no object named \"" + first.name + "\"");
-  if (!first.args.empty()) Raise(errNotSupported, "\"" + first.name + "\" takes no arguments");
-  if (path.segments.size() == 1) {
-    if (flags & (kLet | kSet)) Raise(errNotSupported);
-    return Variant(obj);
-  }
-  for (size_t i = 1; i < path.segments.size(); ++i) {
-    const PathSegment& seg = path.segments[i];
-    std::vector<Variant> args;
-    for (const auto& a : seg.args) args.push_back(ctx_.MakeValue(a));
-    const bool last = i + 1 == path.segments.size();
-    if (last) {
-      for (Variant& v : extra) args.push_back(std::move(v));
-      return InvokeMember(*obj, seg.name, flags, args);
-    }
-    Variant v = InvokeMember(*obj, seg.name, kGet | kMethod, args);
-    Ref<Object> next = v.IsObject() ? v.ToObject() : Ref<Object>();
-    if (!next) Raise(errObjectRequired, "\"" + seg.name + "\" is not an object");
-    obj = next;
-  }
-  return Variant();
-}
-
-void ReplayRunner::Tick(uint64_t ms) {
-  // Each timer firing repaints a control: a long wait while a control hovers would run for hours.
-  VirtualClock& clock = ctx_.Host().Clock();
-  const std::string what = "tick " + std::to_string(ms);
-  const std::string limit = std::to_string(limits::kTimerFiringsPerTick);
-  if (const uint64_t firings = clock.FiringsWithin(ms); firings > limits::kTimerFiringsPerTick) {
-    Fail(what, "the running timers would fire " + std::to_string(firings) + " times; one tick may fire them " +
-                   limit + " times at most (the clock did not move)", 0);
-    return;
-  }
-  const uint64_t moved = clock.Advance(ms, limits::kTimerFiringsPerTick);
-  if (moved < ms) {
-    Fail(what, "timers started meanwhile fired " + limit + " times, the most one tick may fire them; the clock " +
-                   "stopped after " + std::to_string(moved) + " ms", 0);
-  }
-}
-
-void ReplayRunner::Run(const ScriptCommand& c) {
-  HeadlessHost& host = ctx_.Host();
-  const PointL origin = ctx_.ClientOrigin();
-  switch (c.kind) {
-    case ScriptCommand::Move: host.MoveMouse({origin.x + c.x, origin.y + c.y}); break;
-    case ScriptCommand::Down: host.PressButton(c.button); break;
-    case ScriptCommand::Up: host.ReleaseButton(c.button); break;
-    case ScriptCommand::KeyDown: host.KeyDown(static_cast<int16_t>(c.x), static_cast<int16_t>(c.y)); break;
-    case ScriptCommand::KeyUp: host.KeyUp(static_cast<int16_t>(c.x), static_cast<int16_t>(c.y)); break;
-    case ScriptCommand::KeyPress: host.KeyPress(static_cast<int16_t>(c.x)); break;
-    case ScriptCommand::Focus: {
-      HeadlessSurface* w = ctx_.Window(c.text);
-      if (!w) {
-        Fail("focus " + c.text, "no control named \"" + c.text + "\"", errObjectRequired);
-      } else {
-        host.SetFocus(w);
-      }
-      break;
-    }
-    case ScriptCommand::Tick: Tick(c.ms); break;
-    case ScriptCommand::Let:
-    case ScriptCommand::Set:
-    case ScriptCommand::Get:
-    case ScriptCommand::Call: {
-      try {
-        if (c.kind == ScriptCommand::Get) {
-          const Variant v = Evaluate(c.path, kGet | kMethod, {});
-          ctx_.Print(c.path.text + " = " + FormatValue(v));
-        } else if (c.kind == ScriptCommand::Call) {
-          Evaluate(c.path, kMethod | kGet, {});
-        } else {
-          Variant value = c.valueIsPath ? Evaluate(c.valuePath, kGet | kMethod, {}) : ctx_.MakeValue(c.value);
-          Evaluate(c.path, c.kind == ScriptCommand::Let ? kLet : kSet, {std::move(value)});
-        }
-      } catch (const RuntimeError& e) {
-        Fail(c.path.text, e.what(), e.Number());
-      }
-      break;
-    }
-    case ScriptCommand::Snapshot:
-      try {
-        ctx_.CheckOutput(c.text);
-        if (c.expect.empty()) {
-          SnapshotRows shot(host, ctx_.SnapshotArea());
-          WritePng(shot, c.text);
-        } else {
-          const PixelBuffer shot = host.Snapshot(ctx_.SnapshotArea());
-          WritePng(shot, c.text);
-          ExpectPicture(shot, c);
-        }
-      } catch (const std::exception& e) {
-        Fail("snapshot", e.what(), 0);
-      }
-      break;
-    case ScriptCommand::Save:
-      try {
-        ctx_.Save(c.text);
-      } catch (const std::exception& e) {
-        Fail("save", e.what(), 0);
-      }
-      break;
-    case ScriptCommand::Echo: ctx_.Print(c.text); break;
-  }
 }
 
 }  // namespace vorn

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 // AVX2 where GCC or Clang can ask the processor for it; not for Windows, where GCC does not
 // align the stack for 32-byte spills.
@@ -146,32 +147,30 @@ bool HaloPlan::UseAvx2(bool on) noexcept {
   return useAvx2;
 }
 
-bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const PointL> offsets, Color c, Color last,
-                     Scratch& s) {
-  box_ = RectL{};
-  keep_.clear();
-  finished_.clear();
-  spans_.clear();
-  groups_.clear();
-  factors_.clear();
-  stride_ = -1;
-  FontFace::PlacedText placed;
-  const std::optional<size_t> count = face.Place(text, placed);
-  const size_t n = count.value_or(0);
+namespace {
+// A text's glyphs placed once, and its prints laid over the box of them all.
+struct Prints {
+  FontFace& face;
+  const FontFace::PlacedText& placed;
+  size_t glyphs;
+  std::span<const PointL> offsets;
+  int64_t left, top;  // of the box, relative to the text's place
+  int32_t width;      // of the box
+};
+
+// The box every print reaches, relative to the text's place: the ink spread by the offsets (and
+// the last print, in place). Nothing when it is larger than kMaxArea or leaves 16 bits.
+std::optional<RectL> BoxOf(const Prints& p) {
   int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-  for (size_t i = 0; i < n; ++i) {
-    const Glyph& g = *placed[i].glyph;
-    left = std::min(left, placed[i].x);
-    top = std::min(top, placed[i].y);
-    right = std::max(right, placed[i].x + g.width);
-    bottom = std::max(bottom, placed[i].y + g.height);
+  for (size_t i = 0; i < p.glyphs; ++i) {
+    const Glyph& g = *p.placed[i].glyph;
+    left = std::min(left, p.placed[i].x);
+    top = std::min(top, p.placed[i].y);
+    right = std::max(right, p.placed[i].x + g.width);
+    bottom = std::max(bottom, p.placed[i].y + g.height);
   }
-  // (A pixel blends at most (offsets + 1) x kMaxGlyphs times: its count fits 32 bits.)
-  if (!count || offsets.size() >= kMaxBlends) return false;
-  if (n == 0) return true;  // no ink: nothing to draw
-  // The box of every print: the ink spread by the offsets (and the last print, in place).
   int64_t minX = 0, minY = 0, maxX = 0, maxY = 0;
-  for (const PointL& d : offsets) {
+  for (const PointL& d : p.offsets) {
     minX = std::min<int64_t>(minX, d.x);
     minY = std::min<int64_t>(minY, d.y);
     maxX = std::max<int64_t>(maxX, d.x);
@@ -181,45 +180,95 @@ bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const Poin
   top += minY;
   right += maxX;
   bottom += maxY;
-  if ((right - left) * (bottom - top) > kMaxArea || left < INT16_MIN || top < INT16_MIN || right > INT16_MAX ||
-      bottom > INT16_MAX) {
-    return false;
+  if ((right - left) * (bottom - top) > HaloPlan::kMaxArea || left < INT16_MIN || top < INT16_MIN ||
+      right > INT16_MAX || bottom > INT16_MAX) {
+    return std::nullopt;
   }
-  const auto w = static_cast<int32_t>(right - left);
-  const auto h = static_cast<int32_t>(bottom - top);
-  const size_t area = static_cast<size_t>(w) * static_cast<size_t>(h);
+  return RectL{static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(right),
+               static_cast<int32_t>(bottom)};
+}
+
+// Every blend in the order DrawRepeated makes them: each print in turn, its glyphs in turn;
+// visit(the pixel's index in the box, the coverage, whether the print is the last one).
+template <class Visit>
+void EachBlend(const Prints& p, Visit&& visit) {
+  for (size_t k = 0; k <= p.offsets.size(); ++k) {
+    const bool inLast = k == p.offsets.size();
+    const int64_t ox = (inLast ? 0 : p.offsets[k].x) - p.left;
+    const int64_t oy = (inLast ? 0 : p.offsets[k].y) - p.top;
+    for (size_t i = 0; i < p.glyphs; ++i) {
+      const Glyph& g = *p.placed[i].glyph;
+      const uint8_t* m = p.face.Coverage(g);
+      const auto gx = static_cast<size_t>(ox + p.placed[i].x);
+      const auto gy = static_cast<size_t>(oy + p.placed[i].y);
+      for (int32_t r = 0; r < g.height; ++r, m += g.width) {
+        const size_t row = (gy + static_cast<size_t>(r)) * static_cast<size_t>(p.width) + gx;
+        for (int32_t q = 0; q < g.width; ++q) {
+          if (m[q] != 0) visit(row + static_cast<size_t>(q), m[q], inLast);
+        }
+      }
+    }
+  }
+}
+}  // namespace
+
+void HaloPlan::Clear() noexcept {
+  box_ = RectL{};
+  keep_.clear();
+  finished_.clear();
+  spans_.clear();
+  groups_.clear();
+  factors_.clear();
+  stride_ = -1;
+}
+
+bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const PointL> offsets, Color c, Color last,
+                     Scratch& s) {
+  Clear();
+  FontFace::PlacedText placed;
+  const std::optional<size_t> count = face.Place(text, placed);
+  // (A pixel blends at most (offsets + 1) x kMaxGlyphs times: its count fits 32 bits.)
+  if (!count || offsets.size() >= kMaxBlends) return false;
+  if (*count == 0) return true;  // no ink: nothing to draw
+  Prints prints{face, placed, *count, offsets, 0, 0, 0};
+  const std::optional<RectL> box = BoxOf(prints);
+  if (!box) return false;
+  prints.left = box->left;
+  prints.top = box->top;
+  prints.width = box->right - box->left;
+  const int32_t w = prints.width;
+  const int32_t h = box->bottom - box->top;
 
   // What the prints make of black and of white, the plain way.
   s.overBlack.Resize(w, h, 0x000000);
   s.overWhite.Resize(w, h, 0xFFFFFF);
-  face.DrawRepeated(s.overBlack, static_cast<int32_t>(-left), static_cast<int32_t>(-top), text, offsets, c, last);
-  face.DrawRepeated(s.overWhite, static_cast<int32_t>(-left), static_cast<int32_t>(-top), text, offsets, c, last);
+  face.DrawRepeated(s.overBlack, -box->left, -box->top, text, offsets, c, last);
+  face.DrawRepeated(s.overWhite, -box->left, -box->top, text, offsets, c, last);
+  s.count.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+  EachBlend(prints, [&](size_t at, uint8_t, bool) { ++s.count[at]; });
 
-  // Every blend in the order DrawRepeated makes them: each print in turn, its glyphs in turn.
-  auto eachBlend = [&](auto&& visit) {
-    for (size_t k = 0; k <= offsets.size(); ++k) {
-      const bool inLast = k == offsets.size();
-      const int64_t ox = (inLast ? 0 : offsets[k].x) - left;
-      const int64_t oy = (inLast ? 0 : offsets[k].y) - top;
-      for (size_t i = 0; i < n; ++i) {
-        const Glyph& g = *placed[i].glyph;
-        const uint8_t* m = face.Coverage(g);
-        const auto gx = static_cast<size_t>(ox + placed[i].x);
-        const auto gy = static_cast<size_t>(oy + placed[i].y);
-        for (int32_t r = 0; r < g.height; ++r, m += g.width) {
-          const size_t row = (gy + static_cast<size_t>(r)) * static_cast<size_t>(w) + gx;
-          for (int32_t q = 0; q < g.width; ++q) {
-            if (m[q] != 0) visit(row + static_cast<size_t>(q), m[q], inLast);
-          }
-        }
-      }
-    }
-  };
-  s.count.assign(area, 0);
-  eachBlend([&](size_t at, uint8_t, bool) { ++s.count[at]; });
+  const size_t blends = SortPixels(s, w, h);
+  if (blends > kMaxBlends) {
+    Clear();
+    return false;
+  }
+  s.cover.resize(blends);
+  s.inLast.resize(blends);
+  EachBlend(prints, [&](size_t at, uint8_t a, bool inLast) {
+    if (s.count[at] == 0) return;  // a finished pixel
+    const uint32_t k = s.count[at]++ - 1;
+    s.cover[k] = a;
+    s.inLast[k] = inLast;
+  });
+  GroupRim(s, *box, c, last);
+  box_ = *box;
+  return true;
+}
 
+size_t HaloPlan::SortPixels(Scratch& s, int32_t w, int32_t h) {
   // A pixel that ends at one colour over black and over white ends at it over anything; the
   // others are the rim.
+  const size_t area = static_cast<size_t>(w) * static_cast<size_t>(h);
   keep_.assign(area, ~uint32_t{0});
   finished_.assign(area, 0);
   spans_.assign(static_cast<size_t>(h), Span{w, 0});
@@ -244,21 +293,14 @@ bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const Poin
       s.count[at] = rim.back().first + 1;  // where its next blend goes, plus 1
     }
   }
-  if (blends > kMaxBlends) {
-    Build(face, "", {}, c, last, s);  // keeps nothing
-    return false;
-  }
-  s.cover.resize(blends);
-  s.inLast.resize(blends);
-  eachBlend([&](size_t at, uint8_t a, bool inLast) {
-    if (s.count[at] == 0) return;  // a finished pixel
-    const uint32_t k = s.count[at]++ - 1;
-    s.cover[k] = a;
-    s.inLast[k] = inLast;
-  });
+  return blends;
+}
 
+void HaloPlan::GroupRim(Scratch& s, const RectL& box, Color c, Color last) {
   // Pixels with as many blends, or nearly, go together; the shorter ones' last steps change
   // nothing (coverage 0 gives back every channel exactly).
+  std::vector<RimPixel>& rim = s.rim;
+  const auto w = static_cast<uint32_t>(box.right - box.left);
   std::sort(rim.begin(), rim.end(), [](const RimPixel& a, const RimPixel& b) { return a.steps > b.steps; });
   for (size_t j = 0; j < rim.size(); j += kGroup) {
     Group group{};
@@ -266,8 +308,8 @@ bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const Poin
     for (size_t e = 0; e < kGroup; ++e) {
       // A group short of pixels repeats its last one: the same blends of the same pixel, stored twice.
       members[e] = &rim[std::min(j + e, rim.size() - 1)];
-      group.dx[e] = static_cast<int16_t>(static_cast<int64_t>(members[e]->index % static_cast<uint32_t>(w)) + left);
-      group.dy[e] = static_cast<int16_t>(static_cast<int64_t>(members[e]->index / static_cast<uint32_t>(w)) + top);
+      group.dx[e] = static_cast<int16_t>(static_cast<int64_t>(members[e]->index % w) + box.left);
+      group.dy[e] = static_cast<int16_t>(static_cast<int64_t>(members[e]->index / w) + box.top);
     }
     group.first = static_cast<uint32_t>(factors_.size());
     group.steps = members[0]->steps;
@@ -294,9 +336,6 @@ bool HaloPlan::Build(FontFace& face, std::string_view text, std::span<const Poin
     }
     groups_.push_back(group);
   }
-  box_ = RectL{static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(right),
-               static_cast<int32_t>(bottom)};
-  return true;
 }
 
 void HaloPlan::Draw(PixelBuffer& target, int32_t x, int32_t y) noexcept {

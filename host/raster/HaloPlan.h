@@ -65,6 +65,15 @@ class HaloPlan {
   struct alignas(16) Lanes {
     uint16_t v[8];
   };
+  /// Keeps nothing.
+  void Clear() noexcept;
+  /// Sorts the pixels of the box that s.count says a print reaches: finished (the same over
+  /// black and over white) or rim (s.rim, with where their blends will go in s.count). Returns
+  /// the rim's blends.
+  size_t SortPixels(Scratch& s, int32_t w, int32_t h);
+  /// The rim's pixels in groups of kGroup with their blends' factors, from s.rim, s.cover and
+  /// s.inLast; box is where the box lies relative to the text's place.
+  void GroupRim(Scratch& s, const RectL& box, Color c, Color last);
   /// The rim's pixels (Whole: all of the box is inside the clip).
   template <bool Whole>
   void DrawRim(PixelBuffer& target, int32_t x, int32_t y) const noexcept;

@@ -3,8 +3,10 @@
 #include <cctype>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "foundation/CaseFold.h"
 #include "foundation/Collection.h"
 #include "foundation/CollectionEnumerator.h"
 #include "foundation/Font.h"
@@ -77,12 +79,30 @@ TEST(CollectionKeys, FoldByTheFullUnicodeCaseFolding) {
       {"\xC3\xA9", "e\xCC\x81", false},                                  // é and e with a combining accent
       {"AB\xFF", "ab\xFF", true},
       {"\xC3", "\xE3", false},
+      {"KEY", "key", true},
+      {"Stra\xC3\x9F" "e", "STRASSE", true},                            // Straße
+      {"\xC7\x84", "\xC7\x85", true},                                    // Ǆ ǅ
+      {"abc\xC3\x84", "ABC\xC3\xA4", true},                              // abcÄ ABCä
+      {"key", "KEY\xC3\xA4", false},
   };
   for (const auto& c : cases) {
     Collection list;
     list.Add(Entry("first"), c.a);
     EXPECT_EQ(ErrorOf([&] { list.Add(Entry("second"), c.b); }) == errKeyAlreadyAssociated, c.same) << c.a << " " << c.b;
     EXPECT_EQ(list.Find(c.b) != nullptr && NameOf(*list.Find(c.b)) == "first", c.same) << c.a << " " << c.b;
+  }
+}
+
+// Keys of ASCII alone fold by a table, the others by the platform: the table must give each ASCII
+// character what the platform gives it, alone and beside other characters.
+TEST(CollectionKeys, AsciiFoldsAsThePlatformFoldsIt) {
+  for (int c = 0; c < 128; ++c) {
+    const std::string ascii(1, static_cast<char>(c));
+    char platform[8];
+    const size_t n = FoldUnicodeCase(ascii, platform, sizeof platform);
+    ASSERT_NE(n, kNotUtf8) << c;
+    EXPECT_EQ(FoldedKey(ascii).View(), std::string_view(platform, n)) << c;
+    EXPECT_EQ(FoldedKey(ascii + "\xC3\x84").View(), std::string(FoldedKey(ascii).View()) + "\xC3\xA4") << c;  // Ä, ä
   }
 }
 

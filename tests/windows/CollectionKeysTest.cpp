@@ -1,6 +1,10 @@
 // Keys of the item collections in the Windows build: folded by the system's case mappings (upper
 // then lower case) in place of libunistring, so letters of every script still match.
+#include <string>
+#include <string_view>
+
 #include "Check.h"
+#include "foundation/CaseFold.h"
 #include "foundation/Collection.h"
 #include "foundation/Font.h"
 #include "foundation/RuntimeError.h"
@@ -40,6 +44,14 @@ int main() {
   CHECK(SameKey("\xC7\x85", "\xC7\x86"));  // ǅ ǆ
   // One character to one: unlike the full folding on Linux, "ß" does not become "ss".
   CHECK(!SameKey("STRASSE", "stra\xC3\x9F" "e"));
+  // Keys of ASCII alone fold by a table: it must give each character what the system's mappings do.
+  for (int ch = 0; ch < 128; ++ch) {
+    const std::string ascii(1, static_cast<char>(ch));
+    char mapped[8];
+    const size_t n = vorn::FoldUnicodeCase(ascii, mapped, sizeof mapped);
+    CHECK_MSG(n != vorn::kNotUtf8 && vorn::FoldedKey(ascii).View() == std::string_view(mapped, n), std::to_string(ch));
+  }
+  CHECK(SameKey("abc\xC3\x84", "ABC\xC3\xA4"));  // abcÄ ABCä
   vorn::Collection c;
   c.Add(vorn::MakeRef<vorn::Font>("omega", 8.0f), "\xCE\xA9mega");
   CHECK(c.Find("\xCF\x89MEGA") != nullptr);
